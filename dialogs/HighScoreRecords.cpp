@@ -1,0 +1,151 @@
+#include "dialogs/HighScoreRecords.h"
+
+#include "dialogs/ProgramFiles.h"
+#include "dialogs/ResultSentences.h"
+#include "dialogs/Windows1252.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
+namespace {
+
+constexpr std::size_t kMaxTextLength = kHighScoreTextSize - 1;
+
+bool IsValidRange(int range)
+{
+    return range >= 0 && range < kHighScoreRangeCount;
+}
+
+std::size_t Index(int value)
+{
+    return static_cast<std::size_t>(value);
+}
+
+// `text` is Windows-1252; it is cut to the 127 bytes a line holds, which never splits a character.
+HighScoreEntry MakeEntry(std::string_view text, int score)
+{
+    HighScoreEntry entry;
+    const std::size_t length = std::min(text.size(), kMaxTextLength);
+    std::copy_n(text.begin(), length, entry.text.begin());
+    entry.score = score;
+    return entry;
+}
+
+// The new line goes above every stored line with an equal or lower score, so a newer result wins
+// a tie. Returns its position, or -1 when the list is full of higher scores.
+int InsertLine(RangeScores& list, const HighScoreEntry& entry)
+{
+    int position = 0;
+    while (position < list.count && list.entries[Index(position)].score > entry.score) {
+        ++position;
+    }
+    if (position >= kHighScoreLinesPerRange) {
+        return -1;
+    }
+    const int last = std::min(list.count, kHighScoreLinesPerRange - 1);
+    for (int k = last; k > position; --k) {
+        list.entries[Index(k)] = list.entries[Index(k - 1)];
+    }
+    list.entries[Index(position)] = entry;
+    list.count = std::min(list.count + 1, kHighScoreLinesPerRange);
+    return position;
+}
+
+}  // namespace
+
+void HighScoreRecords::SetFilePath(std::filesystem::path path)
+{
+    filePath_ = std::move(path);
+}
+
+std::optional<std::filesystem::path> HighScoreRecords::FilePath() const
+{
+    return filePath_ ? filePath_ : ProgramFilePath(kHighScoreFileName);
+}
+
+int HighScoreRecords::LoadHighScores()
+{
+    newLine = {-1, -1};
+    shownRange = 0;
+    lastRange = 0;
+    table_ = HighScoreTable{};
+    const std::optional<std::filesystem::path> path = FilePath();
+    if (!path) {
+        return -1;
+    }
+    HighScoreFileBytes bytes{};
+    const int result = ReadWholeFile(*path, bytes);
+    table_ = DecodeHighScoreTable(bytes);
+    return result;
+}
+
+int HighScoreRecords::SaveHighScores() const
+{
+    const std::optional<std::filesystem::path> path = FilePath();
+    if (!path) {
+        return -1;
+    }
+    const HighScoreFileBytes bytes = EncodeHighScoreTable(table_);
+    return WriteWholeFile(*path, bytes);
+}
+
+void HighScoreRecords::RecordResult(int kind1, std::string_view name1, int score1,
+                                    int kind2, std::string_view name2, int score2, int range)
+{
+    if (!IsValidRange(range)) {
+        return;
+    }
+    lastRange = range;
+
+    const std::array<bool, 2> isComputer{kind1 > 0, kind2 > 0};
+    const std::array<std::string, 2> names{Utf8ToWindows1252(name1), Utf8ToWindows1252(name2)};
+    const std::array<int, 2> scores{score1, score2};
+    const std::array<int, 2> kinds{kind1, kind2};
+
+    RangeScores& list = table_.ranges[Index(range)];
+    for (std::size_t player = 0; player < 2; ++player) {
+        newLine[player] = -1;
+        if (isComputer[player]) {
+            continue;
+        }
+        const std::size_t other = 1 - player;
+        const std::string sentence =
+            isComputer[other]
+                ? VersusComputerSentence(names[player], scores[player], ComputerTitle(kinds[other]), scores[other])
+                : HighScoreSentence(names[player], scores[player]);
+        const int position = InsertLine(list, MakeEntry(sentence, scores[player]));
+        newLine[player] = position;
+        // Player 2's line pushes player 1's down when it lands at or above it.
+        if (player == 1 && position >= 0 && position <= newLine[0]) {
+            ++newLine[0];
+            if (newLine[0] >= kHighScoreLinesPerRange) {
+                newLine[0] = -1;
+            }
+        }
+    }
+}
+
+bool HighScoreRecords::HasLine(int range, int line) const
+{
+    return IsValidRange(range) && line >= 0 && line < table_.ranges[Index(range)].count;
+}
+
+std::string HighScoreRecords::LineText(int range, int line) const
+{
+    if (!HasLine(range, line)) {
+        return {};
+    }
+    const auto& text = table_.ranges[Index(range)].entries[Index(line)].text;
+    const std::string_view stored(text.data(), text.size());
+    return Windows1252ToUtf8(stored.substr(0, stored.find('\0')));
+}
+
+std::string HighScoreRecords::ShownLineText(int line) const
+{
+    if (!HasLine(shownRange, line)) {
+        return {};
+    }
+    const bool isNew = shownRange == lastRange && (line == newLine[0] || line == newLine[1]);
+    return isNew ? " ** " + LineText(shownRange, line) + " **" : LineText(shownRange, line);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "dialogs/HighScoreTable.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr std::string_view kHighScoreFileName = "high scores.dat";
+
+// The high-score table with the marks of the last recorded game, and its file. The high-scores
+// dialog inherits it; everything here is independent of any windowing platform.
+class HighScoreRecords {
+public:
+    // Range of the last recorded game, the one the dialog opens on.
+    int lastRange = 0;
+    // Positions of the lines the last game added for player 1 and player 2 in `lastRange`; -1 = none.
+    std::array<int, 2> newLine{-1, -1};
+    // Range the dialog displays.
+    int shownRange = 0;
+
+    // The file is "high scores.dat" beside the executable unless another path is set here.
+    void SetFilePath(std::filesystem::path path);
+    std::optional<std::filesystem::path> FilePath() const;
+
+    // Clears the marks and the table, then reads the file. 0 if all of it was read, -1 otherwise;
+    // a missing or short file leaves the rest of the table empty.
+    int LoadHighScores();
+
+    // 1 if the file was replaced, -1 if not (the previous file is then untouched).
+    int SaveHighScores() const;
+
+    // Ranks each person's result of a finished game in the list of `range` (0..3) and marks the
+    // new lines in `newLine`. Kinds above 0 are computers, whose results are never stored. Names
+    // are UTF-8. A range outside 0..3 is ignored and changes nothing.
+    void RecordResult(int kind1, std::string_view name1, int score1,
+                      int kind2, std::string_view name2, int score2, int range);
+
+    const HighScoreTable& Table() const { return table_; }
+
+    // Line `line` of the list of `range` as UTF-8; empty if there is no such line.
+    std::string LineText(int range, int line) const;
+
+    // The text of label `line` of the dialog for `shownRange`: the stored line, framed as
+    // " ** line **" when the last recorded game added it; empty below the last line.
+    std::string ShownLineText(int line) const;
+
+private:
+    bool HasLine(int range, int line) const;
+
+    HighScoreTable table_;
+    std::optional<std::filesystem::path> filePath_;
+};

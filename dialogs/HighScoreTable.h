@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// The ten best results of people for each of the four number ranges. The structures mirror the
+// bytes of "high scores.dat" exactly; the file is still read and written through the explicit
+// little-endian encoding below, so its format never depends on the host.
+
+inline constexpr std::size_t kHighScoreTextSize = 128;  // 127 characters and the terminating zero
+inline constexpr std::int32_t kHighScoreLinesPerRange = 10;
+inline constexpr int kHighScoreRangeCount = 4;
+inline constexpr std::size_t kHighScoreFileSize = 5296;
+
+struct HighScoreEntry {
+    std::array<char, kHighScoreTextSize> text{};  // Windows-1252, zero-terminated, zero-filled
+    std::int32_t score = 0;
+};
+
+struct RangeScores {
+    std::int32_t count = 0;  // lines in use, best first
+    std::array<HighScoreEntry, kHighScoreLinesPerRange> entries{};
+};
+
+struct HighScoreTable {
+    std::array<RangeScores, kHighScoreRangeCount> ranges{};  // indexed by number range 0..3
+};
+
+static_assert(sizeof(HighScoreEntry) == 132);
+static_assert(sizeof(RangeScores) == 1324);
+static_assert(sizeof(HighScoreTable) == kHighScoreFileSize);
+
+using HighScoreFileBytes = std::array<unsigned char, kHighScoreFileSize>;
+
+HighScoreFileBytes EncodeHighScoreTable(const HighScoreTable& table);
+
+// Reads the file's bytes without trusting them: a count outside 0..10 is clamped and every text is
+// terminated at its last byte, so nothing later reads or writes past the table.
+HighScoreTable DecodeHighScoreTable(std::span<const unsigned char, kHighScoreFileSize> bytes);

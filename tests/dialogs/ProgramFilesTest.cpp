@@ -1,0 +1,123 @@
+#include "dialogs/ProgramFiles.h"
+#include "TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <csignal>
+#include <cstdlib>
+#include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+const std::vector<unsigned char> kOld(5296, 0x11);
+const std::vector<unsigned char> kNew(5296, 0x22);
+
+class WholeFile : public ::testing::Test {
+protected:
+    void SetUp() override { WriteBytes(Target(), kOld); }
+
+    std::filesystem::path Target() const { return directory / "high scores.dat"; }
+
+    void ExpectOldFileAlone() const
+    {
+        EXPECT_EQ(ReadBytes(Target()), kOld);
+        EXPECT_EQ(directory.Files(), std::vector<std::filesystem::path>{"high scores.dat"});
+    }
+
+    TemporaryDirectory directory;
+};
+
+}  // namespace
+
+TEST(ProgramDirectory, IsTheExecutablesFolderWithItsSeparator)
+{
+    const auto directory = ProgramDirectory();
+    ASSERT_TRUE(directory.has_value());
+    EXPECT_TRUE(directory->is_absolute());
+    EXPECT_EQ(directory->string().back(), '/');
+    EXPECT_TRUE(std::filesystem::equivalent(directory->parent_path(),
+                                            std::filesystem::canonical("/proc/self/exe").parent_path()));
+    EXPECT_EQ(ProgramFilePath("high scores.dat"), *directory / "high scores.dat");
+}
+
+TEST_F(WholeFile, ReadFillsTheWholeBuffer)
+{
+    std::array<unsigned char, 5296> buffer{};
+    EXPECT_EQ(ReadWholeFile(Target(), buffer), 0);
+    EXPECT_EQ(std::vector<unsigned char>(buffer.begin(), buffer.end()), kOld);
+}
+
+TEST_F(WholeFile, ReadOfAMissingFileZeroesTheBuffer)
+{
+    std::array<unsigned char, 16> buffer;
+    buffer.fill(0xAA);
+    EXPECT_EQ(ReadWholeFile(directory / "missing.dat", buffer), -1);
+    EXPECT_EQ(buffer, (std::array<unsigned char, 16>{}));
+}
+
+TEST_F(WholeFile, ReadOfADirectoryFails)
+{
+    std::array<unsigned char, 16> buffer{};
+    EXPECT_EQ(ReadWholeFile(directory.Path(), buffer), -1);
+}
+
+TEST_F(WholeFile, WriteReplacesTheFileAndLeavesNoTemporary)
+{
+    EXPECT_EQ(WriteWholeFile(Target(), kNew), 1);
+    EXPECT_EQ(ReadBytes(Target()), kNew);
+    EXPECT_EQ(directory.Files(), std::vector<std::filesystem::path>{"high scores.dat"});
+}
+
+TEST_F(WholeFile, WriteWhoseParentIsAFileFails)
+{
+    EXPECT_EQ(WriteWholeFile(Target() / "nested.dat", kNew), -1);
+    ExpectOldFileAlone();
+}
+
+TEST_F(WholeFile, WriteOverADirectoryFailsAndRemovesTheTemporary)
+{
+    std::filesystem::create_directory(directory / "folder.dat");
+    EXPECT_EQ(WriteWholeFile(directory / "folder.dat", kNew), -1);
+    EXPECT_TRUE(std::filesystem::is_directory(directory / "folder.dat"));
+    EXPECT_EQ(directory.Files().size(), 2u);
+    EXPECT_EQ(ReadBytes(Target()), kOld);
+}
+
+// A file-size limit makes every write past it fail as a full disk does, even for root. The
+// limit is set in a child process so that it cannot affect the rest of the tests.
+TEST_F(WholeFile, WriteOnAFullDiskLeavesThePreviousFile)
+{
+    const auto saveWithLimit = [this] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::_Exit(WriteWholeFile(Target(), kNew) == -1 ? 0 : 1);
+    };
+    EXPECT_EXIT(saveWithLimit(), ::testing::ExitedWithCode(0), "");
+    ExpectOldFileAlone();
+}
+
+TEST_F(WholeFile, WriteIntoAReadOnlyFolderFails)
+{
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders; the full-disk case covers the failure";
+    }
+    std::filesystem::permissions(directory.Path(), std::filesystem::perms(0555));
+    EXPECT_EQ(WriteWholeFile(Target(), kNew), -1);
+    std::filesystem::permissions(directory.Path(), std::filesystem::perms(0755));
+    ExpectOldFileAlone();
+}
+
+TEST_F(WholeFile, ReadOnlyFileIsNotReplaced)
+{
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root may write to any file, so a read-only file does not stop it";
+    }
+    std::filesystem::permissions(Target(), std::filesystem::perms(0444));
+    EXPECT_EQ(WriteWholeFile(Target(), kNew), -1);
+    ExpectOldFileAlone();
+}
