@@ -19,8 +19,8 @@ void GameRules::ResetSettings()
 void GameRules::NewGame()
 {
     GameState& state = rulesState;
-    // Reversed bounds deal from the same pair in order, and 64-bit arithmetic keeps any pair of
-    // 32-bit bounds from overflowing; the settings dialog only ever stores the four ranges.
+    // Reversed bounds deal from the same pair in order rather than dividing by a span of 0 or less;
+    // the settings dialog itself only ever stores the four ranges.
     const auto [low, high] = std::minmax(rulesSettings.rangeLow, rulesSettings.rangeHigh);
     const std::int64_t span = std::int64_t{high} - std::int64_t{low} + 1;
     for (std::size_t cell = 0; cell < state.cellNumber.size(); ++cell) {

@@ -39,6 +39,8 @@ struct ScoredLine {
     std::array<std::int32_t, 3> col{};
     std::array<std::int32_t, 3> row{};
     std::int32_t sum = 0;
+
+    bool operator==(const ScoredLine&) const = default;
 };
 
 // The game in progress. Arrays of 25 are indexed by CellIndex(col, row); players are 1 and 2,
@@ -56,6 +58,8 @@ struct GameState {
     std::int32_t lastMoveRow = 0;
     std::array<std::int32_t, 3> highlightCol{};
     std::array<std::int32_t, 3> highlightRow{};
+
+    bool operator==(const GameState&) const = default;
 };
 
 // The one game of the program, shared by the rules and the board window. Until the first game is
