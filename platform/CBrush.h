@@ -1,0 +1,15 @@
+#pragma once
+// A solid brush, or the hollow stock brush attached by handle.
+
+#include "platform/CGdiObject.h"
+
+class CBrush : public CGdiObject {
+public:
+    CBrush() = default;
+    explicit CBrush(COLORREF color);  // a solid brush, as CreateSolidBrush
+
+    operator HBRUSH() const;
+    BOOL CreateSolidBrush(COLORREF color);
+};
+
+HBRUSH CreateSolidBrush(COLORREF color);

@@ -1,0 +1,55 @@
+#pragma once
+// What the drawing handles point at, for the parts of the layer that hand them to Qt
+// (window regions, icons, cursors, a static's picture, a widget's font). Game code uses only the
+// handles of GdiHandles.h.
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QRegion>
+#include <memory>
+
+#include "platform/GdiHandles.h"
+#include "platform/LogFont.h"
+
+struct GdiObject {
+    GdiObject() = default;
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    virtual ~GdiObject() = default;
+    bool stock = false;  // owned by the layer: DeleteObject refuses it
+};
+
+// Pixels in Format_RGB32. A memory DC that selects the bitmap shares the same image, so deleting
+// the handle while it is still selected cannot leave the DC drawing into freed memory.
+struct BitmapObject final : GdiObject {
+    std::shared_ptr<QImage> pixels;
+};
+
+struct BrushObject final : GdiObject {
+    COLORREF color = 0;
+    bool hollow = false;  // the stock NULL_BRUSH: fills nothing
+};
+
+struct FontObject final : GdiObject {
+    LOGFONT logFont;
+    QFont font;  // resolved from logFont (see CFont)
+};
+
+struct RegionObject final : GdiObject {
+    QRegion region;
+};
+
+struct IconObject {
+    QIcon icon;
+};
+
+struct CursorObject {
+    QCursor cursor;
+};
+
+// The QColor of a COLORREF.
+QColor ToQColor(COLORREF color);
+COLORREF ToColorRef(QColor color);

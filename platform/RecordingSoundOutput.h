@@ -1,0 +1,16 @@
+#pragma once
+// A sound output for tests: writes one line per call ("play 303 sync", "play 306 async",
+// "pause 500") and never waits.
+
+#include <string>
+#include <vector>
+
+#include "platform/SoundOutput.h"
+
+class RecordingSoundOutput final : public SoundOutput {
+public:
+    BOOL Play(UINT resourceId, bool waitForEnd) override;
+    void Pause(DWORD milliseconds) override;
+
+    std::vector<std::string> log;
+};

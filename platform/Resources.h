@@ -1,0 +1,23 @@
+#pragma once
+// The program's own resources by numeric id, compiled in with Qt's resource system:
+//   :/bitmaps/ID.png, :/sounds/ID.wav, :/cursors/ID.png (hot spots in :/cursors/hotspots.txt,
+//   lines "ID X Y"), :/icons/ID-*.png (one file per size), :/strings/strings.txt (lines "ID text").
+// A missing resource gives a null handle or an empty result, never an error.
+
+#include <QByteArray>
+#include <string>
+
+#include "platform/GdiHandles.h"
+
+// The picture at its own size in RGB32; the caller owns it (DeleteObject). LoadImage with
+// IMAGE_BITMAP, zero size and LR_DEFAULTCOLOR.
+HBITMAP LoadBitmapResource(UINT id);
+// Shared for the whole program (never deleted), like the framework's LoadCursor / LoadIcon.
+HCURSOR LoadCursorResource(UINT id);
+HICON LoadIconResource(UINT id);
+// IDC_ARROW, IDC_WAIT or IDC_HAND (the desktop's pointing hand); null for any other id.
+HCURSOR LoadStandardCursor(UINT id);
+// The bytes of the wave file (RIFF header included); empty when missing.
+QByteArray LoadWaveResource(UINT id);
+// Entry `id` of the string table; empty when missing.
+std::string LoadStringResource(UINT id);

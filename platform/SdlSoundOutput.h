@@ -1,0 +1,35 @@
+#pragma once
+// The real sound output over SDL2's audio subsystem. The subsystem is opened once, with SDL's
+// signal handlers left out (Ctrl-C keeps ending the program). When no device can be opened the
+// output falls back to SDL's "dummy" driver: nothing is heard but every wait stays as long.
+// Nothing is printed.
+
+#include <QByteArray>
+#include <map>
+#include <memory>
+
+#include "platform/SoundOutput.h"
+
+class SdlSoundOutput final : public SoundOutput {
+public:
+    SdlSoundOutput();
+    ~SdlSoundOutput() override;
+    SdlSoundOutput(const SdlSoundOutput&) = delete;
+    SdlSoundOutput& operator=(const SdlSoundOutput&) = delete;
+
+    BOOL Play(UINT resourceId, bool waitForEnd) override;
+    void Pause(DWORD milliseconds) override;
+
+    // The audio driver in use ("pulseaudio", "alsa", "dummy"...); empty when none could start.
+    const char* DriverName() const;
+
+private:
+    struct Clip;
+    struct Device;
+    const Clip* FindClip(UINT resourceId);
+    bool OpenDeviceFor(const Clip& clip);
+
+    bool audioStarted_ = false;
+    std::map<UINT, std::unique_ptr<Clip>> clips_;
+    std::unique_ptr<Device> device_;
+};
