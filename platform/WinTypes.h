@@ -15,6 +15,11 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using COLORREF = std::uint32_t;
 using UINT_PTR = std::uintptr_t;
+using INT_PTR = std::intptr_t;
+
+// A window handle is the Qt widget that plays the window.
+class QWidget;
+using HWND = QWidget*;
 
 inline constexpr BOOL TRUE = 1;
 inline constexpr BOOL FALSE = 0;
@@ -134,6 +139,7 @@ inline constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 inline constexpr UINT ID_HELP = 0xE146;
+inline constexpr UINT SC_MINIMIZE = 0xF020;
 inline constexpr UINT SC_CLOSE = 0xF060;
 
 // Owner draw
