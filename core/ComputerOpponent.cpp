@@ -3,6 +3,8 @@
 #include "core/LinePatterns.h"
 #include "core/RandomGenerator.h"
 
+#include <algorithm>
+
 namespace {
 
 struct Candidate {
@@ -28,38 +30,30 @@ std::int32_t GameRules::RateCells()
 {
     GameState& state = rulesState;
     std::int32_t freeCells = 0;
-    for (std::int32_t row = 0; row < kBoardSize; ++row) {
-        for (std::int32_t col = 0; col < kBoardSize; ++col) {
-            std::int32_t& rating = state.cellRating[CellIndex(col, row)];
-            rating = kClaimedCellRating;
-            if (state.cellOwner[CellIndex(col, row)] != 0) {
+    // Cell indexes run in scan order: row by row, each row from column 0 to 4.
+    for (std::size_t cell = 0; cell < kCellLines.size(); ++cell) {
+        std::int32_t& rating = state.cellRating[cell];
+        rating = kClaimedCellRating;
+        if (state.cellOwner[cell] != 0) {
+            continue;
+        }
+        ++freeCells;
+        const CellLines& lines = kCellLines[cell];
+        for (std::size_t line = 0; line < lines.count; ++line) {
+            const auto [cellA, cellB] = lines.partners[line];
+            if (rating == kClaimedCellRating) {
+                rating = 0;
+            }
+            const std::int32_t ownerA = state.cellOwner[cellA];
+            const std::int32_t ownerB = state.cellOwner[cellB];
+            const std::int32_t claimedPartners = (ownerA != 0 ? 1 : 0) + (ownerB != 0 ? 1 : 0);
+            // Partners held by different players block the line for good.
+            if (claimedPartners == 2 && ownerA != ownerB) {
                 continue;
             }
-            ++freeCells;
-            for (const LinePattern& pattern : kLinePatterns) {
-                const std::int32_t colA = col + pattern.dxA;
-                const std::int32_t rowA = row + pattern.dyA;
-                const std::int32_t colB = col + pattern.dxB;
-                const std::int32_t rowB = row + pattern.dyB;
-                if (!IsOnBoard(colA, rowA) || !IsOnBoard(colB, rowB)) {
-                    continue;
-                }
-                if (rating == kClaimedCellRating) {
-                    rating = 0;
-                }
-                const std::int32_t ownerA = state.cellOwner[CellIndex(colA, rowA)];
-                const std::int32_t ownerB = state.cellOwner[CellIndex(colB, rowB)];
-                const std::int32_t claimedPartners = (ownerA != 0 ? 1 : 0) + (ownerB != 0 ? 1 : 0);
-                // Partners held by different players block the line for good.
-                if (claimedPartners == 2 && ownerA != ownerB) {
-                    continue;
-                }
-                const std::int32_t sum = state.cellNumber[CellIndex(col, row)] +
-                                         state.cellNumber[CellIndex(colB, rowB)] +
-                                         state.cellNumber[CellIndex(colA, rowA)];
-                // Integer division truncates toward zero, as the weighting requires.
-                rating += sum * (claimedPartners + 1) / 3;
-            }
+            const std::int32_t sum = state.cellNumber[cell] + state.cellNumber[cellB] + state.cellNumber[cellA];
+            // Integer division truncates toward zero, as the weighting requires.
+            rating += sum * (claimedPartners + 1) / 3;
         }
     }
     return freeCells;
@@ -82,18 +76,21 @@ void GameRules::ComputerMove()
     std::array<Candidate, kCellCount> slots{};
     const auto slotsEnd = slots.begin() + slotCount;
 
+    // The first slot with the lowest rating; the slots change only when a cell takes one.
+    const auto lowestSlot = [&slots, slotsEnd] {
+        return std::min_element(slots.begin(), slotsEnd, [](const Candidate& left, const Candidate& right) {
+            return left.rating < right.rating;
+        });
+    };
+
     // Scan order settles ties: a later cell must be strictly better than a slot's cell to replace it.
+    auto lowest = lowestSlot();
     for (std::int32_t row = 0; row < kBoardSize; ++row) {
         for (std::int32_t col = 0; col < kBoardSize; ++col) {
-            auto lowest = slots.begin();
-            for (auto slot = slots.begin() + 1; slot != slotsEnd; ++slot) {
-                if (slot->rating < lowest->rating) {
-                    lowest = slot;
-                }
-            }
             const std::int32_t rating = state.cellRating[CellIndex(col, row)];
             if (rating > lowest->rating) {
                 *lowest = Candidate{rating, row, col};
+                lowest = lowestSlot();
             }
         }
     }

@@ -13,3 +13,18 @@ NumberRange RangeIndex(std::int32_t rangeLow, std::int32_t rangeHigh)
     }
     return Range0To10;
 }
+
+std::pair<std::int32_t, std::int32_t> RangeBounds(NumberRange range)
+{
+    switch (range) {
+    case Range0To25:
+        return {0, 25};
+    case RangeMinus10To10:
+        return {-10, 10};
+    case RangeMinus25To25:
+        return {-25, 25};
+    case Range0To10:
+        break;
+    }
+    return {0, 10};
+}

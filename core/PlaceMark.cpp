@@ -4,14 +4,17 @@
 #include "core/LinePatterns.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 namespace {
 
 std::string QuestionText(const std::array<std::int32_t, 3>& numbers)
 {
-    return " " + std::to_string(numbers[0]) + " + " + std::to_string(numbers[1]) + " + " +
-           std::to_string(numbers[2]) + " = ";
+    // Room for three numbers of any 32-bit value, signs included.
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), " %d + %d + %d = ", numbers[0], numbers[1], numbers[2]);
+    return text.data();
 }
 
 }

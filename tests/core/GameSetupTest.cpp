@@ -35,6 +35,15 @@ TEST(RangeIndexTest, MapsTheFourRangesAndFallsBackToTheFirst)
     EXPECT_EQ(RangeIndex(25, 0), Range0To10);
 }
 
+TEST(RangeBoundsTest, GivesTheBoundsThatMapBackToTheRange)
+{
+    for (const NumberRange range : {Range0To10, Range0To25, RangeMinus10To10, RangeMinus25To25}) {
+        const auto [low, high] = RangeBounds(range);
+        EXPECT_EQ(RangeIndex(low, high), range);
+    }
+    EXPECT_EQ(RangeBounds(static_cast<NumberRange>(7)), (std::pair<std::int32_t, std::int32_t>{0, 10}));
+}
+
 class GameSetupTest : public RulesFixture {};
 
 TEST_F(GameSetupTest, ResetSettingsRestoresTheStartUpSettings)
