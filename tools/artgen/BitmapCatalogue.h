@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <map>
+
+// Every bitmap of the game by resource id, drawn fresh. Pictures that sit on a background are
+// drawn over the part of it they cover, so they need the backgrounds first.
+namespace artgen {
+
+using BitmapSet = std::map<int, QImage>;
+
+BitmapSet drawAllBitmaps();
+
+}  // namespace artgen

@@ -1,0 +1,75 @@
+#include "tools/artgen/Buttons.h"
+
+#include "tools/artgen/ArtFonts.h"
+#include "tools/artgen/FacePainter.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace artgen {
+
+namespace {
+
+QRectF shapeBody(const ButtonShape& shape)
+{
+    return bodyRect(shape.visible, shape.marginX, shape.marginY);
+}
+
+void paintSpeaker(QPainter& painter, QPointF centre, const QColor& colour, SoundIcon icon)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath speaker;
+    speaker.moveTo(centre + QPointF(-12, -4));
+    speaker.lineTo(centre + QPointF(-7, -4));
+    speaker.lineTo(centre + QPointF(0, -11));
+    speaker.lineTo(centre + QPointF(0, 11));
+    speaker.lineTo(centre + QPointF(-7, 4));
+    speaker.lineTo(centre + QPointF(-12, 4));
+    speaker.closeSubpath();
+    painter.setPen(QPen(colour, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(colour);
+    painter.drawPath(speaker);
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour, 2.5, Qt::SolidLine, Qt::RoundCap));
+    if (icon == SoundIcon::On) {
+        for (const qreal radius : {6.0, 11.0}) {
+            const QRectF arc(centre.x() - radius + 1, centre.y() - radius, 2 * radius, 2 * radius);
+            painter.drawArc(arc, -45 * 16, 90 * 16);
+        }
+    } else {
+        painter.drawLine(centre + QPointF(5, -6), centre + QPointF(15, 6));
+        painter.drawLine(centre + QPointF(15, -6), centre + QPointF(5, 6));
+    }
+    painter.restore();
+}
+
+}  // namespace
+
+QImage labelledButton(const QImage& background, QPoint at, const ButtonShape& shape, const palette::Face& face,
+                      const QString& label, Outline outline)
+{
+    QImage image = canvasOver(background, at, shape.picture);
+    QPainter painter(&image);
+    const QRectF body = shapeBody(shape);
+    paintFace(painter, body, shape.radius, face);
+    if (!label.isEmpty())
+        paintCentredText(painter, body, label, artFont(shape.fontPixels), face.text);
+    if (outline == Outline::Selected)
+        paintSelectionOutline(painter, body, shape.radius);
+    return image;
+}
+
+QImage soundButton(const QImage& background, QPoint at, const palette::Face& face, const QString& label,
+                   SoundIcon icon)
+{
+    QImage image = labelledButton(background, at, soundShape, face, QString(), Outline::None);
+    QPainter painter(&image);
+    const QRectF body = shapeBody(soundShape);
+    paintSpeaker(painter, QPointF(body.left() + 30, body.center().y()), face.text, icon);
+    paintCentredText(painter, body.adjusted(36, 0, 0, 0), label, artFont(soundShape.fontPixels), face.text);
+    return image;
+}
+
+}  // namespace artgen

@@ -1,0 +1,83 @@
+#include "tools/artgen/FacePainter.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace artgen {
+
+QImage opaqueCanvas(QSize size, const QColor& fill)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(fill);
+    return image;
+}
+
+QImage canvasOver(const QImage& background, QPoint at, QSize size)
+{
+    return background.copy(QRect(at, size)).convertToFormat(QImage::Format_RGB32);
+}
+
+QRectF bodyRect(QSize size, int marginX, int marginY)
+{
+    return QRectF(marginX + 0.5, marginY + 0.5, size.width() - 2 * marginX - 1, size.height() - 2 * marginY - 1);
+}
+
+static QPainterPath roundedPath(const QRectF& rect, qreal radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+
+void paintFace(QPainter& painter, const QRectF& body, qreal radius, const palette::Face& face)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 56));
+    painter.drawPath(roundedPath(body.translated(0, 1.5), radius));
+
+    QLinearGradient fill(body.topLeft(), body.bottomLeft());
+    fill.setColorAt(0, face.top);
+    fill.setColorAt(1, face.bottom);
+    painter.setBrush(fill);
+    painter.drawPath(roundedPath(body, radius));
+
+    QLinearGradient shine(body.topLeft(), body.bottomLeft());
+    shine.setColorAt(0, QColor(255, 255, 255, 170));
+    shine.setColorAt(0.5, QColor(255, 255, 255, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QBrush(shine), 1));
+    painter.drawPath(roundedPath(body.adjusted(1, 1, -1, -1), radius - 1));
+
+    painter.setPen(QPen(face.border, 1));
+    painter.drawPath(roundedPath(body, radius));
+    painter.restore();
+}
+
+void paintSelectionOutline(QPainter& painter, const QRectF& body, qreal radius)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette::selectionOutline, 3));
+    painter.drawPath(roundedPath(body.adjusted(1, 1, -1, -1), radius - 1));
+    painter.restore();
+}
+
+void paintCentredText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
+                      const QColor& colour)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(QColor(255, 255, 255, 120));
+    painter.drawText(box.translated(0, 1), Qt::AlignCenter, text);
+    painter.setPen(colour);
+    painter.drawText(box, Qt::AlignCenter, text);
+    painter.restore();
+}
+
+}  // namespace artgen
