@@ -56,10 +56,11 @@ QImage boardBackground()
     const QRect cells(cell(0, 0), cell(4, 4) + QPoint(cellArea.width(), cellArea.height()));
     painter.setPen(QPen(palette::boardFrame, 1));
     painter.setBrush(palette::boardWell);
-    painter.drawRoundedRect(QRectF(cells).adjusted(-4.5, -4.5, 3.5, 3.5), 7, 7);
+    const QRectF well = QRectF(cells).adjusted(-4.5, -4.5, 3.5, 3.5);
+    painter.drawRoundedRect(well, 7, 7);
 
-    // The tray under the board that holds the emblem and the menu button.
-    const QRectF tray(cells.left() - 0.5, emblem.y() - 8.5, cells.width(), 63 + 2 * 4);
+    // The tray under the board, as wide as the well, holds the emblem and the menu button.
+    const QRectF tray(well.left(), emblem.y() - 8.5, well.width(), 480 - emblem.y() + 4.5);
     painter.setPen(QPen(QColor(70, 81, 101), 1));
     painter.setBrush(QColor(48, 56, 72));
     painter.drawRoundedRect(tray, 7, 7);

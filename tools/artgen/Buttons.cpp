@@ -32,11 +32,11 @@ void paintSpeaker(QPainter& painter, QPointF centre, const QColor& colour, Sound
     painter.drawPath(speaker);
 
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, 2.5, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(colour, 2.2, Qt::SolidLine, Qt::RoundCap));
     if (icon == SoundIcon::On) {
-        for (const qreal radius : {6.0, 11.0}) {
-            const QRectF arc(centre.x() - radius + 1, centre.y() - radius, 2 * radius, 2 * radius);
-            painter.drawArc(arc, -45 * 16, 90 * 16);
+        for (const qreal radius : {7.0, 12.5}) {
+            const QRectF arc(centre.x() - radius - 1, centre.y() - radius, 2 * radius, 2 * radius);
+            painter.drawArc(arc, -50 * 16, 100 * 16);
         }
     } else {
         painter.drawLine(centre + QPointF(5, -6), centre + QPointF(15, 6));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 namespace artgen {
@@ -24,18 +25,19 @@ double raisedCosine(double fraction)
     return 0.5 - 0.5 * std::cos(std::numbers::pi * std::clamp(fraction, 0.0, 1.0));
 }
 
-void addTone(std::vector<double>& mix, const Tone& tone, int harmonics)
+void addTone(std::vector<double>& mix, const Tone& tone, std::size_t harmonics)
 {
     const auto first = static_cast<std::size_t>(std::lround(tone.start * soundSampleRate));
     for (std::size_t i = first; i < mix.size(); ++i) {
         const double t = static_cast<double>(i - first) / soundSampleRate;
         const double rise = raisedCosine(t / tone.attack);
         double value = 0;
-        for (int k = 1; k <= harmonics; ++k) {
-            const double frequency = tone.frequency * k;
+        for (std::size_t k = 1; k <= std::min(harmonics, std::size(harmonicLevels)); ++k) {
+            const double multiple = static_cast<double>(k);
+            const double frequency = tone.frequency * multiple;
             if (frequency >= soundSampleRate / 2.0)
                 break;
-            const double decay = tone.decay / std::pow(k, 0.8);
+            const double decay = tone.decay / std::pow(multiple, 0.8);
             value += harmonicLevels[k - 1] * std::exp(-t / decay) * std::sin(2 * std::numbers::pi * frequency * t);
         }
         mix[i] += tone.amplitude * rise * value;
