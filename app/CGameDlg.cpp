@@ -1,0 +1,272 @@
+#include "app/CGameDlg.h"
+
+#include "controls/GameSound.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CAnswerDlg.h"
+#include "platform/CMenu.h"
+#include "platform/DataExchange.h"
+#include "platform/FormatString.h"
+#include "platform/Resources.h"
+#include "resources/DialogTemplates.h"
+
+HCURSOR playerCursor[2] = {nullptr, nullptr};
+UINT_PTR timerId = 0;
+
+namespace {
+
+constexpr UINT kAppIconId = 128;
+constexpr UINT kAboutStringId = 101;
+constexpr UINT kBoardBackground = 218;
+constexpr UINT kPlayer1CursorId = 134;
+constexpr UINT kPlayer2CursorId = 135;
+
+ScreenRect ToScreenRect(const CRect& rect)
+{
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+}
+
+CGameDlg::CGameDlg(CWnd* parent)
+    : CSkinDialog(IDD_BOARD, parent), rules(gameState, settingsDlg, *this)
+{
+    appIcon = LoadIconResource(kAppIconId);
+}
+
+// listFont and the member dialogs release what they own themselves.
+CGameDlg::~CGameDlg() = default;
+
+void CGameDlg::DoDataExchange(CDataExchange* dx)
+{
+    CSkinDialog::DoDataExchange(dx);
+    DDX_Control(dx, static_cast<int>(IDC_MENU_BUTTON), menuButton);
+    DDX_Control(dx, static_cast<int>(IDC_PLAYER1_NAME), nameButton[0]);
+    DDX_Control(dx, static_cast<int>(IDC_PLAYER2_NAME), nameButton[1]);
+    DDX_Control(dx, static_cast<int>(IDC_PLAYER1_SCORE), scoreButton[0]);
+    DDX_Control(dx, static_cast<int>(IDC_PLAYER2_SCORE), scoreButton[1]);
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        DDX_Control(dx, static_cast<int>(IDC_FIRST_CELL) + cell,
+                    cellButtons[static_cast<std::size_t>(cell / kBoardSize)][static_cast<std::size_t>(cell % kBoardSize)]);
+    }
+}
+
+BOOL CGameDlg::OnInitDialog()
+{
+    CSkinDialog::OnInitDialog();
+    AppendAboutToSystemMenu();
+    SetIcon(appIcon, TRUE);
+    SetIcon(appIcon, FALSE);
+    EnableDrag(1);
+    LoadBackground(kBoardBackground);
+    menuButton.SetSkin(219, 223, 223, 0, 0, 0, 0, 0, 0, "", CRect(), 8);
+    SetWindowText(FormatString("%s %s", "Quinsum", "2.0"));
+
+    CRect firstCell;
+    GetDlgItem(static_cast<int>(IDC_FIRST_CELL))->GetWindowRect(&firstCell);
+    cellHeight = firstCell.bottom - firstCell.top;
+    listFont.CreateFont(static_cast<int>(cellHeight * 0.18), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0x31, "Arial");
+
+    highScoresDlg.LoadHighScores();
+    ResetSettings();
+    for (std::int32_t row = 0; row < kBoardSize; ++row) {
+        for (std::int32_t col = 0; col < kBoardSize; ++col) {
+            DrawCell(col, row);
+        }
+    }
+    playerCursor[0] = LoadCursorResource(kPlayer1CursorId);
+    playerCursor[1] = LoadCursorResource(kPlayer2CursorId);
+    timerId = SetTimer(kComputerTimerId, 1000, nullptr);
+    // Posted, so that the settings open from the running window, after set-up has finished.
+    PostMessage(WM_COMMAND, IDC_NEW_GAME, 0);
+    return TRUE;
+}
+
+void CGameDlg::AppendAboutToSystemMenu()
+{
+    CMenu* systemMenu = GetSystemMenu(FALSE);
+    if (systemMenu == nullptr) {
+        return;
+    }
+    const std::string aboutText = LoadStringResource(kAboutStringId);
+    if (!aboutText.empty()) {
+        systemMenu->AppendMenu(MF_SEPARATOR);
+        systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText.c_str());
+    }
+}
+
+LRESULT CGameDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SYSCOMMAND:
+        OnSysCommand(static_cast<UINT>(wParam), lParam);
+        return 0;
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<LRESULT>(OnQueryDragIcon());
+    case WM_TIMER:
+        OnTimer(static_cast<UINT_PTR>(wParam));
+        return 0;
+    case WM_SETCURSOR:
+        return OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(static_cast<WPARAM>(lParam)),
+                           HIWORD(static_cast<WPARAM>(lParam)));
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            const UINT id = LOWORD(wParam);
+            if (id == IDC_NEW_GAME) {
+                OnNewGame();
+                return 0;
+            }
+            if (id == IDC_MENU_BUTTON) {
+                OnShowMenu();
+                return 0;
+            }
+            if (id >= IDC_FIRST_CELL && id <= IDC_LAST_CELL) {
+                OnCellClicked(id);
+                return 0;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return CSkinDialog::WindowProc(message, wParam, lParam);
+}
+
+void CGameDlg::OnSysCommand(UINT id, LPARAM)
+{
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal();
+    } else {
+        Default();
+    }
+}
+
+HICON CGameDlg::OnQueryDragIcon()
+{
+    return appIcon;
+}
+
+BOOL CGameDlg::OnSetCursor(CWnd*, UINT, UINT)
+{
+    RefreshCursor();
+    return TRUE;
+}
+
+BOOL CGameDlg::DestroyWindow()
+{
+    KillTimer(timerId);
+    return CSkinDialog::DestroyWindow();
+}
+
+void CGameDlg::OnOK()
+{
+    SaveHighScoresOnClose();
+    CSkinDialog::OnOK();
+}
+
+// Escape and the close box end the board as well; the results of the session must survive that.
+void CGameDlg::OnCancel()
+{
+    SaveHighScoresOnClose();
+    CSkinDialog::OnCancel();
+}
+
+void CGameDlg::SaveHighScoresOnClose()
+{
+    highScoresDlg.SaveHighScores();
+}
+
+void CGameDlg::ResetSettings()
+{
+    rules.ResetSettings();
+    menuOpen = 0;
+}
+
+void CGameDlg::NewGame()
+{
+    rules.NewGame();
+}
+
+void CGameDlg::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t computerMove)
+{
+    claimUnderWay = true;
+    rules.PlaceMark(col, row, computerMove);
+    claimUnderWay = false;
+    if (newGameRequested) {
+        newGameRequested = false;
+        PostMessage(WM_COMMAND, IDC_NEW_GAME, 0);
+    }
+}
+
+std::int32_t CGameDlg::CheckGameOver()
+{
+    return rules.CheckGameOver();
+}
+
+std::int32_t CGameDlg::RateCells()
+{
+    return rules.RateCells();
+}
+
+void CGameDlg::ComputerMove()
+{
+    rules.ComputerMove();
+}
+
+void CGameDlg::PlayGameSound(unsigned soundId, int waitForEnd, int delayBeforeMs, int delayAfterMs)
+{
+    ::PlayGameSound(soundId, waitForEnd, delayBeforeMs, delayAfterMs);
+}
+
+ScreenRect CGameDlg::CellScreenRect(std::int32_t col, std::int32_t row)
+{
+    CRect rect;
+    if (IsOnBoard(col, row)) {
+        cellButtons[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].GetWindowRect(&rect);
+    }
+    return ToScreenRect(rect);
+}
+
+ScreenRect CGameDlg::WindowScreenRect()
+{
+    CRect rect;
+    GetWindowRect(&rect);
+    return ToScreenRect(rect);
+}
+
+ChallengeOutcome CGameDlg::ShowChallenge(const std::string& question, std::int32_t lineTop, std::int32_t lineBottom,
+                                         const ScreenRect& ownerRect)
+{
+    CAnswerDlg challenge;
+    challenge.lineTop = lineTop;
+    challenge.lineBottom = lineBottom;
+    challenge.ownerRect = CRect(ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom);
+    challenge.question = question;
+    if (challenge.DoModal() != IDOK) {
+        return {ChallengeOutcome::Choice::ForfeitGame, 0};
+    }
+    return {ChallengeOutcome::Choice::CheckAnswer, challenge.answer};
+}
+
+void CGameDlg::RequestNewGame()
+{
+    if (claimUnderWay) {
+        newGameRequested = true;
+    } else {
+        PostMessage(WM_COMMAND, IDC_NEW_GAME, 0);
+    }
+}
+
+void CGameDlg::RecordResult(OpponentKind kind1, const std::string& name1, std::int32_t score1, OpponentKind kind2,
+                            const std::string& name2, std::int32_t score2, NumberRange range)
+{
+    highScoresDlg.RecordResult(kind1, name1, score1, kind2, name2, score2, range);
+}
+
+void CGameDlg::ShowHighScoresDialog()
+{
+    highScoresDlg.DoModal();
+}

@@ -1,0 +1,166 @@
+#include "app/CGameDlg.h"
+
+#include "platform/CPaintDC.h"
+#include "platform/FormatString.h"
+#include "platform/SystemMetrics.h"
+
+namespace {
+
+constexpr UINT kFreeCell = 152;
+constexpr UINT kFreeCellPressed = 155;
+constexpr UINT kPlayerCell[2] = {178, 179};
+constexpr UINT kMarkedPlayerCell[2] = {300, 289};
+constexpr UINT kPlayerPlate[2] = {221, 222};
+constexpr COLORREF kListColor[2] = {RGB(64, 64, 194), RGB(194, 64, 64)};
+constexpr COLORREF kListBackground = RGB(255, 255, 255);
+constexpr int kListPanel[2] = {IDC_PLAYER1_LIST, IDC_PLAYER2_LIST};
+
+bool IsMarked(std::int32_t col, std::int32_t row)
+{
+    if (gameState.highlightCol[0] != -1) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (col == gameState.highlightCol[i] && row == gameState.highlightRow[i]) {
+                return true;
+            }
+        }
+    }
+    return col == gameState.lastMoveCol && row == gameState.lastMoveRow;
+}
+
+}
+
+void CGameDlg::DrawCell(std::int32_t col, std::int32_t row)
+{
+    if (!IsOnBoard(col, row)) {
+        return;
+    }
+    CSkinButton& cell = cellButtons[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    CRect rc;
+    cell.GetClientRect(&rc);
+    const int w = rc.Width();
+    const int h = rc.Height();
+
+    CRect freeCaption = rc;
+    freeCaption.DeflateRect(w / 6, h / 6);
+    // The claimed tiles carry a white disc in the right half, just below the top edge.
+    CRect claimedCaption = rc;
+    claimedCaption.OffsetRect(0, 8);
+    claimedCaption.bottom = claimedCaption.top + h / 5;
+    claimedCaption.left = claimedCaption.right - w / 2;
+
+    const std::string caption = FormatString("%d", gameState.cellNumber[CellIndex(col, row)]);
+    const std::int32_t owner = gameState.cellOwner[CellIndex(col, row)];
+    if (owner == 0) {
+        cell.SetSkin(kFreeCell, kFreeCellPressed, 0, 0, 0, 0, 0, 0, 0, caption, freeCaption, 30);
+    } else {
+        const std::size_t player = PlayerIndex(owner == 1 ? 1 : 2);
+        const UINT image = IsMarked(col, row) ? kMarkedPlayerCell[player] : kPlayerCell[player];
+        cell.SetSkin(image, image, 0, 0, 0, 0, 0, 0, 0, caption, claimedCaption, 15);
+    }
+    // On screen before the caller goes on: it may next block on a sound or open a dialog.
+    cell.Invalidate(FALSE);
+    cell.UpdateWindow();
+}
+
+void CGameDlg::RefreshScorePanels()
+{
+    for (const int panelId : kListPanel) {
+        CWnd* panel = GetDlgItem(panelId);
+        if (panel == nullptr) {
+            continue;
+        }
+        CRect area;
+        panel->GetClientRect(&area);
+        panel->ClientToScreen(&area);
+        ScreenToClient(&area);
+        InvalidateRect(&area, FALSE);
+    }
+}
+
+CRect CGameDlg::ListPanelRect(int panelId) const
+{
+    CRect panel;
+    if (CWnd* control = GetDlgItem(panelId)) {
+        control->GetWindowRect(&panel);
+        ScreenToClient(&panel);
+    }
+    panel.DeflateRect(2, 2);
+    panel.right -= 2;
+    return panel;
+}
+
+void CGameDlg::OnPaint()
+{
+    CPaintDC dc(this);
+    if (IsIconic()) {
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+        CRect client;
+        GetClientRect(&client);
+        const int x = (client.Width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
+        const int y = (client.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
+        dc.DrawIcon(x, y, appIcon);
+        return;
+    }
+    CFont* previousFont = dc.SelectObject(&listFont);
+    dc.SetBkMode(OPAQUE);
+    dc.SetBkColor(kListBackground);
+    PaintLists(dc);
+    PaintPanels();
+    dc.SelectObject(previousFont);
+    Default();
+}
+
+void CGameDlg::PaintLists(CDC& dc)
+{
+    std::array<int, 2> rowsUsed{0, 0};
+    const int rowHeight = cellHeight / 5;
+    for (std::int32_t index = 0; index < gameState.lineCount && index < kMaxScoredLines; ++index) {
+        const ScoredLine& line = gameState.lines[static_cast<std::size_t>(index)];
+        const std::string text = FormatString(
+            "%3d + %3d + %3d = %3d", gameState.cellNumber[CellIndex(line.col[0], line.row[0])],
+            gameState.cellNumber[CellIndex(line.col[1], line.row[1])],
+            gameState.cellNumber[CellIndex(line.col[2], line.row[2])], line.sum);
+        const std::size_t player = line.player == 1 ? 0 : 1;
+        dc.SetTextColor(kListColor[player]);
+        const CRect panel = ListPanelRect(kListPanel[player]);
+        const int k = rowsUsed[player];
+        const CRect rowRect(panel.left, panel.top + k * rowHeight, panel.right, panel.top + (k + 1) * rowHeight);
+        // A line that no longer fits is counted all the same, so the player's later lines stay hidden too.
+        if (rowRect.bottom < panel.bottom) {
+            dc.DrawText(text, rowRect, DT_RIGHT);
+        }
+        ++rowsUsed[player];
+    }
+
+    // Blank rows reach down to multiples of a quarter cell, a little taller than the list rows.
+    const std::string blank = FormatString("%35s", "");
+    for (std::size_t player = 0; player < 2; ++player) {
+        const CRect panel = ListPanelRect(kListPanel[player]);
+        for (int j = rowsUsed[player];; ++j) {
+            const CRect rowRect(panel.left, panel.top + j * (cellHeight / 5), panel.right,
+                                panel.top + (j + 1) * (cellHeight / 4));
+            if (rowRect.bottom > panel.bottom) {
+                break;
+            }
+            if (rowRect.bottom < panel.bottom) {
+                dc.DrawText(blank, rowRect, DT_RIGHT);
+            }
+        }
+    }
+}
+
+void CGameDlg::PaintPanels()
+{
+    const CRect plateCaption(0, 0, 106, 36);
+    for (std::size_t player = 0; player < 2; ++player) {
+        const UINT plate = kPlayerPlate[player];
+        scoreButton[player].SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0,
+                                    FormatString("%8d", gameState.score[player]), plateCaption, 0);
+        scoreButton[player].Invalidate(TRUE);
+    }
+    for (std::size_t player = 0; player < 2; ++player) {
+        const UINT plate = kPlayerPlate[player];
+        nameButton[player].SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0,
+                                   FormatString("%14s", settingsDlg.playerName[player].c_str()), plateCaption, 0);
+    }
+}

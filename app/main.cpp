@@ -1,0 +1,6 @@
+#include "platform/CWinApp.h"
+
+int main(int argc, char** argv)
+{
+    return RunApplication(argc, argv);
+}
