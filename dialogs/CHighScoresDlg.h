@@ -1,0 +1,34 @@
+#pragma once
+// "High Scores": the ten lines of one number range, with the lines the last recorded game added
+// marked " ** ... **". The board window keeps one object for its whole life; it also holds the
+// table and its file (HighScoreRecords).
+
+#include <array>
+
+#include "controls/CColorLabel.h"
+#include "controls/CSkinButton.h"
+#include "dialogs/CSkinDialog.h"
+#include "dialogs/HighScoreRecords.h"
+
+class CHighScoresDlg : public CSkinDialog, public HighScoreRecords {
+public:
+    explicit CHighScoresDlg(CWnd* parent = nullptr);
+
+    // Indexed by NumberRange: buttons 1523 to 1526.
+    std::array<CSkinButton, 4> rangeButtons;
+    CSkinButton doneButton;
+    // Labels 1016 to 1025, the best line first.
+    std::array<CColorLabel, 10> lineLabels;
+
+    // Opens on `lastRange`.
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Done: plays the click and clears the marks; Escape and the close box keep them.
+    void OnOK() override;
+
+    // Writes the ten lines of `shownRange` into the labels.
+    void FillLines();
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+};
