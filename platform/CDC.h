@@ -17,6 +17,12 @@ class CFont;
 
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFFu;
 
+// Sides of DrawEdge (BF_RECT is all four)
+inline constexpr UINT BF_LEFT = 0x1;
+inline constexpr UINT BF_TOP = 0x2;
+inline constexpr UINT BF_RIGHT = 0x4;
+inline constexpr UINT BF_BOTTOM = 0x8;
+
 class CDC {
 public:
     CDC();

@@ -30,6 +30,6 @@ std::optional<std::string> DesktopEntryExec(const std::filesystem::path& entryFi
 // field codes (%i %c %k and the deprecated ones) are dropped.
 std::string ExecToAssociationCommand(const std::string& exec);
 
-// HKEY_CLASSES_ROOT over the associations: ".htm" (any extension) gives the desktop id of its
-// MIME type's application; "<desktop id>\shell\open\command" gives the association command.
+// HKEY_CLASSES_ROOT over the associations: ".htm" and ".html" give the desktop id of the
+// application for text/html (no other extension is known); "<desktop id>\shell\open\command" gives the association command.
 std::optional<std::string> ClassesRootValueFromXdg(const std::string& subKey, const XdgDirectories& dirs);

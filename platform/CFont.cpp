@@ -1,0 +1,91 @@
+#include "platform/CFont.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "platform/GdiObjects.h"
+
+namespace {
+
+// Windows matches a positive height against the cell height (ascent + descent); Qt sizes fonts
+// by their em. Take the largest em whose cell is not taller than asked for.
+int EmPixelsForCellHeight(QFont font, int cellHeight) {
+    font.setPixelSize(100);
+    const double cellPerEm = std::max(QFontMetricsF(font).height() / 100.0, 0.1);
+    const int estimate = std::max(1, static_cast<int>(cellHeight / cellPerEm));
+    int best = 1;
+    for (int em = std::max(1, estimate - 2); em <= estimate + 2; ++em) {
+        font.setPixelSize(em);
+        if (QFontMetrics(font).height() <= cellHeight) {
+            best = em;
+        }
+    }
+    return best;
+}
+
+QFont ResolveFont(const LOGFONT& description) {
+    // An empty face lets the mapper choose; "Arial" gives the same metrics everywhere here.
+    QFont font(QString::fromStdString(description.lfFaceName.empty() ? "Arial" : description.lfFaceName));
+    const LONG weight = description.lfWeight == 0 ? FW_NORMAL : std::clamp<LONG>(description.lfWeight, 100, 900);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    font.setItalic(description.lfItalic != 0);
+    font.setUnderline(description.lfUnderline != 0);
+    font.setStrikeOut(description.lfStrikeOut != 0);
+    font.setKerning(false);
+    if (description.lfHeight > 0) {
+        font.setPixelSize(EmPixelsForCellHeight(font, static_cast<int>(description.lfHeight)));
+    } else if (description.lfHeight < 0) {
+        font.setPixelSize(static_cast<int>(std::min<LONG>(-description.lfHeight, 10000)));
+    } else {
+        font.setPixelSize(static_cast<int>(DEFAULT_FONT_PIXELS));
+    }
+    return font;
+}
+
+}  // namespace
+
+HFONT CreateFontIndirect(const LOGFONT* logFont) {
+    if (logFont == nullptr) {
+        return nullptr;
+    }
+    auto* font = new FontObject;
+    font->logFont = *logFont;
+    font->font = ResolveFont(*logFont);
+    return font;
+}
+
+CFont::operator HFONT() const {
+    return dynamic_cast<HFONT>(m_hObject);
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
+    if (m_hObject != nullptr) {
+        return FALSE;
+    }
+    return Attach(::CreateFontIndirect(logFont));
+}
+
+BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                       BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
+                       BYTE quality, BYTE pitchAndFamily, const std::string& faceName) {
+    LOGFONT description;
+    description.lfHeight = height;
+    description.lfWidth = width;
+    description.lfEscapement = escapement;
+    description.lfOrientation = orientation;
+    description.lfWeight = weight;
+    description.lfItalic = italic;
+    description.lfUnderline = underline;
+    description.lfStrikeOut = strikeOut;
+    description.lfCharSet = charSet;
+    description.lfOutPrecision = outPrecision;
+    description.lfClipPrecision = clipPrecision;
+    description.lfQuality = quality;
+    description.lfPitchAndFamily = pitchAndFamily;
+    description.lfFaceName = faceName;
+    return CreateFontIndirect(&description);
+}
+
+int CFont::GetLogFont(LOGFONT* out) const {
+    return GetObject(static_cast<HFONT>(*this), sizeof(LOGFONT), out);
+}

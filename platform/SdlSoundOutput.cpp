@@ -1,0 +1,145 @@
+#include "platform/SdlSoundOutput.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdint>
+#include <string_view>
+#include <thread>
+
+#include "platform/Resources.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A real device may still hold the clip's last samples when the clip's time is up; wait a little
+// for its queue to drain, but never long.
+constexpr auto drainGrace = std::chrono::milliseconds(250);
+
+bool SameFormat(const SDL_AudioSpec& a, const SDL_AudioSpec& b) {
+    return a.freq == b.freq && a.format == b.format && a.channels == b.channels;
+}
+
+}  // namespace
+
+struct SdlSoundOutput::Clip {
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    std::chrono::microseconds duration{0};
+
+    ~Clip() { SDL_FreeWAV(samples); }
+};
+
+struct SdlSoundOutput::Device {
+    SDL_AudioDeviceID id = 0;
+    SDL_AudioSpec spec{};
+
+    ~Device() { SDL_CloseAudioDevice(id); }
+};
+
+SdlSoundOutput::SdlSoundOutput() {
+    // SDL would otherwise take over SIGINT and SIGTERM, and Ctrl-C would no longer end the game.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return;
+    }
+    audioStarted_ = true;
+    // Opening a driver's device when it lists none makes some audio libraries print to stderr;
+    // the silent driver keeps the timing without a sound card.
+    if (SDL_GetNumAudioDevices(0) == 0) {
+        SDL_AudioQuit();
+        audioStarted_ = SDL_AudioInit("dummy") == 0;
+    }
+}
+
+SdlSoundOutput::~SdlSoundOutput() {
+    device_.reset();
+    clips_.clear();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (SDL_WasInit(0) == 0) {
+        SDL_Quit();
+    }
+}
+
+const char* SdlSoundOutput::DriverName() const {
+    const char* name = audioStarted_ ? SDL_GetCurrentAudioDriver() : nullptr;
+    return name != nullptr ? name : "";
+}
+
+const SdlSoundOutput::Clip* SdlSoundOutput::FindClip(UINT resourceId) {
+    if (const auto found = clips_.find(resourceId); found != clips_.end()) {
+        return found->second.get();
+    }
+    const QByteArray wave = LoadWaveResource(resourceId);
+    if (wave.isEmpty()) {
+        return nullptr;
+    }
+    auto clip = std::make_unique<Clip>();
+    SDL_RWops* stream = SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
+    if (stream == nullptr || SDL_LoadWAV_RW(stream, 1, &clip->spec, &clip->samples, &clip->length) == nullptr) {
+        return nullptr;
+    }
+    const auto bytesPerSecond = static_cast<std::int64_t>(clip->spec.freq) * clip->spec.channels *
+                                (SDL_AUDIO_BITSIZE(clip->spec.format) / 8);
+    if (bytesPerSecond <= 0) {
+        return nullptr;
+    }
+    clip->duration = std::chrono::microseconds(static_cast<std::int64_t>(clip->length) * 1000000 / bytesPerSecond);
+    return clips_.emplace(resourceId, std::move(clip)).first->second.get();
+}
+
+bool SdlSoundOutput::OpenDeviceFor(const Clip& clip) {
+    if (device_ && SameFormat(device_->spec, clip.spec)) {
+        return true;
+    }
+    device_.reset();
+    if (!audioStarted_) {
+        return false;
+    }
+    SDL_AudioSpec wanted = clip.spec;
+    wanted.callback = nullptr;
+    wanted.userdata = nullptr;
+    wanted.samples = 1024;
+    SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (id == 0 && std::string_view(DriverName()) != "dummy") {
+        SDL_AudioQuit();
+        audioStarted_ = SDL_AudioInit("dummy") == 0;
+        id = audioStarted_ ? SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0) : 0;
+    }
+    if (id == 0) {
+        return false;
+    }
+    device_ = std::make_unique<Device>();
+    device_->id = id;
+    device_->spec = clip.spec;
+    SDL_PauseAudioDevice(id, 0);
+    return true;
+}
+
+BOOL SdlSoundOutput::Play(UINT resourceId, bool waitForEnd) {
+    const Clip* clip = FindClip(resourceId);
+    if (clip == nullptr) {
+        return FALSE;
+    }
+    const auto start = Clock::now();
+    if (OpenDeviceFor(*clip)) {
+        // A new sound replaces the one still playing.
+        SDL_ClearQueuedAudio(device_->id);
+        SDL_QueueAudio(device_->id, clip->samples, clip->length);
+    }
+    if (waitForEnd) {
+        // The clip's own length is the wait, heard or not, so the game keeps one pace everywhere.
+        std::this_thread::sleep_until(start + clip->duration);
+        const auto latest = start + clip->duration + drainGrace;
+        while (device_ && SDL_GetQueuedAudioSize(device_->id) > 0 && Clock::now() < latest) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    return TRUE;
+}
+
+void SdlSoundOutput::Pause(DWORD milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}

@@ -1,0 +1,23 @@
+#include "platform/ShellServices.h"
+
+#include "platform/DesktopShellServices.h"
+
+namespace {
+
+ShellServices* replacement = nullptr;
+
+}  // namespace
+
+ShellServices& CurrentShellServices() {
+    if (replacement != nullptr) {
+        return *replacement;
+    }
+    static DesktopShellServices desktop;
+    return desktop;
+}
+
+ShellServices* SetShellServices(ShellServices* services) {
+    ShellServices* previous = replacement;
+    replacement = services;
+    return previous;
+}

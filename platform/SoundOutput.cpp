@@ -1,0 +1,23 @@
+#include "platform/SoundOutput.h"
+
+#include "platform/SdlSoundOutput.h"
+
+namespace {
+
+SoundOutput* replacement = nullptr;
+
+}  // namespace
+
+SoundOutput& CurrentSoundOutput() {
+    if (replacement != nullptr) {
+        return *replacement;
+    }
+    static SdlSoundOutput sdlOutput;
+    return sdlOutput;
+}
+
+SoundOutput* SetSoundOutput(SoundOutput* output) {
+    SoundOutput* previous = replacement;
+    replacement = output;
+    return previous;
+}

@@ -1,0 +1,11 @@
+#include "platform/SystemMetrics.h"
+
+int GetSystemMetrics(int index) {
+    switch (index) {
+    case SM_CXICON:
+    case SM_CYICON:
+        return 32;
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,89 @@
+// Resources by numeric id: pictures, cursors with their hot spots, the icon, waves and strings.
+
+#include <gtest/gtest.h>
+
+#include "platform/CBitmap.h"
+#include "platform/CDC.h"
+#include "platform/GdiObjects.h"
+#include "platform/Resources.h"
+
+TEST(BitmapResources, LoadAtTheirOwnSize) {
+    CBitmap cell;
+    ASSERT_TRUE(cell.LoadBitmap(152));
+    BITMAP description;
+    ASSERT_NE(cell.GetBitmap(&description), 0);
+    EXPECT_EQ(description.bmWidth, 75);
+    EXPECT_EQ(description.bmHeight, 75);
+
+    HBITMAP background = LoadBitmapResource(218);
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->pixels->size(), QSize(640, 480));
+    EXPECT_EQ(background->pixels->format(), QImage::Format_RGB32);
+    EXPECT_TRUE(DeleteObject(background));
+}
+
+TEST(BitmapResources, AMissingIdGivesNothing) {
+    EXPECT_EQ(LoadBitmapResource(9999), nullptr);
+    EXPECT_EQ(LoadBitmapResource(0), nullptr);
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap(9999));
+    BITMAP description;
+    EXPECT_EQ(missing.GetBitmap(&description), 0);
+}
+
+TEST(CursorResources, CarryTheirHotSpotsAndAreShared) {
+    HCURSOR cross = LoadCursorResource(134);
+    HCURSOR nought = LoadCursorResource(135);
+    ASSERT_NE(cross, nullptr);
+    ASSERT_NE(nought, nullptr);
+    EXPECT_EQ(cross->cursor.hotSpot(), QPoint(15, 15));
+    EXPECT_EQ(nought->cursor.hotSpot(), QPoint(16, 15));
+    EXPECT_EQ(LoadCursorResource(134), cross);
+    EXPECT_EQ(LoadCursorResource(9999), nullptr);
+}
+
+TEST(StandardCursors, MapToTheDesktopShapes) {
+    ASSERT_NE(LoadStandardCursor(IDC_HAND), nullptr);
+    EXPECT_EQ(LoadStandardCursor(IDC_HAND)->cursor.shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(LoadStandardCursor(IDC_WAIT)->cursor.shape(), Qt::WaitCursor);
+    EXPECT_EQ(LoadStandardCursor(IDC_ARROW)->cursor.shape(), Qt::ArrowCursor);
+    EXPECT_EQ(LoadStandardCursor(134), nullptr);
+}
+
+TEST(IconResources, HoldEverySizeAndDraw) {
+    HICON icon = LoadIconResource(128);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_TRUE(icon->icon.availableSizes().contains(QSize(32, 32)));
+    EXPECT_TRUE(icon->icon.availableSizes().contains(QSize(16, 16)));
+    EXPECT_EQ(LoadIconResource(129), nullptr);
+
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap canvas;
+    canvas.CreateCompatibleBitmap(&dc, 40, 40);
+    CBitmap* previous = dc.SelectObject(&canvas);
+    dc.FillSolidRect(0, 0, 40, 40, RGB(1, 2, 3));
+    EXPECT_TRUE(dc.DrawIcon(4, 4, icon));
+    bool changed = false;
+    for (int y = 4; y < 36 && !changed; ++y) {
+        for (int x = 4; x < 36 && !changed; ++x) {
+            changed = dc.GetPixel(x, y) != RGB(1, 2, 3);
+        }
+    }
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(dc.GetPixel(0, 0), RGB(1, 2, 3));
+    EXPECT_FALSE(dc.DrawIcon(0, 0, nullptr));
+    dc.SelectObject(previous);
+}
+
+TEST(WaveResources, AreWholeWaveFiles) {
+    const QByteArray click = LoadWaveResource(303);
+    ASSERT_GT(click.size(), 5696);
+    EXPECT_TRUE(click.startsWith("RIFF"));
+    EXPECT_TRUE(LoadWaveResource(304).isEmpty());
+}
+
+TEST(StringResources, HoldTheAboutEntry) {
+    EXPECT_EQ(LoadStringResource(101), "&About Quinsum...");
+    EXPECT_EQ(LoadStringResource(102), "");
+}
