@@ -8,6 +8,7 @@
 
 class CWnd;
 class QPainter;
+class WindowHost;
 
 class CPaintDC : public CDC {
 public:
@@ -15,5 +16,6 @@ public:
     ~CPaintDC() override;
 
 private:
+    WindowHost* host_ = nullptr;
     std::unique_ptr<QPainter> painter_;
 };

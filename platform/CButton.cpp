@@ -1,0 +1,3 @@
+#include "platform/CButton.h"
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}

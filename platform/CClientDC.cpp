@@ -1,0 +1,3 @@
+#include "platform/CClientDC.h"
+
+CClientDC::CClientDC(CWnd*) {}

@@ -1,0 +1,43 @@
+#include "platform/CWinApp.h"
+
+#include <QApplication>
+
+namespace {
+
+CWinApp* g_application = nullptr;
+
+}  // namespace
+
+CWinApp::CWinApp(const char*) {
+    g_application = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_application == this) {
+        g_application = nullptr;
+    }
+}
+
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
+
+void CWinApp::OnHelp() {}
+
+CWinApp* AfxGetApp() {
+    return g_application;
+}
+
+int RunApplication(int argc, char** argv) {
+    // QApplication keeps a reference to the count for its whole life.
+    int count = argc;
+    QApplication application(count, argv);
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr) {
+        return 1;
+    }
+    if (!app->InitInstance()) {
+        return 0;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,72 @@
+#include "platform/DialogBuilder.h"
+
+#include <cmath>
+
+#include "platform/ButtonWidget.h"
+#include "platform/CDialog.h"
+#include "platform/CFont.h"
+#include "platform/DialogTemplate.h"
+#include "platform/DialogUnits.h"
+#include "platform/DialogWidget.h"
+#include "platform/EditWidget.h"
+#include "platform/StaticWidget.h"
+
+namespace {
+
+// The templates' bitmap face is not on Linux desktops; Liberation Sans has close metrics.
+std::string DisplayFace(const std::string& templateFace) {
+    return templateFace == "MS Sans Serif" || templateFace.empty() ? "Liberation Sans" : templateFace;
+}
+
+HFONT CreateTemplateFont(const DialogTemplate& dialogTemplate) {
+    LOGFONT description;
+    // Points at 96 dots per inch, as a character (em) height.
+    description.lfHeight = -static_cast<LONG>(std::lround(dialogTemplate.fontPointSize * 96.0 / 72.0));
+    description.lfWeight = FW_NORMAL;
+    description.lfFaceName = DisplayFace(dialogTemplate.fontFace);
+    return CreateFontIndirect(&description);
+}
+
+QWidget* BuildControl(QWidget* parent, const DialogItemTemplate& item) {
+    switch (item.kind) {
+    case ControlClass::Button:
+        return new ButtonWidget(parent, item);
+    case ControlClass::Edit:
+        return new EditWidget(parent, item);
+    case ControlClass::Static:
+        break;
+    }
+    return new StaticWidget(parent, item);
+}
+
+Qt::FocusPolicy FocusPolicyFor(const DialogItemTemplate& item) {
+    if ((item.style & WS_TABSTOP) != 0) {
+        return Qt::StrongFocus;
+    }
+    return item.kind == ControlClass::Static ? Qt::NoFocus : Qt::ClickFocus;
+}
+
+}  // namespace
+
+DialogWidget* DialogBuilder::Build(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner) {
+    const HFONT font = CreateTemplateFont(dialogTemplate);
+    auto* window = new DialogWidget(owner, dialogTemplate, font);
+    const int points = dialogTemplate.fontPointSize;
+    window->setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, points), DialogUnitsToPixelsY(dialogTemplate.cy, points));
+    dialog.fontPointSize_ = points;
+    window->Attach(&dialog);
+
+    for (const DialogItemTemplate& item : dialogTemplate.items) {
+        QWidget* control = BuildControl(window, item);
+        WindowHost* host = WindowHost::Of(control);
+        const CRect rect = DialogRectToPixels(item.x, item.y, item.cx, item.cy, points);
+        control->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+        host->StyleChanged();  // a picture static takes its picture's size
+        control->setFocusPolicy(FocusPolicyFor(item));
+        control->setEnabled((item.style & WS_DISABLED) == 0);
+        control->setVisible((item.style & WS_VISIBLE) != 0);
+        host->CreatePlainWnd();
+        host->DefaultProcessing(WM_SETFONT, reinterpret_cast<WPARAM>(font), 0, nullptr);
+    }
+    return window;
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The widget of a dialog built from a template: the frame its style asks for, Enter / Escape /
+// close box as the dialog manager handles them, the system menu as a context menu.
+
+#include <QDialog>
+
+#include "platform/WindowHost.h"
+
+struct DialogTemplate;
+
+class DialogWidget final : public QDialog, public WindowHost {
+public:
+    // `owner`: the window the dialog stays over (null: a top-level window of its own).
+    DialogWidget(QWidget* owner, const DialogTemplate& dialogTemplate, HFONT font);
+    ~DialogWidget() override;
+
+    // Ends the modal loop with `result`.
+    void EndModalLoop(int result) { QDialog::done(result); }
+    bool BaseEvent(QEvent* event) override { return QDialog::event(event); }
+    std::string Text() const override { return windowTitle().toStdString(); }
+    void SetText(const std::string& text) override { setWindowTitle(QString::fromStdString(text)); }
+    // The system menu's entries (and Minimize / Close where the style has them) as a context menu;
+    // choosing an entry sends WM_SYSCOMMAND with its id.
+    QMenu* BuildSystemMenuPopup(QWidget* parent);
+
+    // Esc and a close request made by Qt itself go through WM_COMMAND IDCANCEL.
+    void reject() override;
+
+protected:
+    bool event(QEvent* event) override { return HandleEvent(event); }
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool ErasesBackground() const override { return true; }
+    bool HandleDialogKey(int qtKey) override;
+
+private:
+    HFONT ownedFont_;
+};

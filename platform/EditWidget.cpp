@@ -1,0 +1,49 @@
+#include "platform/EditWidget.h"
+
+#include <QStyleOptionFrame>
+#include <QValidator>
+
+#include "platform/DialogTemplate.h"
+
+namespace {
+
+// QLineEdit's own gap between its contents rectangle and the text, on either side.
+constexpr int kLineEditTextMargin = 2;
+constexpr int kCursorWidth = 1;
+
+class WidthLimit final : public QValidator {
+public:
+    WidthLimit(const EditWidget* edit, QObject* parent) : QValidator(parent), edit_(edit) {}
+    State validate(QString& input, int&) const override { return edit_->TextFits(input) ? Acceptable : Invalid; }
+
+private:
+    const EditWidget* edit_;
+};
+
+}  // namespace
+
+EditWidget::EditWidget(QWidget* parent, const DialogItemTemplate& item) : QLineEdit(parent), WindowHost(this) {
+    windowStyle = item.style;
+    windowExStyle = item.exStyle;
+    controlId = item.id;
+    setFrame((windowStyle & WS_BORDER) != 0 || (windowExStyle & WS_EX_CLIENTEDGE) != 0);
+    setText(QString::fromStdString(item.text));
+    StyleChanged();
+}
+
+void EditWidget::StyleChanged() {
+    if ((windowStyle & ES_AUTOHSCROLL) != 0) {
+        setValidator(nullptr);
+    } else if (validator() == nullptr) {
+        setValidator(new WidthLimit(this, this));
+    }
+}
+
+bool EditWidget::TextFits(const QString& text) const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    const int available = contents.width() - 2 * kLineEditTextMargin - kCursorWidth;
+    return fontMetrics().horizontalAdvance(text) <= available;
+}

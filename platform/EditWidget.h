@@ -1,0 +1,25 @@
+#pragma once
+// The widget of a template edit box (a QLineEdit). Without ES_AUTOHSCROLL its text cannot grow
+// past the box's width: input that would not fit is refused.
+
+#include <QLineEdit>
+
+#include "platform/WindowHost.h"
+
+struct DialogItemTemplate;
+
+class EditWidget final : public QLineEdit, public WindowHost {
+public:
+    EditWidget(QWidget* parent, const DialogItemTemplate& item);
+
+    bool BaseEvent(QEvent* event) override { return QLineEdit::event(event); }
+    void StyleChanged() override;
+    std::string Text() const override { return text().toStdString(); }
+    void SetText(const std::string& text) override { setText(QString::fromStdString(text)); }
+    // Whether `text` fits in the visible width of the box.
+    bool TextFits(const QString& text) const;
+
+protected:
+    bool event(QEvent* event) override { return HandleEvent(event); }
+    Qt::CursorShape ClassCursor() const override { return Qt::IBeamCursor; }
+};

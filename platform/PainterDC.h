@@ -1,0 +1,10 @@
+#pragma once
+// A device context over a QPainter the layer opened (erasing, owner draw, static painting).
+
+#include "platform/CDC.h"
+
+class PainterDC : public CDC {
+public:
+    explicit PainterDC(QPainter* painter) { AttachPainter(painter); }
+    ~PainterDC() override { DetachPainter(); }
+};

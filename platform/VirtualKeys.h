@@ -1,0 +1,9 @@
+#pragma once
+// Qt keys <-> the framework's virtual-key codes, for WM_KEYDOWN.
+
+#include "platform/WinTypes.h"
+
+// 0 for keys the game has no code for.
+UINT VirtualKeyFromQtKey(int qtKey);
+// Qt::Key_unknown for an unknown code.
+int QtKeyFromVirtualKey(UINT virtualKey);

@@ -1,0 +1,477 @@
+#include "platform/WindowHost.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPointer>
+#include <QPainter>
+#include <QWidget>
+#include <vector>
+
+#include "platform/CBrush.h"
+#include "platform/CDC.h"
+#include "platform/CursorShape.h"
+#include "platform/CursorTarget.h"
+#include "platform/GdiObjects.h"
+#include "platform/MessageDispatch.h"
+#include "platform/PainterDC.h"
+#include "platform/SystemColors.h"
+#include "platform/VirtualKeys.h"
+#include "platform/WindowMove.h"
+
+namespace {
+
+WPARAM MouseKeyFlags(const QMouseEvent* event) {
+    WPARAM flags = 0;
+    if ((event->buttons() & Qt::LeftButton) != 0) {
+        flags |= MK_LBUTTON;
+    }
+    if ((event->buttons() & Qt::RightButton) != 0) {
+        flags |= MK_RBUTTON;
+    }
+    if ((event->modifiers() & Qt::ShiftModifier) != 0) {
+        flags |= MK_SHIFT;
+    }
+    if ((event->modifiers() & Qt::ControlModifier) != 0) {
+        flags |= MK_CONTROL;
+    }
+    return flags;
+}
+
+unsigned long long g_creationCounter = 0;
+
+std::vector<QPointer<QWidget>>& ZOrder() {
+    static std::vector<QPointer<QWidget>> windows;
+    return windows;
+}
+
+bool IsDialogKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
+}  // namespace
+
+WindowHost::WindowHost(QWidget* widget) : creationOrder(++g_creationCounter), widget_(widget) {
+    widget_->setAttribute(Qt::WA_OpaquePaintEvent);
+    widget_->setAttribute(Qt::WA_NoSystemBackground);
+    widget_->setMouseTracking(true);
+}
+
+WindowHost::~WindowHost() {
+    DetachAll();
+    if (region != nullptr) {
+        DeleteObject(region);
+    }
+}
+
+WindowHost* WindowHost::Of(HWND window) {
+    return window != nullptr ? dynamic_cast<WindowHost*>(window) : nullptr;
+}
+
+void WindowHost::Attach(CWnd* wnd) {
+    CWnd* next = wnd != nullptr ? wnd : plain_.get();
+    if (attached_ != nullptr && attached_ != next && attached_ != plain_.get()) {
+        attached_->m_hWnd = nullptr;
+    }
+    attached_ = next;
+    if (attached_ != nullptr) {
+        attached_->m_hWnd = widget_;
+    }
+}
+
+void WindowHost::ForgetAttached(CWnd* wnd) {
+    if (attached_ == wnd) {
+        attached_ = plain_.get();
+    }
+}
+
+void WindowHost::CreatePlainWnd() {
+    plain_ = std::make_unique<CWnd>();
+    plain_->m_hWnd = widget_;
+    if (attached_ == nullptr) {
+        attached_ = plain_.get();
+    }
+}
+
+void WindowHost::DetachAll() {
+    if (attached_ != nullptr) {
+        attached_->m_hWnd = nullptr;
+    }
+    attached_ = nullptr;
+    if (plain_) {
+        plain_->m_hWnd = nullptr;
+    }
+}
+
+void WindowHost::KillAllTimers() {
+    for (const auto& entry : timers) {
+        widget_->killTimer(entry.second);
+    }
+    timers.clear();
+}
+
+void WindowHost::AddInvalid(const QRegion& area, bool erase) {
+    // A window not on screen yet is painted whole, erased, when it appears.
+    if (!widget_->isVisible()) {
+        return;
+    }
+    if (erase) {
+        pendingErase_ += area;
+    } else {
+        pendingNoErase_ += area;
+    }
+    widget_->update(area);
+}
+
+void WindowHost::PaintPendingNow() {
+    const QRegion pending = pendingErase_ + pendingNoErase_;
+    if (!pending.isEmpty() && widget_->isVisible()) {
+        widget_->repaint(pending);
+    }
+}
+
+bool WindowHost::HandleEvent(QEvent* event) {
+    if (attached_ == nullptr) {
+        return BaseEvent(event);
+    }
+    const QEvent::Type type = event->type();
+    if (type == PostedMessageEvent::EventType()) {
+        const auto* posted = static_cast<PostedMessageEvent*>(event);
+        DispatchMessage(*this, posted->message, posted->wParam, posted->lParam);
+        return true;
+    }
+    switch (type) {
+    case QEvent::Timer: {
+        const int qtId = static_cast<QTimerEvent*>(event)->timerId();
+        for (const auto& [id, timer] : timers) {
+            if (timer == qtId) {
+                DispatchMessage(*this, WM_TIMER, id, 0);
+                return true;
+            }
+        }
+        return BaseEvent(event);
+    }
+    case QEvent::Paint:
+        Paint(static_cast<QPaintEvent*>(event));
+        return true;
+    case QEvent::Show:
+        if (widget_->isWindow()) {
+            BringToFront(widget_);
+        }
+        pendingErase_ = QRegion();
+        pendingNoErase_ = QRegion();
+        return BaseEvent(event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        DispatchMouse(event);
+        // Mouse messages never travel on to the parent window.
+        event->accept();
+        return true;
+    case QEvent::Enter:
+        mouseInside = true;
+        if (QWidget::mouseGrabber() == nullptr) {
+            SendSetCursor(WM_MOUSEMOVE);
+        }
+        return BaseEvent(event);
+    case QEvent::Leave:
+        mouseInside = false;
+        if (leaveArmed) {
+            leaveArmed = false;
+            PostWindowMessage(*this, WM_MOUSELEAVE, 0, 0);
+        }
+        return BaseEvent(event);
+    case QEvent::KeyPress:
+        return DispatchKey(event);
+    case QEvent::FocusIn:
+        DispatchMessage(*this, WM_SETFOCUS, 0, 0, event);
+        return true;
+    case QEvent::FocusOut:
+        DispatchMessage(*this, WM_KILLFOCUS, 0, 0, event);
+        return true;
+    case QEvent::Resize: {
+        const bool result = BaseEvent(event);
+        DispatchMessage(*this, WM_SIZE, 0, MAKELPARAM(widget_->width(), widget_->height()));
+        return result;
+    }
+    default:
+        return BaseEvent(event);
+    }
+}
+
+void WindowHost::SendSetCursor(UINT mouseMessage) {
+    CursorTargetScope scope(widget_);
+    DispatchMessage(*this, WM_SETCURSOR, reinterpret_cast<WPARAM>(widget_),
+                    MAKELPARAM(HTCLIENT, static_cast<int>(mouseMessage)));
+}
+
+void WindowHost::DispatchMouse(QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    NoteMouseEvent(mouse);
+    if (ContinueWindowMove(mouse)) {
+        return;
+    }
+    const QPoint point = mouse->position().toPoint();
+    const LPARAM position = MAKELPARAM(point.x(), point.y());
+    const WPARAM keys = MouseKeyFlags(mouse);
+    const bool captured = QWidget::mouseGrabber() != nullptr;
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const bool inside = widget_->rect().contains(point);
+        if (!inside && mouseInside) {
+            mouseInside = false;
+            if (leaveArmed) {
+                leaveArmed = false;
+                PostWindowMessage(*this, WM_MOUSELEAVE, 0, 0);
+            }
+        } else if (inside) {
+            mouseInside = true;
+        }
+        if (!captured) {
+            SendSetCursor(WM_MOUSEMOVE);
+        }
+        DispatchMessage(*this, WM_MOUSEMOVE, keys, position, event);
+        return;
+    }
+    case QEvent::MouseButtonPress:
+        if (mouse->button() == Qt::LeftButton) {
+            if (!captured) {
+                SendSetCursor(WM_LBUTTONDOWN);
+            }
+            DispatchMessage(*this, WM_LBUTTONDOWN, keys, position, event);
+            return;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (mouse->button() == Qt::LeftButton) {
+            DispatchMessage(*this, WM_LBUTTONUP, keys, position, event);
+            return;
+        }
+        if (mouse->button() == Qt::RightButton) {
+            DispatchMessage(*this, WM_RBUTTONUP, keys, position, event);
+            return;
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (mouse->button() == Qt::LeftButton) {
+            DispatchMessage(*this, WM_LBUTTONDBLCLK, keys, position, event);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    BaseEvent(event);
+}
+
+bool WindowHost::DispatchKey(QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (IsDialogKey(key->key())) {
+        // The dialog manager sees Enter and Escape before any control does.
+        if (!widget_->isWindow()) {
+            event->ignore();
+            return false;
+        }
+        if (HandleDialogKey(key->key())) {
+            return true;
+        }
+    }
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+        return BaseEvent(event);
+    }
+    DispatchMessage(*this, WM_KEYDOWN, VirtualKeyFromQtKey(key->key()), 1, event);
+    return true;
+}
+
+void WindowHost::Paint(QPaintEvent* event) {
+    const QRegion area = event->region();
+    const QRegion keep = pendingNoErase_ - pendingErase_;
+    const QRegion eraseArea = area - keep;
+    pendingErase_ -= area;
+    pendingNoErase_ -= area;
+    if (!eraseArea.isEmpty()) {
+        QPainter painter(widget_);
+        painter.setClipRegion(eraseArea);
+        // As under a window without clipped children, the parent's background lies under a
+        // control; the control's own erase (if any) comes on top.
+        if (WindowHost* parent = Of(widget_->parentWidget()); parent != nullptr && !widget_->isWindow()) {
+            painter.save();
+            painter.translate(-widget_->pos());
+            DispatchErase(painter, *parent);
+            painter.restore();
+        }
+        DispatchErase(painter, *this);
+    }
+    inPaint = true;
+    DispatchMessage(*this, WM_PAINT, 0, 0, event);
+    inPaint = false;
+}
+
+void WindowHost::DispatchErase(QPainter& painter, WindowHost& target) {
+    PainterDC dc(&painter);
+    DispatchMessage(target, WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<CDC*>(&dc)), 0);
+}
+
+bool WindowHost::RunSynthesisedBase(UINT message, WPARAM wParam, LPARAM lParam) {
+    const QPointF local(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    const QPointF scene = widget_->mapTo(widget_->window(), local);
+    const QPointF global = widget_->mapToGlobal(local);
+    auto mouse = [&](QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QMouseEvent synthetic(type, local, scene, global, button, buttons, Qt::NoModifier);
+        return BaseEvent(&synthetic);
+    };
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        return mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    case WM_LBUTTONDBLCLK:
+        return mouse(QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton);
+    case WM_LBUTTONUP:
+        return mouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+    case WM_MOUSEMOVE:
+        return mouse(QEvent::MouseMove, Qt::NoButton,
+                     (wParam & MK_LBUTTON) != 0 ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons());
+    case WM_KEYDOWN: {
+        const int key = QtKeyFromVirtualKey(static_cast<UINT>(wParam));
+        QKeyEvent synthetic(QEvent::KeyPress, key, Qt::NoModifier,
+                            key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+        return BaseEvent(&synthetic);
+    }
+    default:
+        return false;
+    }
+}
+
+LRESULT WindowHost::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam, QEvent* event) {
+    switch (message) {
+    case WM_SETCURSOR:
+        // A child asks its parent first; a parent that sets the cursor answers TRUE.
+        if (WindowHost* parent = Of(widget_->parentWidget()); parent != nullptr && !widget_->isWindow()) {
+            if (DispatchMessage(*parent, WM_SETCURSOR, wParam, lParam) != 0) {
+                return TRUE;
+            }
+        }
+        if (LOWORD(static_cast<std::uintptr_t>(lParam)) == HTCLIENT) {
+            if (ClassCursor() == Qt::ArrowCursor) {
+                SetCursor(nullptr);
+            } else {
+                ApplyCursorShape(QCursor(ClassCursor()));
+            }
+        }
+        return FALSE;
+    case WM_ERASEBKGND:
+        if (ErasesBackground() && wParam != 0) {
+            reinterpret_cast<CDC*>(wParam)->FillSolidRect(CRect(0, 0, widget_->width(), widget_->height()),
+                                                         GetSysColor(COLOR_BTNFACE));
+            return TRUE;
+        }
+        return FALSE;
+    case WM_CTLCOLORSTATIC: {
+        // The dialog's own colours: black text on the dialog colour.
+        static const HBRUSH dialogBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+        if (auto* dc = reinterpret_cast<CDC*>(wParam)) {
+            dc->SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
+            dc->SetBkColor(GetSysColor(COLOR_BTNFACE));
+        }
+        return reinterpret_cast<LRESULT>(dialogBrush);
+    }
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(fontHandle);
+    case WM_SETFONT:
+        fontHandle = reinterpret_cast<HFONT>(wParam);
+        if (fontHandle != nullptr) {
+            widget_->setFont(fontHandle->font);
+        }
+        if (LOWORD(static_cast<std::uintptr_t>(lParam)) != 0) {
+            widget_->update();
+        }
+        return 0;
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case SC_CLOSE:
+            DispatchMessage(*this, WM_CLOSE, 0, 0);
+            break;
+        case SC_MINIMIZE:
+            widget_->window()->showMinimized();
+            break;
+        default:
+            break;
+        }
+        return 0;
+    case WM_NCLBUTTONDOWN:
+        if (wParam == static_cast<WPARAM>(HTCAPTION)) {
+            BeginWindowMove(widget_->window());
+        }
+        return 0;
+    case WM_KEYDOWN: {
+        const bool handled = event != nullptr ? BaseEvent(event) : RunSynthesisedBase(message, wParam, lParam);
+        if (wParam == VK_F1 && widget_->isWindow()) {
+            DispatchMessage(*this, WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0);
+        }
+        return handled ? 0 : 1;
+    }
+    case WM_COMMAND:
+    case WM_CLOSE:
+    case WM_DESTROY:
+    case WM_TIMER:
+    case WM_SIZE:
+    case WM_MOUSELEAVE:
+        return 0;
+    default:
+        if (event != nullptr) {
+            BaseEvent(event);
+        } else {
+            RunSynthesisedBase(message, wParam, lParam);
+        }
+        return 0;
+    }
+}
+
+void DestroyWindowTree(QWidget* root) {
+    std::vector<QWidget*> widgets{root};
+    for (QWidget* child : root->findChildren<QWidget*>()) {
+        widgets.push_back(child);
+    }
+    for (QWidget* widget : widgets) {
+        if (WindowHost* host = WindowHost::Of(widget)) {
+            DispatchMessage(*host, WM_DESTROY, 0, 0);
+        }
+    }
+    bool busy = false;
+    for (QWidget* widget : widgets) {
+        if (WindowHost* host = WindowHost::Of(widget)) {
+            host->KillAllTimers();
+            host->DetachAll();
+            host->isDestroyed = true;
+            busy = busy || host->dispatchDepth > 0;
+        }
+    }
+    if (QWidget* grabber = QWidget::mouseGrabber(); grabber != nullptr && (grabber == root || root->isAncestorOf(grabber))) {
+        grabber->releaseMouse();
+    }
+    if (busy) {
+        root->hide();
+        root->deleteLater();
+    } else {
+        delete root;
+    }
+}
+
+void BringToFront(QWidget* window) {
+    auto& order = ZOrder();
+    std::erase_if(order, [window](const QPointer<QWidget>& entry) { return entry.isNull() || entry == window; });
+    order.insert(order.begin(), QPointer<QWidget>(window));
+}
+
+QWidget* TopLevelWindowAt(QPoint screenPoint) {
+    for (const QPointer<QWidget>& window : ZOrder()) {
+        if (window.isNull() || !window->isVisible() || window->isMinimized()) {
+            continue;
+        }
+        const QPoint local = window->mapFromGlobal(screenPoint);
+        if (window->rect().contains(local) && (window->mask().isEmpty() || window->mask().contains(local))) {
+            return window;
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,122 @@
+#pragma once
+// The window state that every widget of the layer carries beside its Qt base: the attached CWnd
+// (a plain one until a game class subclasses the window), control id and styles, timers, pending
+// paint areas, leave tracking, the system menu, icons, region and font. Each widget class derives
+// from its Qt class and from WindowHost and routes event() through HandleEvent.
+
+#include <QPoint>
+#include <Qt>
+#include <QRegion>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/CMenu.h"
+#include "platform/CWnd.h"
+
+class QEvent;
+class QPainter;
+class QPaintEvent;
+class QWidget;
+
+class WindowHost {
+public:
+    explicit WindowHost(QWidget* widget);
+    WindowHost(const WindowHost&) = delete;
+    WindowHost& operator=(const WindowHost&) = delete;
+    virtual ~WindowHost();
+
+    // The host of a layer widget; null for anything else.
+    static WindowHost* Of(HWND window);
+
+    QWidget* Widget() const { return widget_; }
+    CWnd* Attached() const { return attached_; }
+    // Makes `wnd` the attached object (m_hWnd set); null gives the window back to its plain object.
+    void Attach(CWnd* wnd);
+    // Called by a CWnd being destroyed while still attached.
+    void ForgetAttached(CWnd* wnd);
+    // Gives a plain CWnd to this window (template controls) so that FromHandle always finds one.
+    void CreatePlainWnd();
+    // The window is being destroyed: every object lets go of it.
+    void DetachAll();
+    bool IsPlainWnd(const CWnd* wnd) const { return wnd != nullptr && wnd == plain_.get(); }
+    bool HasPlainWnd() const { return plain_ != nullptr; }
+
+    int controlId = 0;
+    // Creation order of the layer's windows: children in template order.
+    const unsigned long long creationOrder;
+    DWORD windowStyle = 0;
+    DWORD windowExStyle = 0;
+    // Number of running modal dialogs this window owns: the window counts as disabled meanwhile.
+    int modalDisableCount = 0;
+    int dispatchDepth = 0;
+    bool isDestroyed = false;
+
+    // Style bits changed: the widget follows them (owner draw, SS_NOTIFY, visibility...).
+    virtual void StyleChanged() {}
+    // The window text (a dialog's caption, a control's text).
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+    // Translates a Qt event into messages; `false` hands it to the Qt base unchanged.
+    bool HandleEvent(QEvent* event);
+    // The Qt base class's event() for this widget.
+    virtual bool BaseEvent(QEvent* event) = 0;
+    // Default processing of a message. `event` is the Qt event the message came from (its Qt base
+    // behaviour runs) or null (sent / posted / synthesised).
+    virtual LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam, QEvent* event);
+
+    // Painting.
+    void AddInvalid(const QRegion& area, bool erase);
+    void PaintPendingNow();
+    // While WM_PAINT / WM_ERASEBKGND of this window is dispatched: the painter its paint DC uses.
+    QPainter* activePainter = nullptr;
+    bool inPaint = false;
+
+    // Timers: our id -> Qt's.
+    std::map<UINT_PTR, int> timers;
+    void KillAllTimers();
+
+    // Leave tracking.
+    bool leaveArmed = false;
+    bool mouseInside = false;
+
+    // Frame extras.
+    std::unique_ptr<CMenu> systemMenu;
+    HICON bigIcon = nullptr;
+    HICON smallIcon = nullptr;
+    HRGN region = nullptr;  // owned
+    HFONT fontHandle = nullptr;  // WM_SETFONT's handle, for WM_GETFONT; the widget keeps a copy of the QFont
+
+protected:
+    // The window's own default for WM_ERASEBKGND: fill with the dialog colour (controls: nothing).
+    virtual bool ErasesBackground() const { return false; }
+    // The shape shown over the window when nobody sets a cursor in WM_SETCURSOR.
+    virtual Qt::CursorShape ClassCursor() const { return Qt::ArrowCursor; }
+    // Enter and Escape of a dialog; true when handled.
+    virtual bool HandleDialogKey(int /*qtKey*/) { return false; }
+    // Runs the Qt base behaviour for a message without a Qt event, by building one.
+    bool RunSynthesisedBase(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void Paint(QPaintEvent* event);
+    void PaintParentBackground(const QRegion& area);
+    void DispatchErase(QPainter& painter, WindowHost& target);
+    void DispatchMouse(QEvent* event);
+    bool DispatchKey(QEvent* event);
+    void SendSetCursor(UINT mouseMessage);
+
+    QWidget* widget_;
+    CWnd* attached_ = nullptr;
+    std::unique_ptr<CWnd> plain_;
+    QRegion pendingErase_;
+    QRegion pendingNoErase_;
+};
+
+// DestroyWindow's work: WM_DESTROY to the window and its children, timers killed, every object
+// detached, the widgets deleted (later, when one of them is still handling a message).
+void DestroyWindowTree(QWidget* root);
+
+// The layer's top-level window under a screen point, the most recently shown or raised first.
+QWidget* TopLevelWindowAt(QPoint screenPoint);
+// `window` comes to the front of that order.
+void BringToFront(QWidget* window);
