@@ -1,6 +1,6 @@
 #pragma once
-// The about box: the program's name and version, a picture, and a link to the how-to-play page.
-// Each opening builds a new object.
+// The about box: the program's name and version, a picture, and a link to the how-to-play page
+// shipped beside the program. Each opening builds a new object.
 
 #include "controls/CColorLabel.h"
 #include "controls/CHyperLink.h"

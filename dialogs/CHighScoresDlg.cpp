@@ -1,0 +1,105 @@
+#include "dialogs/CHighScoresDlg.h"
+
+#include <cstddef>
+
+#include "controls/GameSound.h"
+#include "core/GameSounds.h"
+#include "platform/DataExchange.h"
+#include "resources/DialogTemplates.h"
+
+namespace {
+
+constexpr int kFirstRangeButtonId = 1523;
+constexpr int kFirstLineLabelId = 1016;
+constexpr WORD kBackgroundBitmap = 262;
+constexpr COLORREF kLabelBackColor = RGB(150, 150, 150);
+constexpr COLORREF kLabelForeColor = RGB(255, 255, 255);
+constexpr int kButtonFontHeight = 8;
+
+struct RangeButtonPictures {
+    UINT normal;
+    UINT checked;
+};
+// The normal picture, and the same with a blue outline for pressed or checked.
+constexpr std::array<RangeButtonPictures, 4> kRangeButtonPictures{{
+    {246, 253},
+    {248, 254},
+    {249, 256},
+    {250, 255},
+}};
+
+int RangeButtonId(std::size_t range)
+{
+    return kFirstRangeButtonId + static_cast<int>(range);
+}
+
+}  // namespace
+
+CHighScoresDlg::CHighScoresDlg(CWnd* parent) : CSkinDialog(IDD_HIGH_SCORES, parent) {}
+
+void CHighScoresDlg::DoDataExchange(CDataExchange* dx)
+{
+    CSkinDialog::DoDataExchange(dx);
+    for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
+        DDX_Control(dx, RangeButtonId(range), rangeButtons[range]);
+    }
+    DDX_Control(dx, IDOK, doneButton);
+    for (std::size_t line = 0; line < lineLabels.size(); ++line) {
+        DDX_Control(dx, kFirstLineLabelId + static_cast<int>(line), lineLabels[line]);
+    }
+}
+
+BOOL CHighScoresDlg::OnInitDialog()
+{
+    CSkinDialog::OnInitDialog();
+    EnableDrag(1);
+    LoadBackground(kBackgroundBitmap);
+
+    shownRange = lastRange;
+    for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
+        rangeButtons[range].SetCheck(static_cast<int>(range) == shownRange ? 1 : 0);
+    }
+    for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
+        const RangeButtonPictures& pictures = kRangeButtonPictures[range];
+        rangeButtons[range].SetSkin(pictures.normal, pictures.checked, 0, 0, 0, 0, 0, 0, 0, "", CRect(),
+                                    kButtonFontHeight);
+    }
+    doneButton.SetSkin(251, 252, 0, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
+
+    for (CColorLabel& label : lineLabels) {
+        label.SetBackColor(kLabelBackColor);
+    }
+    for (CColorLabel& label : lineLabels) {
+        label.SetForeColor(kLabelForeColor);
+    }
+    FillLines();
+    return TRUE;
+}
+
+void CHighScoresDlg::FillLines()
+{
+    for (std::size_t line = 0; line < lineLabels.size(); ++line) {
+        // The stored name is data: it is copied into the line, never used as a format.
+        lineLabels[line].SetWindowText(ShownLineText(static_cast<int>(line)));
+    }
+}
+
+BOOL CHighScoresDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const int id = LOWORD(wParam);
+    const int range = id - kFirstRangeButtonId;
+    if (HIWORD(wParam) == BN_CLICKED && range >= 0 && range < static_cast<int>(rangeButtons.size())) {
+        shownRange = range;
+        PlayGameSound(kClickSound, 1, 0, 0);
+        FillLines();
+        return TRUE;
+    }
+    return CSkinDialog::OnCommand(wParam, lParam);
+}
+
+void CHighScoresDlg::OnOK()
+{
+    PlayGameSound(kClickSound, 1, 0, 0);
+    newLine = {-1, -1};
+    CSkinDialog::OnOK();
+}
