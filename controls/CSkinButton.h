@@ -56,7 +56,6 @@ private:
     bool IsOverThisButton(CPoint screenPoint) const;
     // Arms or cancels the platform's leave notification; true when the platform agreed.
     bool TrackLeave(DWORD flags);
-    void DrawCaption(CDC* dc, const CRect& rect) const;
 
     std::string caption;
     CRect captionRect;

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "controls/GameSound.h"
+#include "platform/RecordingSoundOutput.h"
+#include "platform/SdlSoundOutput.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+class GameSoundTest : public ::testing::Test {
+protected:
+    void TearDown() override { soundEnabled = 1; }
+
+    RecordingSoundOutput output;
+    ScopedSoundOutput swap{output};
+};
+
+TEST_F(GameSoundTest, SoundIsOnAtStart) { EXPECT_EQ(soundEnabled, 1); }
+
+TEST_F(GameSoundTest, PausesSurroundTheSoundInOrder) {
+    PlayGameSound(303, 1, 200, 500);
+    EXPECT_EQ(output.log, (Log{"pause 200", "play 303 sync", "pause 500"}));
+}
+
+TEST_F(GameSoundTest, ZeroPausesAreSkipped) {
+    PlayGameSound(306, 1, 0, 0);
+    EXPECT_EQ(output.log, (Log{"play 306 sync"}));
+}
+
+TEST_F(GameSoundTest, WithoutWaitingTheSoundStartsInTheBackground) {
+    PlayGameSound(303, 0, 0, 0);
+    EXPECT_EQ(output.log, (Log{"play 303 async"}));
+}
+
+TEST_F(GameSoundTest, OnlyTheLowSixteenBitsOfTheIdCount) {
+    PlayGameSound(0x10000u + 303u, 1, 0, 0);
+    EXPECT_EQ(output.log, (Log{"play 303 sync"}));
+}
+
+TEST_F(GameSoundTest, SwitchedOffNothingPlaysAndNothingWaits) {
+    soundEnabled = 0;
+    PlayGameSound(303, 1, 100, 500);
+    PlayGameSound(306, 0, 0, 0);
+    EXPECT_TRUE(output.log.empty());
+}
+
+TEST_F(GameSoundTest, NegativePausesAreNoPauses) {
+    PlayGameSound(303, 1, -1, -500);
+    EXPECT_EQ(output.log, (Log{"play 303 sync"}));
+}
+
+// The real output with SDL's dummy driver: a synchronous sound returns only after the clip's
+// length (wave 303 lasts 65 ms). Only the lower bound is checked, so a slow machine cannot fail it.
+TEST(GameSoundPaceTest, SynchronousSoundWaitsForTheClipEvenWithoutADevice) {
+    SdlSoundOutput sdl;
+    ScopedSoundOutput swap{sdl};
+    const auto start = std::chrono::steady_clock::now();
+    PlayGameSound(303, 1, 0, 0);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(elapsed, std::chrono::milliseconds(64));
+}
+
+}  // namespace

@@ -1,0 +1,320 @@
+// The link label: opening its target through the shell and the ".htm" association, the error
+// messages, its colours, and the label in a dialog (font, size, tooltip, cursor, hover, click).
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "controls/CHyperLink.h"
+#include "platform/CClientDC.h"
+#include "platform/DataExchange.h"
+#include "platform/DialogTemplate.h"
+#include "platform/GdiObjects.h"
+#include "platform/MessageBox.h"
+#include "platform/SystemColors.h"
+#include "tests/controls/FakeShellServices.h"
+#include "tests/controls/ModalHarness.h"
+
+namespace {
+
+const std::string kTarget = "http://example.org/quinsum";
+const std::string kBrowserClass = "browser.desktop";
+const std::string kCommandKey = kBrowserClass + "\\shell\\open\\command";
+
+class OpenTargetTest : public ::testing::Test {
+protected:
+    void Associate(const std::string& command) {
+        shell.classesRoot[".htm"] = kBrowserClass;
+        shell.classesRoot[kCommandKey] = command;
+    }
+
+    FakeShellServices shell;
+    ScopedShellServices swap{shell};
+};
+
+TEST_F(OpenTargetTest, ShellSuccessIsReturnedWithoutTheFallback) {
+    Associate("browser \"%1\"");
+    EXPECT_EQ(CHyperLink::OpenTarget(kTarget, SW_SHOW), 42);
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{kTarget}));
+    EXPECT_TRUE(shell.commands.empty());
+}
+
+TEST_F(OpenTargetTest, QuotedPlaceholderAndWhatFollowsGiveWayToSpaceAndTarget) {
+    shell.openResult = SE_ERR_NOASSOC;
+    Associate("/usr/bin/browser \"%1\" --new-window");
+    EXPECT_EQ(CHyperLink::OpenTarget(kTarget, SW_SHOW), 33);
+    EXPECT_EQ(shell.commands, (std::vector<std::string>{"/usr/bin/browser  " + kTarget}));
+}
+
+TEST_F(OpenTargetTest, BarePlaceholderIsCutAtItsPercentSign) {
+    shell.openResult = 2;
+    Associate("browser --url=%1 --x");
+    CHyperLink::OpenTarget(kTarget, SW_SHOW);
+    EXPECT_EQ(shell.commands, (std::vector<std::string>{"browser --url= " + kTarget}));
+}
+
+TEST_F(OpenTargetTest, QuotedPlaceholderIsPreferredOverAnEarlierBareOne) {
+    shell.openResult = 2;
+    Associate("browser %1 \"%1\"");
+    CHyperLink::OpenTarget(kTarget, SW_SHOW);
+    EXPECT_EQ(shell.commands, (std::vector<std::string>{"browser %1  " + kTarget}));
+}
+
+TEST_F(OpenTargetTest, CommandWithoutPlaceholderGetsTheTargetAppended) {
+    shell.openResult = 2;
+    Associate("browser --new");
+    CHyperLink::OpenTarget(kTarget, SW_SHOW);
+    EXPECT_EQ(shell.commands, (std::vector<std::string>{"browser --new " + kTarget}));
+}
+
+TEST_F(OpenTargetTest, LongAssociationAndTargetAreKeptWhole) {
+    shell.openResult = 2;
+    const std::string program = "/opt/" + std::string(600, 'b') + "/browser";
+    const std::string target = "http://example.org/" + std::string(700, 'p');
+    Associate(program + " \"%1\"");
+    CHyperLink::OpenTarget(target, SW_SHOW);
+    EXPECT_EQ(shell.commands, (std::vector<std::string>{program + "  " + target}));
+}
+
+TEST_F(OpenTargetTest, MissingAssociationReturnsTheShellsCode) {
+    shell.openResult = SE_ERR_SHARE;
+    EXPECT_EQ(CHyperLink::OpenTarget(kTarget, SW_SHOW), SE_ERR_SHARE);
+    shell.classesRoot[".htm"] = kBrowserClass;
+    EXPECT_EQ(CHyperLink::OpenTarget(kTarget, SW_SHOW), SE_ERR_SHARE) << "class without a command";
+    EXPECT_TRUE(shell.commands.empty());
+}
+
+TEST_F(OpenTargetTest, FailingCommandReturnsItsCode) {
+    shell.openResult = 31;
+    shell.runResult = 2;
+    Associate("browser %1");
+    EXPECT_EQ(CHyperLink::OpenTarget(kTarget, SW_SHOW), 2);
+}
+
+TEST_F(OpenTargetTest, ClassesRootQueryReportsTheFailingStep) {
+    std::string out = "unchanged";
+    EXPECT_EQ(CHyperLink::QueryClassesRootValue(HKEY_CLASSES_ROOT, ".htm", out), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(out, "unchanged");
+    shell.classesRoot[".htm"] = kBrowserClass;
+    EXPECT_EQ(CHyperLink::QueryClassesRootValue(HKEY_CLASSES_ROOT, ".htm", out), ERROR_SUCCESS);
+    EXPECT_EQ(out, kBrowserClass);
+}
+
+class OpenErrorMessageTest : public ::testing::TestWithParam<std::pair<int, std::string>> {};
+
+TEST_P(OpenErrorMessageTest, WarningBoxNamesTheCause) {
+    std::vector<std::pair<std::string, UINT>> boxes;
+    const MessageBoxPresenter previous =
+        SetMessageBoxPresenter([&](HWND, const std::string& text, const std::string&, UINT type) {
+            boxes.emplace_back(text, type);
+            return IDOK;
+        });
+    CHyperLink link;
+    link.ReportOpenError(GetParam().first);
+    SetMessageBoxPresenter(previous);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].first, "Unable to open hyperlink:\n\n" + GetParam().second);
+    EXPECT_EQ(boxes[0].second & MB_ICONEXCLAMATION, MB_ICONEXCLAMATION);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryCode, OpenErrorMessageTest,
+    ::testing::Values(
+        std::make_pair(0, "The operating system is out\nof memory or resources."),
+        std::make_pair(2, "The specified file was not found."),
+        std::make_pair(3, "The specified path was not found."),
+        std::make_pair(5, "The operating system denied\naccess to the specified file."),
+        std::make_pair(8, "There was not enough memory to complete the operation."),
+        std::make_pair(11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."),
+        std::make_pair(26, "A sharing violation occurred. "),
+        std::make_pair(27, "The filename association is\nincomplete or invalid."),
+        std::make_pair(28, "The DDE transaction could not\nbe completed because the request timed out."),
+        std::make_pair(29, "The DDE transaction failed."),
+        std::make_pair(30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
+                           "being processed."),
+        std::make_pair(31, "There is no application associated\nwith the given filename extension."),
+        std::make_pair(32, "The specified dynamic-link library was not found."),
+        std::make_pair(4, "Unknown Error (4) occurred."),
+        std::make_pair(-7, "Unknown Error (-7) occurred.")));
+
+TEST(HyperLinkColourTest, TextColourFollowsTheStateOverATransparentBackground) {
+    CHyperLink link;
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    const HBRUSH brush = link.CtlColor(&dc, CTLCOLOR_STATIC);
+    EXPECT_EQ(brush, GetStockObject(NULL_BRUSH));
+    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 238));
+    EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
+
+    link.MarkVisited(true);
+    link.CtlColor(&dc, CTLCOLOR_STATIC);
+    EXPECT_EQ(dc.GetTextColor(), RGB(85, 26, 139));
+
+    link.SetLinkColors(RGB(1, 1, 1), RGB(2, 2, 2), 0xFFFFFFFFu);
+    link.CtlColor(&dc, CTLCOLOR_STATIC);
+    EXPECT_EQ(dc.GetTextColor(), RGB(2, 2, 2));
+    link.MarkVisited(false);
+    link.CtlColor(&dc, CTLCOLOR_STATIC);
+    EXPECT_EQ(dc.GetTextColor(), RGB(1, 1, 1));
+}
+
+constexpr UINT kLinkTemplate = 9110;
+constexpr int kLink = 1201;
+constexpr int kEmptyLink = 1202;
+constexpr int kCentredLink = 1203;
+
+DialogItemTemplate LinkItem(int id, const std::string& text, DWORD style, int y) {
+    DialogItemTemplate item;
+    item.id = id;
+    item.kind = ControlClass::Static;
+    item.text = text;
+    item.x = 10;
+    item.y = y;
+    item.cx = 150;
+    item.cy = 12;
+    item.style = WS_CHILD | WS_VISIBLE | style;
+    return item;
+}
+
+void RegisterLinkTemplate() {
+    DialogTemplate dialog;
+    dialog.id = kLinkTemplate;
+    dialog.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT;
+    dialog.cx = 200;
+    dialog.cy = 80;
+    dialog.caption = "Link";
+    dialog.fontPointSize = 8;
+    dialog.fontFace = "MS Sans Serif";
+    dialog.items = {LinkItem(kLink, kTarget, SS_LEFT, 10), LinkItem(kEmptyLink, "", SS_LEFT, 30),
+                    LinkItem(kCentredLink, "mid", SS_CENTER, 50)};
+    RegisterDialogTemplate(dialog);
+}
+
+class LinkDialog : public CDialog {
+public:
+    LinkDialog() : CDialog(kLinkTemplate) {}
+    void DoDataExchange(CDataExchange* dx) override {
+        CDialog::DoDataExchange(dx);
+        DDX_Control(dx, kLink, link);
+        DDX_Control(dx, kEmptyLink, emptyLink);
+        DDX_Control(dx, kCentredLink, centredLink);
+    }
+    CHyperLink link;
+    CHyperLink emptyLink;
+    CHyperLink centredLink;
+};
+
+class HyperLinkDialogTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterLinkTemplate(); }
+
+    void SetUp() override {
+        previousPresenter = SetMessageBoxPresenter([this](HWND, const std::string& text, const std::string&, UINT) {
+            boxes.push_back(text);
+            return IDOK;
+        });
+    }
+    void TearDown() override { SetMessageBoxPresenter(previousPresenter); }
+
+    // Size of `text` in the link's own font.
+    CSize TextSize(CHyperLink& link, const std::string& text) {
+        CClientDC dc(&link);
+        const auto font = reinterpret_cast<HFONT>(link.SendMessage(WM_GETFONT));
+        dc.SelectObject(static_cast<HGDIOBJ>(font));
+        return dc.GetTextExtent(text);
+    }
+
+    FakeShellServices shell;
+    ScopedShellServices swap{shell};
+    MessageBoxPresenter previousPresenter;
+    std::vector<std::string> boxes;
+    LinkDialog dialog;
+};
+
+TEST_F(HyperLinkDialogTest, SubclassingTakesTargetUnderlinesAndFitsToText) {
+    RunModal(dialog, [&] {
+        EXPECT_EQ(dialog.link.GetTarget(), kTarget);
+        EXPECT_NE(dialog.link.GetStyle() & SS_NOTIFY, 0u);
+        const auto font = reinterpret_cast<HFONT>(dialog.link.SendMessage(WM_GETFONT));
+        ASSERT_NE(font, nullptr);
+        EXPECT_EQ(font->logFont.lfUnderline, 1);
+
+        CRect client;
+        dialog.link.GetClientRect(&client);
+        const CSize text = TextSize(dialog.link, kTarget);
+        EXPECT_EQ(client.Width(), text.cx);
+        EXPECT_EQ(client.Height(), text.cy);
+        EXPECT_EQ(dialog.link.GetSafeHwnd()->toolTip().toStdString(), kTarget);
+    });
+}
+
+TEST_F(HyperLinkDialogTest, EmptyTextAndTargetStayEmptyAndFitToZeroWidth) {
+    RunModal(dialog, [&] {
+        std::string text = "x";
+        dialog.emptyLink.GetWindowText(text);
+        EXPECT_TRUE(text.empty());
+        EXPECT_TRUE(dialog.emptyLink.GetTarget().empty());
+        CRect client;
+        dialog.emptyLink.GetClientRect(&client);
+        EXPECT_EQ(client.Width(), 0);
+    });
+}
+
+TEST_F(HyperLinkDialogTest, CentredLinkShrinksTowardsItsMiddle) {
+    RunModal(dialog, [&] {
+        CRect window;
+        dialog.centredLink.GetWindowRect(&window);
+        dialog.ScreenToClient(&window);
+        const int templateLeft = 15;  // 10 dialog units
+        const int templateWidth = 225;  // 150 dialog units
+        const int textWidth = TextSize(dialog.centredLink, "mid").cx;
+        EXPECT_EQ(window.left, templateLeft + (templateWidth - textWidth) / 2);
+        EXPECT_NEAR(window.Width(), textWidth, 1);
+    });
+}
+
+TEST_F(HyperLinkDialogTest, TargetSetBeforeSubclassingFillsAnEmptyText) {
+    dialog.emptyLink.SetTarget("quinsum-help.html");
+    RunModal(dialog, [&] {
+        std::string text;
+        dialog.emptyLink.GetWindowText(text);
+        EXPECT_EQ(text, "quinsum-help.html");
+    });
+}
+
+TEST_F(HyperLinkDialogTest, PointerOverTheLinkCapturesAndLeavingReleases) {
+    RunModal(dialog, [&] {
+        MovePointer(ScreenCentre(dialog.link));
+        EXPECT_TRUE(dialog.link.IsOverLink());
+        EXPECT_EQ(CWnd::GetCapture(), &dialog.link);
+        EXPECT_EQ(dialog.link.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog.link.GetSafeHwnd()),
+                                          MAKELPARAM(HTCLIENT, static_cast<int>(WM_MOUSEMOVE))),
+                  TRUE);
+        MovePointer(ScreenPoint(dialog, 290, 110));
+        EXPECT_FALSE(dialog.link.IsOverLink());
+        EXPECT_NE(CWnd::GetCapture(), &dialog.link);
+    });
+}
+
+TEST_F(HyperLinkDialogTest, SuccessfulClickMarksTheLinkVisited) {
+    RunModal(dialog, [&] {
+        ClickAt(dialog.link);
+        EXPECT_EQ(shell.opened, (std::vector<std::string>{kTarget}));
+        EXPECT_TRUE(dialog.link.IsVisited());
+        EXPECT_TRUE(boxes.empty());
+        EXPECT_TRUE(shell.beeps.empty());
+    });
+}
+
+TEST_F(HyperLinkDialogTest, FailedClickBeepsReportsAndClearsVisited) {
+    RunModal(dialog, [&] {
+        dialog.link.MarkVisited(true);
+        shell.openResult = SE_ERR_SHARE;
+        ClickAt(dialog.link);
+        EXPECT_FALSE(dialog.link.IsVisited());
+        EXPECT_EQ(shell.beeps, (std::vector<UINT>{MB_ICONEXCLAMATION}));
+        EXPECT_EQ(boxes, (std::vector<std::string>{"Unable to open hyperlink:\n\nA sharing violation occurred. "}));
+    });
+}
+
+}  // namespace
