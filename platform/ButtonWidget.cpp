@@ -7,6 +7,7 @@
 #include "platform/CButton.h"
 #include "platform/DialogTemplate.h"
 #include "platform/MessageDispatch.h"
+#include "platform/MouseCapture.h"
 #include "platform/PainterDC.h"
 
 namespace {
@@ -56,14 +57,14 @@ LRESULT ButtonWidget::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDBLCLK: {
         // A pressed button holds the mouse until the release, like the platform's buttons.
         const LRESULT result = WindowHost::DefaultProcessing(message, wParam, lParam, event);
-        if (isDown() && QWidget::mouseGrabber() != this) {
-            grabMouse();
+        if (isDown()) {
+            SetMouseCapture(this);
         }
         return result;
     }
     case WM_LBUTTONUP:
-        if (QWidget::mouseGrabber() == this) {
-            releaseMouse();
+        if (MouseCapture() == this) {
+            ReleaseMouseCapture();
         }
         return WindowHost::DefaultProcessing(message, wParam, lParam, event);
     default:

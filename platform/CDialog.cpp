@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 
 #include "platform/CWinApp.h"
 #include "platform/DataExchange.h"
@@ -87,11 +86,11 @@ INT_PTR CDialog::DoModal() {
             ++ownerHost->modalDisableCount;
         }
         modalRunning_ = true;
-        QTimer::singleShot(0, window, [this] {
+        window->afterFirstPaint = [this] {
             if (modalRunning_ && !endRequested_ && ModalHook()) {
                 ModalHook()(*this);
             }
-        });
+        };
         window->setWindowModality(Qt::ApplicationModal);
         window->exec();
         modalRunning_ = false;

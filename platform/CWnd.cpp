@@ -12,6 +12,7 @@
 #include "platform/GdiObjects.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageDispatch.h"
+#include "platform/MouseCapture.h"
 #include "platform/WindowHost.h"
 
 namespace {
@@ -473,19 +474,17 @@ CWnd* CWnd::GetFocus() {
 CWnd* CWnd::SetCapture() {
     CWnd* previous = GetCapture();
     if (m_hWnd != nullptr) {
-        m_hWnd->grabMouse();
+        SetMouseCapture(m_hWnd);
     }
     return previous;
 }
 
 CWnd* CWnd::GetCapture() {
-    return NearestLayerWindow(QWidget::mouseGrabber());
+    return NearestLayerWindow(MouseCapture());
 }
 
 BOOL ReleaseCapture() {
-    if (QWidget* grabber = QWidget::mouseGrabber()) {
-        grabber->releaseMouse();
-    }
+    ReleaseMouseCapture();
     return TRUE;
 }
 

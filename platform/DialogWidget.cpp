@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QTimer>
 
 #include "platform/CButton.h"
 #include "platform/DialogTemplate.h"
@@ -50,6 +51,14 @@ DialogWidget::~DialogWidget() {
     if (ownedFont_ != nullptr) {
         DeleteObject(ownedFont_);
     }
+}
+
+bool DialogWidget::event(QEvent* event) {
+    const bool handled = HandleEvent(event);
+    if (event->type() == QEvent::Paint && afterFirstPaint) {
+        QTimer::singleShot(0, this, std::exchange(afterFirstPaint, nullptr));
+    }
+    return handled;
 }
 
 void DialogWidget::reject() {

@@ -3,6 +3,7 @@
 // close box as the dialog manager handles them, the system menu as a context menu.
 
 #include <QDialog>
+#include <functional>
 
 #include "platform/WindowHost.h"
 
@@ -26,8 +27,11 @@ public:
     // Esc and a close request made by Qt itself go through WM_COMMAND IDCANCEL.
     void reject() override;
 
+    // Queued once the window has painted for the first time (it is then on screen).
+    std::function<void()> afterFirstPaint;
+
 protected:
-    bool event(QEvent* event) override { return HandleEvent(event); }
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -14,6 +14,7 @@
 #include "platform/CursorTarget.h"
 #include "platform/GdiObjects.h"
 #include "platform/MessageDispatch.h"
+#include "platform/MouseCapture.h"
 #include "platform/PainterDC.h"
 #include "platform/SystemColors.h"
 #include "platform/VirtualKeys.h"
@@ -160,6 +161,10 @@ bool WindowHost::HandleEvent(QEvent* event) {
         }
         pendingErase_ = QRegion();
         pendingNoErase_ = QRegion();
+        fresh_ = true;
+        return BaseEvent(event);
+    case QEvent::Move:
+        fresh_ = true;
         return BaseEvent(event);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -171,7 +176,7 @@ bool WindowHost::HandleEvent(QEvent* event) {
         return true;
     case QEvent::Enter:
         mouseInside = true;
-        if (QWidget::mouseGrabber() == nullptr) {
+        if (MouseCapture() == nullptr) {
             SendSetCursor(WM_MOUSEMOVE);
         }
         return BaseEvent(event);
@@ -191,6 +196,7 @@ bool WindowHost::HandleEvent(QEvent* event) {
         DispatchMessage(*this, WM_KILLFOCUS, 0, 0, event);
         return true;
     case QEvent::Resize: {
+        fresh_ = true;
         const bool result = BaseEvent(event);
         DispatchMessage(*this, WM_SIZE, 0, MAKELPARAM(widget_->width(), widget_->height()));
         return result;
@@ -208,6 +214,17 @@ void WindowHost::SendSetCursor(UINT mouseMessage) {
 
 void WindowHost::DispatchMouse(QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
+    if (QWidget* capture = MouseCapture(); capture != nullptr && capture != widget_) {
+        // The capture holder gets the event, in its own coordinates.
+        if (WindowHost* holder = Of(capture)) {
+            const QPointF global = mouse->globalPosition();
+            const QPointF local = capture->mapFromGlobal(global);
+            QMouseEvent redirected(mouse->type(), local, capture->mapTo(capture->window(), local), global,
+                                   mouse->button(), mouse->buttons(), mouse->modifiers());
+            holder->DispatchMouse(&redirected);
+            return;
+        }
+    }
     NoteMouseEvent(mouse);
     if (ContinueWindowMove(mouse)) {
         return;
@@ -215,7 +232,7 @@ void WindowHost::DispatchMouse(QEvent* event) {
     const QPoint point = mouse->position().toPoint();
     const LPARAM position = MAKELPARAM(point.x(), point.y());
     const WPARAM keys = MouseKeyFlags(mouse);
-    const bool captured = QWidget::mouseGrabber() != nullptr;
+    const bool captured = MouseCapture() != nullptr;
     switch (event->type()) {
     case QEvent::MouseMove: {
         const bool inside = widget_->rect().contains(point);
@@ -286,8 +303,18 @@ bool WindowHost::DispatchKey(QEvent* event) {
 
 void WindowHost::Paint(QPaintEvent* event) {
     const QRegion area = event->region();
-    const QRegion keep = pendingNoErase_ - pendingErase_;
-    const QRegion eraseArea = area - keep;
+    // A window erases what it did not invalidate itself without erase (it may have been covered);
+    // a control keeps its pixels unless it asked for an erase or has none yet (Qt repaints the
+    // controls under any repainted area of their dialog, which the platform would not).
+    QRegion eraseArea;
+    if (fresh_ || widget_->isWindow()) {
+        eraseArea = area - (pendingNoErase_ - pendingErase_);
+    } else {
+        eraseArea = area & pendingErase_;
+    }
+    if ((QRegion(widget_->rect()) - area).isEmpty()) {
+        fresh_ = false;
+    }
     pendingErase_ -= area;
     pendingNoErase_ -= area;
     if (!eraseArea.isEmpty()) {
@@ -446,8 +473,8 @@ void DestroyWindowTree(QWidget* root) {
             busy = busy || host->dispatchDepth > 0;
         }
     }
-    if (QWidget* grabber = QWidget::mouseGrabber(); grabber != nullptr && (grabber == root || root->isAncestorOf(grabber))) {
-        grabber->releaseMouse();
+    if (QWidget* capture = MouseCapture(); capture != nullptr && (capture == root || root->isAncestorOf(capture))) {
+        ReleaseMouseCapture();
     }
     if (busy) {
         root->hide();

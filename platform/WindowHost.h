@@ -110,6 +110,8 @@ private:
     std::unique_ptr<CWnd> plain_;
     QRegion pendingErase_;
     QRegion pendingNoErase_;
+    // Shown, resized or moved since the last whole paint: the pixels under it are unknown.
+    bool fresh_ = true;
 };
 
 // DestroyWindow's work: WM_DESTROY to the window and its children, timers killed, every object

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "platform/MouseCapture.h"
+
 namespace {
 
 struct MoveState {
@@ -46,7 +48,7 @@ void BeginWindowMove(QWidget* window) {
     }
     g_move.window = window;
     g_move.grabOffset = g_lastPointer - window->pos();
-    window->grabMouse();
+    SetMouseCapture(window);
 }
 
 bool ContinueWindowMove(QMouseEvent* event) {
@@ -58,7 +60,7 @@ bool ContinueWindowMove(QMouseEvent* event) {
         g_move.window->move(pointer - g_move.grabOffset);
     } else if (event->type() == QEvent::MouseButtonRelease && event->button() == Qt::LeftButton) {
         g_move.window->move(pointer - g_move.grabOffset);
-        g_move.window->releaseMouse();
+        ReleaseMouseCapture();
         g_move.window = nullptr;
     }
     return true;

@@ -1,0 +1,108 @@
+// Edit boxes and the numbers read from them.
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QWidget>
+
+#include "platform/DlgItemInt.h"
+#include "resources/DialogTemplates.h"
+#include "tests/platform/WindowTestSupport.h"
+
+namespace {
+
+int Parse(const std::string& text, bool* ok, bool isSigned = true) {
+    return static_cast<int>(ParseDlgItemInt(text, isSigned, ok));
+}
+
+}  // namespace
+
+TEST(DlgItemInt, SignedNumbers) {
+    bool ok = false;
+    EXPECT_EQ(Parse("42", &ok), 42);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(Parse("   -17", &ok), -17);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(Parse("12abc", &ok), 12);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(Parse("-2147483648", &ok), -2147483647 - 1);
+    EXPECT_TRUE(ok);
+}
+
+TEST(DlgItemInt, TextWithoutALeadingNumberIsZeroAndFails) {
+    for (const std::string text : {"", "   ", "abc", "-", "- 5", "+5", "x12", "2147483648", "99999999999999999999"}) {
+        bool ok = true;
+        EXPECT_EQ(Parse(text, &ok), 0) << text;
+        EXPECT_FALSE(ok) << text;
+    }
+}
+
+TEST(DlgItemInt, UnsignedRefusesTheMinusSign) {
+    bool ok = true;
+    EXPECT_EQ(Parse("-5", &ok, false), 0);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(static_cast<UINT>(Parse("4294967295", &ok, false)), 4294967295u);
+    EXPECT_TRUE(ok);
+}
+
+TEST(DlgItemInt, ReadsTheControlText) {
+    RecordingDialog test;
+    RunModal(test, [](CDialog& dialog) {
+        dialog.SetDlgItemText(kEditWide, " -25");
+        BOOL ok = FALSE;
+        EXPECT_EQ(static_cast<int>(dialog.GetDlgItemInt(kEditWide, &ok, TRUE)), -25);
+        EXPECT_TRUE(ok);
+        dialog.SetDlgItemText(kEditWide, "");
+        EXPECT_EQ(dialog.GetDlgItemInt(kEditWide, &ok, TRUE), 0u);
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(dialog.GetDlgItemInt(9999, &ok, TRUE), 0u);
+        EXPECT_FALSE(ok);
+        dialog.EndDialog(IDOK);
+    });
+}
+
+TEST(EditBoxes, TextCannotGrowPastTheBoxWithoutAutoScroll) {
+    RecordingDialog test;
+    RunModal(test, [](CDialog& dialog) {
+        const std::string longText(40, 'W');
+        QTest::keyClicks(dialog.GetDlgItem(kEditNarrow)->m_hWnd, QString::fromStdString(longText));
+        QTest::keyClicks(dialog.GetDlgItem(kEditWide)->m_hWnd, QString::fromStdString(longText));
+        std::string narrow;
+        std::string wide;
+        dialog.GetDlgItemText(kEditNarrow, narrow);
+        dialog.GetDlgItemText(kEditWide, wide);
+        EXPECT_GT(narrow.size(), 0u);
+        EXPECT_LT(narrow.size(), longText.size());
+        EXPECT_EQ(wide, longText);
+        // A refused character does not stop a narrower one from fitting in.
+        QTest::keyClicks(dialog.GetDlgItem(kEditNarrow)->m_hWnd, "W");
+        std::string after;
+        dialog.GetDlgItemText(kEditNarrow, after);
+        EXPECT_EQ(after, narrow);
+        dialog.EndDialog(IDOK);
+    });
+}
+
+TEST(EditBoxes, SettingsNameBoxesHoldTheDefaultNames) {
+    RecordingDialog settings(IDD_SETTINGS);
+    RunModal(settings, [](CDialog& dialog) {
+        QTest::keyClicks(dialog.GetDlgItem(1007)->m_hWnd, "X-Player");
+        QTest::keyClicks(dialog.GetDlgItem(1011)->m_hWnd, "O-Player");
+        std::string first;
+        std::string second;
+        dialog.GetDlgItemText(1007, first);
+        dialog.GetDlgItemText(1011, second);
+        EXPECT_EQ(first, "X-Player");
+        EXPECT_EQ(second, "O-Player");
+        dialog.EndDialog(IDCANCEL);
+    });
+}
+
+TEST(EditBoxes, AnswerBoxTakesASignedAnswer) {
+    RecordingDialog answer(IDD_ANSWER);
+    RunModal(answer, [](CDialog& dialog) {
+        QTest::keyClicks(dialog.GetDlgItem(1002)->m_hWnd, "-75");
+        EXPECT_EQ(static_cast<int>(dialog.GetDlgItemInt(1002)), -75);
+        dialog.EndDialog(IDOK);
+    });
+}
