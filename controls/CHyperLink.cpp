@@ -66,6 +66,9 @@ CHyperLink::CHyperLink()
 CHyperLink::~CHyperLink() { linkTip.DestroyWindow(); }
 
 void CHyperLink::PreSubclassWindow() {
+    // A dialog shown again subclasses a new window: no pointer over it yet, and its own font.
+    overLink = false;
+    linkFont.DeleteObject();
     ModifyStyle(0, SS_NOTIFY);
 
     std::string text;

@@ -44,6 +44,9 @@ CSkinButton::CSkinButton() : textColor(GetSysColor(COLOR_BTNTEXT)) {}
 CSkinButton::~CSkinButton() = default;
 
 void CSkinButton::PreSubclassWindow() {
+    // A dialog shown again subclasses a new window: the pointer is neither over it nor pressed on it.
+    hovering = false;
+    mouseDown = false;
     const DWORD type = GetStyle() & 0xFF;
     if ((type & 3) == 3) {
         kind = CheckKind;

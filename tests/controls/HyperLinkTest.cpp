@@ -248,6 +248,17 @@ TEST_F(HyperLinkDialogTest, SubclassingTakesTargetUnderlinesAndFitsToText) {
     });
 }
 
+TEST_F(HyperLinkDialogTest, ShowingTheDialogAgainSetsTheLinkUpAgain) {
+    RunModal(dialog, [&] { MovePointer(ScreenCentre(dialog.link)); });
+    RunModal(dialog, [&] {
+        EXPECT_FALSE(dialog.link.IsOverLink());
+        const auto font = reinterpret_cast<HFONT>(dialog.link.SendMessage(WM_GETFONT));
+        ASSERT_NE(font, nullptr);
+        EXPECT_EQ(font->logFont.lfUnderline, 1);
+        EXPECT_EQ(dialog.link.GetSafeHwnd()->toolTip().toStdString(), kTarget);
+    });
+}
+
 TEST_F(HyperLinkDialogTest, EmptyTextAndTargetStayEmptyAndFitToZeroWidth) {
     RunModal(dialog, [&] {
         std::string text = "x";

@@ -11,8 +11,14 @@
 
 #include "platform/CDialog.h"
 
+// Where the pointer rests between tests: away from every test dialog, so that each test starts
+// with the pointer outside and its first move is a real one.
+inline const QPoint kPointerParking(790, 590);
+
 // The body runs once the loop is up; the dialog ends afterwards, also when the body failed.
 inline void RunModal(CDialog& dialog, const std::function<void()>& body) {
+    QCursor::setPos(kPointerParking);
+    QCoreApplication::processEvents();
     CDialog::SetModalHook([&body](CDialog& running) {
         body();
         running.EndDialog(IDCANCEL);

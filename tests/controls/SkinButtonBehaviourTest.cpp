@@ -260,6 +260,17 @@ TEST_F(SkinButtonBehaviourTest, HoverShowsUntilLeaveAndComesBackOnlyWithTheNextM
     });
 }
 
+TEST_F(SkinButtonBehaviourTest, ShowingTheDialogAgainStartsWithoutHoverOrPress) {
+    RunModal(dialog, [&] {
+        MovePointer(ScreenCentre(Button(kPush)));
+        EXPECT_TRUE(Button(kPush).IsHovering());
+    });
+    RunModal(dialog, [&] {
+        EXPECT_FALSE(Button(kPush).IsHovering());
+        EXPECT_EQ(Shown(kPush), kRedColour);
+    });
+}
+
 TEST_F(SkinButtonBehaviourTest, DoubleClickActsAsASecondPress) {
     RunModal(dialog, [&] {
         MovePointer(ScreenCentre(Button(kCheck)));
