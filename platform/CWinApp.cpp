@@ -36,8 +36,11 @@ int RunApplication(int argc, char** argv) {
     if (app == nullptr) {
         return 1;
     }
+    // A dialog-based application ends when InitInstance returns, not when a window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
     if (!app->InitInstance()) {
         return 0;
     }
+    QApplication::setQuitOnLastWindowClosed(true);
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "platform/DialogBuilder.h"
 
+#include <QFontMetricsF>
 #include <cmath>
 
 #include "platform/ButtonWidget.h"
@@ -18,12 +19,29 @@ std::string DisplayFace(const std::string& templateFace) {
     return templateFace == "MS Sans Serif" || templateFace.empty() ? "Liberation Sans" : templateFace;
 }
 
+// The character height at which the face's average letter is no wider than the template's
+// horizontal base unit, starting from the point size at 96 dots per inch: the templates' texts
+// were laid out for those base units, so they then fit their boxes.
+int FittingEmPixels(const std::string& face, int pointSize) {
+    static const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    constexpr int kSmallestEm = 6;
+    const double baseX = DialogBaseUnits(pointSize).cx;
+    int em = static_cast<int>(std::lround(pointSize * 96.0 / 72.0));
+    QFont font(QString::fromStdString(face));
+    for (; em > kSmallestEm; --em) {
+        font.setPixelSize(em);
+        if (QFontMetricsF(font).horizontalAdvance(alphabet) / static_cast<double>(alphabet.size()) <= baseX) {
+            break;
+        }
+    }
+    return em;
+}
+
 HFONT CreateTemplateFont(const DialogTemplate& dialogTemplate) {
     LOGFONT description;
-    // Points at 96 dots per inch, as a character (em) height.
-    description.lfHeight = -static_cast<LONG>(std::lround(dialogTemplate.fontPointSize * 96.0 / 72.0));
-    description.lfWeight = FW_NORMAL;
     description.lfFaceName = DisplayFace(dialogTemplate.fontFace);
+    description.lfHeight = -FittingEmPixels(description.lfFaceName, dialogTemplate.fontPointSize);
+    description.lfWeight = FW_NORMAL;
     return CreateFontIndirect(&description);
 }
 

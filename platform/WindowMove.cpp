@@ -31,14 +31,6 @@ void NoteMouseEvent(QMouseEvent* event) {
     }
 }
 
-bool LeftButtonDown() {
-    return g_leftDown;
-}
-
-QPoint LastPointerPosition() {
-    return g_lastPointer;
-}
-
 void BeginWindowMove(QWidget* window) {
     if (window == nullptr || !g_leftDown || g_move.window) {
         return;
@@ -64,8 +56,4 @@ bool ContinueWindowMove(QMouseEvent* event) {
         g_move.window = nullptr;
     }
     return true;
-}
-
-bool WindowMoveRunning() {
-    return !g_move.window.isNull();
 }

@@ -2,8 +2,6 @@
 // Moving a top-level window with the mouse (the caption drag): the window manager's own move
 // where the platform offers it, else the window follows the mouse until the button is released.
 
-#include <QPoint>
-
 class QMouseEvent;
 class QWidget;
 
@@ -11,9 +9,5 @@ class QWidget;
 void BeginWindowMove(QWidget* window);
 // Consumes the mouse events of a manual move in progress; false when none is running.
 bool ContinueWindowMove(QMouseEvent* event);
-bool WindowMoveRunning();
-
 // The layer's own record of the pointer, from the mouse events it has seen.
 void NoteMouseEvent(QMouseEvent* event);
-bool LeftButtonDown();
-QPoint LastPointerPosition();

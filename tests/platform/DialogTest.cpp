@@ -92,6 +92,19 @@ TEST(DialogBuild, FramesFollowTheTemplateStyle) {
     });
 }
 
+TEST(DialogBuild, TemplateFontKeepsTheLabelsInsideTheirBoxes) {
+    RecordingDialog settings(IDD_SETTINGS);
+    RunModal(settings, [](CDialog& dialog) {
+        for (const int id : {1525, 1526, 1527, 1528}) {
+            QWidget* label = dialog.GetDlgItem(id)->m_hWnd;
+            std::string text;
+            dialog.GetDlgItemText(id, text);
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(QString::fromStdString(text)), label->width()) << id;
+        }
+        dialog.EndDialog(IDCANCEL);
+    });
+}
+
 TEST(DialogBuild, TabOrderFollowsTheTemplate) {
     RecordingDialog test;
     RunModal(test, [](CDialog& dialog) {

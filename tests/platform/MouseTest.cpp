@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "platform/CRgn.h"
+#include "platform/CToolTipCtrl.h"
 #include "platform/CursorShape.h"
 #include "platform/Resources.h"
 #include "platform/TrackMouseEvent.h"
@@ -129,4 +131,36 @@ TEST(WindowFromPoint, TheModalDialogIsAboveItsOwner) {
         main.EndDialog(IDOK);
     });
     TheTestApp().m_pMainWnd = nullptr;
+}
+
+TEST(WindowRegion, OnlyTheRegionIsHit) {
+    RecordingDialog test;
+    RunModal(test, [](CDialog& dialog) {
+        CWnd* push = dialog.GetDlgItem(kPushButton);
+        EXPECT_EQ(push->SetWindowRgn(CreateRectRgn(0, 0, 10, 10), TRUE), 1);
+        CPoint inside(5, 5);
+        CPoint outside(40, 15);
+        push->ClientToScreen(&inside);
+        push->ClientToScreen(&outside);
+        EXPECT_EQ(CWnd::WindowFromPoint(inside), push);
+        EXPECT_EQ(CWnd::WindowFromPoint(outside), &dialog);
+        push->SetWindowRgn(nullptr, TRUE);  // rectangular again; the region is freed
+        EXPECT_EQ(CWnd::WindowFromPoint(outside), push);
+        dialog.EndDialog(IDOK);
+    });
+}
+
+TEST(ToolTips, TextShowsOnTheToolAndGoesWithTheTooltip) {
+    RecordingDialog test;
+    RunModal(test, [](CDialog& dialog) {
+        CWnd* label = dialog.GetDlgItem(kNotifyStatic);
+        {
+            CToolTipCtrl tip;
+            ASSERT_TRUE(tip.Create(label));
+            ASSERT_TRUE(tip.AddTool(label, "quinsum-help.html"));
+            EXPECT_EQ(label->m_hWnd->toolTip(), QString("quinsum-help.html"));
+        }
+        EXPECT_TRUE(label->m_hWnd->toolTip().isEmpty());
+        dialog.EndDialog(IDOK);
+    });
 }
