@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MessageDispatch.h"
 #include "platform/MouseCapture.h"
+#include "platform/WindowFrame.h"
 #include "platform/WindowHost.h"
 
 namespace {
@@ -235,7 +236,9 @@ void CWnd::GetWindowRect(CRect* rect) const {
     if (m_hWnd == nullptr) {
         *rect = CRect();
     } else if (m_hWnd->isWindow()) {
-        *rect = ToCRect(m_hWnd->frameGeometry());
+        // A top-level window's position is that of its frame.
+        const QMargins frame = WindowFrameMargins(m_hWnd);
+        *rect = ToCRect(QRect(m_hWnd->pos(), m_hWnd->size().grownBy(frame)));
     } else {
         *rect = ToCRect(QRect(m_hWnd->mapToGlobal(QPoint(0, 0)), m_hWnd->size()));
     }
@@ -286,8 +289,7 @@ BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int width, int height, UINT f
     if ((flags & SWP_NOSIZE) == 0) {
         if (widget->isWindow()) {
             // The size given includes the frame; dialogs keep a fixed client size.
-            const QSize frame = widget->frameGeometry().size() - widget->size();
-            widget->setFixedSize(QSize(width, height) - frame);
+            widget->setFixedSize(QSize(width, height).shrunkBy(WindowFrameMargins(widget)));
         } else {
             widget->resize(width, height);
         }

@@ -279,3 +279,25 @@ TEST(DialogPlacement, ModalityBlocksClicksOnTheOwner) {
     EXPECT_EQ(owner.Count(WM_COMMAND), 0);
     TheTestApp().m_pMainWnd = nullptr;
 }
+
+TEST(DialogPlacement, WindowRectDuringSetUpAlreadyIncludesTheFrame) {
+    RecordingDialog owner(kOwnerTemplate);
+    TheTestApp().m_pMainWnd = &owner;
+    RunModal(owner, [](CDialog& main) {
+        RecordingDialog about(IDD_ABOUT);
+        CRect duringSetUp;
+        about.exchange = [&about, &duringSetUp](CDataExchange*) {
+            if (duringSetUp.IsRectEmpty()) {
+                about.GetWindowRect(&duringSetUp);
+            }
+        };
+        RunModal(about, [&duringSetUp](CDialog& dialog) {
+            CRect shown;
+            dialog.GetWindowRect(&shown);
+            EXPECT_EQ(duringSetUp, shown);
+            dialog.EndDialog(IDOK);
+        });
+        main.EndDialog(IDOK);
+    });
+    TheTestApp().m_pMainWnd = nullptr;
+}
