@@ -1,0 +1,128 @@
+#include "tests/app/BoardFixture.h"
+
+#include "app/CGameApp.h"
+#include "controls/GameSound.h"
+#include "dialogs/CAnswerDlg.h"
+#include "resources/DialogTemplates.h"
+#include "tests/app/DialogActions.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+BoardFixture::BoardFixture()
+{
+    soundEnabled = 1;
+    gameState = GameState{};
+}
+
+BoardFixture::~BoardFixture()
+{
+    theApp.m_pMainWnd = nullptr;
+    EXPECT_EQ(script.Pending(), 0u) << "scripted dialogs that never opened";
+}
+
+INT_PTR BoardFixture::RunBoard(const std::function<void(CGameDlg&)>& scenario)
+{
+    CGameDlg board;
+    board.highScoresDlg.SetFilePath(ScoresFile());
+    theApp.m_pMainWnd = &board;
+    currentBoard = &board;
+    // The board's hook may fire inside the settings dialog that its own set-up asked for; the
+    // scenario starts once the board's loop is the running one again.
+    std::function<void()> startWhenOnTop = [&]() {
+        if (QApplication::activeModalWidget() != board.GetSafeHwnd()) {
+            QTimer::singleShot(0, board.GetSafeHwnd(), [&startWhenOnTop]() { startWhenOnTop(); });
+            return;
+        }
+        ProcessPostedMessages();
+        scenario(board);
+    };
+    script.Whenever(IDD_BOARD, [&startWhenOnTop](CDialog&) { startWhenOnTop(); });
+    const INT_PTR result = board.DoModal();
+    theApp.m_pMainWnd = nullptr;
+    currentBoard = nullptr;
+    return result;
+}
+
+ModalScript::Step BoardFixture::AcceptSettings(OpponentKind opponent, const std::string& firstName,
+                                               const std::string& secondName, int range)
+{
+    return [=](CDialog& settings) {
+        static constexpr int kOpponentButton[] = {1014, 1012, 1013, 1015};
+        ClickControl(settings, kOpponentButton[opponent]);
+        TypeInto(settings, 1007, firstName);
+        if (opponent == Person) {
+            TypeInto(settings, 1011, secondName);
+        }
+        ClickControl(settings, 1026 + range);
+        ClickControl(settings, IDOK);
+    };
+}
+
+ModalScript::Step BoardFixture::CancelDialog()
+{
+    return [](CDialog& dialog) { PressKey(dialog, Qt::Key_Escape); };
+}
+
+ModalScript::Step BoardFixture::ClickButton(int controlId)
+{
+    return [controlId](CDialog& dialog) { ClickControl(dialog, controlId); };
+}
+
+void BoardFixture::AnswerChallenges(bool wrongFirst)
+{
+    script.Whenever(IDD_ANSWER, [this, wrongFirst](CDialog& dialog) {
+        auto& challenge = dynamic_cast<CAnswerDlg&>(dialog);
+        questions.push_back(challenge.question);
+        const int sum = SumOfQuestion(challenge.question);
+        const bool answerWrong = wrongFirst && !lastAnswerWrong;
+        lastAnswerWrong = answerWrong;
+        TypeInto(dialog, 1002, std::to_string(answerWrong ? sum + 1 : sum));
+        ClickControl(dialog, IDOK);
+    });
+}
+
+void BoardFixture::CloseHighScoresWithDone()
+{
+    script.Whenever(IDD_HIGH_SCORES, [this](CDialog& dialog) {
+        ++highScoresShown;
+        ClickControl(dialog, IDOK);
+    });
+}
+
+void BoardFixture::Tick()
+{
+    ASSERT_NE(currentBoard, nullptr);
+    currentBoard->SendMessage(WM_TIMER, kComputerTimerId, 0);
+}
+
+int BoardFixture::PlayToTheEnd(CGameDlg& board, const std::vector<int>& order)
+{
+    int ticks = 0;
+    for (int turn = 0; turn < 200 && gameState.gameOver == 0; ++turn) {
+        const std::size_t mover = PlayerIndex(gameState.currentPlayer);
+        if (board.settingsDlg.playerKind[mover] > Person) {
+            board.SendMessage(WM_TIMER, kComputerTimerId, 0);
+            ++ticks;
+            continue;
+        }
+        std::vector<int> candidates = order;
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            candidates.push_back(cell);
+        }
+        for (const int cell : candidates) {
+            if (gameState.cellOwner[static_cast<std::size_t>(cell)] == 0) {
+                ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + cell);
+                break;
+            }
+        }
+    }
+    return ticks;
+}
+
+void BoardFixture::SetPosition(const std::array<std::int32_t, kCellCount>& owner, std::int32_t toMove)
+{
+    gameState.cellOwner = owner;
+    gameState.currentPlayer = toMove;
+}

@@ -1,0 +1,68 @@
+#include "tests/app/BoardFixture.h"
+
+#include "resources/DialogTemplates.h"
+#include "tests/app/DialogActions.h"
+
+#include <QWidget>
+
+namespace {
+
+enum class Closing { QuitGame, Escape, CloseBox };
+
+}
+
+class ClosingTest : public BoardFixture, public ::testing::WithParamInterface<Closing> {};
+
+// Whichever way the board closes, the result of the game played before is in the file.
+TEST_P(ClosingTest, LeavesTheHighScoreFileWithTheSessionsResults)
+{
+    AnswerChallenges(false);
+    CloseHighScoresWithDone();
+    script.Then(IDD_SETTINGS, AcceptSettings(Novice, "Closer", "", 2));
+    if (GetParam() == Closing::QuitGame) {
+        script.Then(IDD_MENU, ClickButton(1002));
+    }
+    const INT_PTR result = RunBoard([&](CGameDlg& board) {
+        PlayToTheEnd(board);
+        EXPECT_FALSE(std::filesystem::exists(ScoresFile()));
+        switch (GetParam()) {
+        case Closing::QuitGame:
+            ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+            break;
+        case Closing::Escape:
+            PressKey(board, Qt::Key_Escape);
+            break;
+        case Closing::CloseBox:
+            board.GetSafeHwnd()->close();
+            break;
+        }
+    });
+    EXPECT_EQ(result, GetParam() == Closing::QuitGame ? IDOK : IDCANCEL);
+
+    ASSERT_TRUE(std::filesystem::exists(ScoresFile()));
+    EXPECT_EQ(std::filesystem::file_size(ScoresFile()), 5296u);
+    HighScoreRecords saved;
+    saved.SetFilePath(ScoresFile());
+    ASSERT_EQ(saved.LoadHighScores(), 0);
+    ASSERT_EQ(saved.Table().ranges[2].count, 1);
+    EXPECT_NE(saved.LineText(2, 0).find("Closer"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, ClosingTest,
+                         ::testing::Values(Closing::QuitGame, Closing::Escape, Closing::CloseBox));
+
+using ExistingScoresTest = BoardFixture;
+
+// The table read at start-up is written back unchanged when nothing was played.
+TEST_F(ExistingScoresTest, KeepsTheLoadedTableWhenNoGameWasPlayed)
+{
+    HighScoreRecords earlier;
+    earlier.SetFilePath(ScoresFile());
+    earlier.RecordResult(Person, "Early", 30, Novice, "Computer 1", 10, 0);
+    ASSERT_EQ(earlier.SaveHighScores(), 1);
+    const auto bytes = ReadBytes(ScoresFile());
+
+    script.Then(IDD_SETTINGS, CancelDialog());
+    RunBoard([&](CGameDlg& board) { PressKey(board, Qt::Key_Escape); });
+    EXPECT_EQ(ReadBytes(ScoresFile()), bytes);
+}
