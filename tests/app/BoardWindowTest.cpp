@@ -1,6 +1,7 @@
 #include "tests/app/BoardFixture.h"
 
 #include "app/CGameApp.h"
+#include "dialogs/CAboutDlg.h"
 #include "platform/CMenu.h"
 #include "platform/CursorShape.h"
 #include "platform/Resources.h"
@@ -102,7 +103,11 @@ TEST_F(BoardWindowTest, ClicksOutOfTurnAreIgnoredAndTheCursorShowsTheTurn)
 TEST_F(BoardWindowTest, WindowMenuCommandsWithTheAboutIdOpenTheAboutBox)
 {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
-    script.Then(IDD_ABOUT, CancelDialog());
+    script.Then(IDD_ABOUT, [](CDialog& about) {
+        // Its link opens the same page as F1.
+        EXPECT_EQ(std::filesystem::path(dynamic_cast<CAboutDlg&>(about).link.GetTarget()), HelpPagePath());
+        PressKey(about, Qt::Key_Escape);
+    });
     script.Then(IDD_ABOUT, CancelDialog());
     RunBoard([&](CGameDlg& board) {
         const CMenu* systemMenu = board.GetSystemMenu(FALSE);
