@@ -40,7 +40,7 @@ DialogTemplate About() {
         Button(IDOK, "OK", 202, 60, 50, 14, kDefaultButton | WS_GROUP),
         Static(1530, kHelpPageName, 49, 19, 174, 8, kText | WS_GROUP),
         Picture(1531, 278, 7, 7, 20, 20),
-        Static(1532, "Add up three in a row to score. Good luck!", 49, 33, 174, 20, kText),
+        Static(1532, "Quinsum 2.0 - claim three in a row and add them up to score. Good luck!", 49, 33, 174, 20, kText),
     };
     return t;
 }
