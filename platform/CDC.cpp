@@ -172,14 +172,6 @@ BOOL CDC::CreateCompatibleDC(CDC*) {
     return TRUE;
 }
 
-BOOL CDC::DeleteDC() {
-    if (!state_->isMemory) {
-        return FALSE;
-    }
-    state_ = std::make_unique<State>();
-    return TRUE;
-}
-
 CFont* CDC::SelectObject(CFont* font) {
     const HFONT handle = font != nullptr ? static_cast<HFONT>(*font) : nullptr;
     if (handle == nullptr) {

@@ -36,7 +36,6 @@ public:
     // Makes this a memory DC holding a 1 x 1 black bitmap until another one is selected.
     // `reference` may be null (the screen).
     BOOL CreateCompatibleDC(CDC* reference);
-    BOOL DeleteDC();
 
     // Each returns what was selected before; it stays valid while this DC lives, so that it can
     // be selected back. Selecting a bitmap works only in a memory DC (null otherwise).

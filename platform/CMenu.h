@@ -15,7 +15,6 @@ struct MenuEntry {
 class CMenu {
 public:
     BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const char* text = nullptr);
-    int GetMenuItemCount() const { return static_cast<int>(entries_.size()); }
     const std::vector<MenuEntry>& Entries() const { return entries_; }
 
 private:

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr int SW_SHOWMINIMIZED = 2;
-constexpr int SW_MINIMIZE = 6;
 // The platform's shortest timer interval.
 constexpr UINT kMinimumTimerMs = 10;
 
@@ -94,15 +92,6 @@ BOOL CWnd::SubclassWindow(HWND window) {
 BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
     CWnd* item = parent != nullptr ? parent->GetDlgItem(static_cast<int>(id)) : nullptr;
     return item != nullptr ? SubclassWindow(item->m_hWnd) : FALSE;
-}
-
-HWND CWnd::UnsubclassWindow() {
-    HWND window = m_hWnd;
-    if (WindowHost* host = HostOf(this); host != nullptr && host->Attached() == this) {
-        host->Attach(nullptr);
-    }
-    m_hWnd = nullptr;
-    return window;
 }
 
 void CWnd::PreSubclassWindow() {}
@@ -357,11 +346,6 @@ DWORD CWnd::GetStyle() const {
     return style;
 }
 
-DWORD CWnd::GetExStyle() const {
-    WindowHost* host = HostOf(this);
-    return host != nullptr ? host->windowExStyle : 0;
-}
-
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT) {
     WindowHost* host = HostOf(this);
     if (host == nullptr) {
@@ -392,21 +376,6 @@ BOOL CWnd::EnableWindow(BOOL enable) {
 BOOL CWnd::IsWindowEnabled() const {
     WindowHost* host = HostOf(this);
     return host != nullptr && host->modalDisableCount == 0 && !m_hWnd->testAttribute(Qt::WA_ForceDisabled);
-}
-
-BOOL CWnd::ShowWindow(int showCommand) {
-    if (m_hWnd == nullptr) {
-        return FALSE;
-    }
-    const BOOL wasVisible = IsWindowVisible();
-    if (showCommand == SW_HIDE) {
-        m_hWnd->hide();
-    } else if (showCommand == SW_MINIMIZE || showCommand == SW_SHOWMINIMIZED) {
-        m_hWnd->showMinimized();
-    } else {
-        m_hWnd->show();
-    }
-    return wasVisible;
 }
 
 BOOL CWnd::IsWindowVisible() const {

@@ -40,8 +40,6 @@ public:
     // PreSubclassWindow. FALSE when this object already has a window or `window` is unusable.
     BOOL SubclassWindow(HWND window);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
-    // Gives the window back to its plain object; returns the window.
-    HWND UnsubclassWindow();
     virtual void PreSubclassWindow();
 
     // Sends WM_DESTROY, kills the window's timers, detaches every object attached to it or to its
@@ -112,14 +110,12 @@ public:
 
     // --- style, state, text ----------------------------------------------------------------------
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     // TRUE when the window exists. Controls follow the new style (owner draw, SS_NOTIFY, ...).
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
     // Returns whether the window was disabled before.
     BOOL EnableWindow(BOOL enable = TRUE);
     // FALSE also while the window owns a running modal dialog.
     BOOL IsWindowEnabled() const;
-    BOOL ShowWindow(int showCommand);
     BOOL IsWindowVisible() const;
     BOOL IsIconic() const;
     void SetWindowText(const std::string& text);

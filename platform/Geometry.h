@@ -33,13 +33,10 @@ struct CRect {
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
     constexpr CPoint TopLeft() const { return {left, top}; }
-    constexpr CPoint BottomRight() const { return {right, bottom}; }
     constexpr bool IsRectEmpty() const { return right <= left || bottom <= top; }
     constexpr bool PtInRect(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
 
-    constexpr void SetRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
     constexpr void OffsetRect(int dx, int dy) { left += dx; right += dx; top += dy; bottom += dy; }
     constexpr void DeflateRect(int dx, int dy) { left += dx; right -= dx; top += dy; bottom -= dy; }
     constexpr void DeflateRect(int l, int t, int r, int b) { left += l; top += t; right -= r; bottom -= b; }
-    constexpr void InflateRect(int dx, int dy) { DeflateRect(-dx, -dy); }
 };
