@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libsdl2-dev fonts-liberation
+  qt6-base-dev libsdl2-dev fonts-liberation xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
 )
 
