@@ -1,4 +1,5 @@
 #include "dialogs/CAboutDlg.h"
+#include "dialogs/DialogLook.h"
 
 #include <filesystem>
 
@@ -12,9 +13,7 @@ namespace {
 
 constexpr int kLinkId = 1530;
 constexpr int kNoticeId = 1532;
-constexpr WORD kBackgroundBitmap = 262;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kGrey = RGB(150, 150, 150);
 
 }  // namespace
 
@@ -39,11 +38,11 @@ BOOL CAboutDlg::OnInitDialog()
 {
     CSkinDialog::OnInitDialog();
     EnableDrag(1);
-    LoadBackground(kBackgroundBitmap);
+    LoadBackground(kDialogBackgroundBitmap);
     // White in every state: the link reads the same on the background picture.
     link.SetLinkColors(kWhite, kWhite, kWhite);
-    noticeLabel.SetForeColor(kWhite);
-    noticeLabel.SetBackColor(kGrey);
+    noticeLabel.SetForeColor(kLabelForeColor);
+    noticeLabel.SetBackColor(kLabelBackColor);
     return TRUE;
 }
 

@@ -1,4 +1,5 @@
 #include "dialogs/CAnswerDlg.h"
+#include "dialogs/DialogLook.h"
 
 #include "controls/GameSound.h"
 #include "core/GameSounds.h"
@@ -11,8 +12,6 @@ namespace {
 
 constexpr int kAnswerBoxId = 1002;
 constexpr int kQuestionId = 1003;
-constexpr WORD kBackgroundBitmap = 262;
-constexpr int kButtonFontHeight = 8;
 constexpr int kQuestionFontHeight = 30;
 
 // A whole number: digits with at most one leading minus sign.
@@ -41,7 +40,7 @@ BOOL CAnswerDlg::OnInitDialog()
     MoveWindow(PlaceClearOfLine(dialogRect, ownerRect, lineTop, lineBottom), FALSE);
 
     EnableDrag(1);
-    LoadBackground(kBackgroundBitmap);
+    LoadBackground(kDialogBackgroundBitmap);
     SetEditInputFilter(GetDlgItem(kAnswerBoxId), kAnswerPattern);
 
     okButton.SetSkin(295, 295, 296, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);

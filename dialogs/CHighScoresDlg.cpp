@@ -1,4 +1,5 @@
 #include "dialogs/CHighScoresDlg.h"
+#include "dialogs/DialogLook.h"
 
 #include <cstddef>
 
@@ -11,10 +12,6 @@ namespace {
 
 constexpr int kFirstRangeButtonId = 1523;
 constexpr int kFirstLineLabelId = 1016;
-constexpr WORD kBackgroundBitmap = 262;
-constexpr COLORREF kLabelBackColor = RGB(150, 150, 150);
-constexpr COLORREF kLabelForeColor = RGB(255, 255, 255);
-constexpr int kButtonFontHeight = 8;
 
 struct RangeButtonPictures {
     UINT normal;
@@ -53,7 +50,7 @@ BOOL CHighScoresDlg::OnInitDialog()
 {
     CSkinDialog::OnInitDialog();
     EnableDrag(1);
-    LoadBackground(kBackgroundBitmap);
+    LoadBackground(kDialogBackgroundBitmap);
 
     shownRange = lastRange;
     for (std::size_t range = 0; range < rangeButtons.size(); ++range) {

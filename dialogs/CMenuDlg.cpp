@@ -1,4 +1,5 @@
 #include "dialogs/CMenuDlg.h"
+#include "dialogs/DialogLook.h"
 
 #include "controls/GameSound.h"
 #include "core/GameSounds.h"
@@ -16,7 +17,6 @@ constexpr int kSoundId = 1524;
 constexpr WORD kBackgroundBitmap = 244;
 constexpr UINT kSoundOnBitmap = 259;
 constexpr UINT kSoundOffBitmap = 261;
-constexpr int kButtonFontHeight = 8;
 
 void SkinPictureButton(CSkinButton& button, UINT normal, UINT hover)
 {

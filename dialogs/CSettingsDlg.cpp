@@ -1,4 +1,5 @@
 #include "dialogs/CSettingsDlg.h"
+#include "dialogs/DialogLook.h"
 
 #include <cstddef>
 #include <tuple>
@@ -23,10 +24,6 @@ constexpr int kRange0To25Id = 1027;
 constexpr int kRangeMinus10To10Id = 1028;
 constexpr int kRangeMinus25To25Id = 1029;
 
-constexpr WORD kBackgroundBitmap = 262;
-constexpr COLORREF kLabelBackColor = RGB(150, 150, 150);
-constexpr COLORREF kLabelForeColor = RGB(255, 255, 255);
-constexpr int kButtonFontHeight = 8;
 
 // A first player with one of these exact names is played by the computer.
 struct HiddenComputer {
@@ -70,7 +67,7 @@ BOOL CSettingsDlg::OnInitDialog()
 {
     CSkinDialog::OnInitDialog();
     EnableDrag(1);
-    LoadBackground(kBackgroundBitmap);
+    LoadBackground(kDialogBackgroundBitmap);
 
     const std::array<CColorLabel*, 4> labels{&firstNameLabel, &opponentLabel, &secondNameLabel, &rangeLabel};
     for (CColorLabel* label : labels) {
