@@ -25,6 +25,7 @@ public:
 
 protected:
     bool event(QEvent* event) override { return HandleEvent(event); }
+    bool StyleDrawn() const override { return Type() != BS_OWNERDRAW; }
     void paintEvent(QPaintEvent* event) override;
 
 private:

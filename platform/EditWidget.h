@@ -21,5 +21,6 @@ public:
 
 protected:
     bool event(QEvent* event) override { return HandleEvent(event); }
+    bool StyleDrawn() const override { return true; }
     Qt::CursorShape ClassCursor() const override { return Qt::IBeamCursor; }
 };

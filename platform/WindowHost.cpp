@@ -53,9 +53,16 @@ bool IsDialogKey(int key) {
 }  // namespace
 
 WindowHost::WindowHost(QWidget* widget) : creationOrder(++g_creationCounter), widget_(widget) {
-    widget_->setAttribute(Qt::WA_OpaquePaintEvent);
+    KeepOpaque();
     widget_->setAttribute(Qt::WA_NoSystemBackground);
     widget_->setMouseTracking(true);
+}
+
+void WindowHost::KeepOpaque() {
+    // Every window of the layer paints all of its pixels, its erase step included. Left to Qt as
+    // see-through, a control's repaint would first repaint its parent beneath it, and a parent
+    // whose paint invalidates a control would dirty itself again without end.
+    widget_->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 WindowHost::~WindowHost() {
@@ -132,10 +139,16 @@ void WindowHost::PaintPendingNow() {
 }
 
 bool WindowHost::HandleEvent(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Polish || type == QEvent::StyleChange) {
+        // Styles clear the opaque flag when they polish a widget (Fusion does for every one).
+        const bool result = BaseEvent(event);
+        KeepOpaque();
+        return result;
+    }
     if (attached_ == nullptr) {
         return BaseEvent(event);
     }
-    const QEvent::Type type = event->type();
     if (type == PostedMessageEvent::EventType()) {
         const auto* posted = static_cast<PostedMessageEvent*>(event);
         DispatchMessage(*this, posted->message, posted->wParam, posted->lParam);
@@ -309,6 +322,8 @@ void WindowHost::Paint(QPaintEvent* event) {
     QRegion eraseArea;
     if (fresh_ || widget_->isWindow()) {
         eraseArea = area - (pendingNoErase_ - pendingErase_);
+    } else if (StyleDrawn()) {
+        eraseArea = area;
     } else {
         eraseArea = area & pendingErase_;
     }

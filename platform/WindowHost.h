@@ -90,6 +90,9 @@ public:
 protected:
     // The window's own default for WM_ERASEBKGND: fill with the dialog colour (controls: nothing).
     virtual bool ErasesBackground() const { return false; }
+    // Drawn by the Qt style, whose pictures have see-through edges (rounded corners): the parent's
+    // background goes under them at every paint, as themed controls draw their parent's background.
+    virtual bool StyleDrawn() const { return false; }
     // The shape shown over the window when nobody sets a cursor in WM_SETCURSOR.
     virtual Qt::CursorShape ClassCursor() const { return Qt::ArrowCursor; }
     // Enter and Escape of a dialog; true when handled.
@@ -98,6 +101,7 @@ protected:
     bool RunSynthesisedBase(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    void KeepOpaque();
     void Paint(QPaintEvent* event);
     void PaintParentBackground(const QRegion& area);
     void DispatchErase(QPainter& painter, WindowHost& target);

@@ -1,0 +1,78 @@
+#include "tests/app/BoardFixture.h"
+
+#include "resources/DialogTemplates.h"
+#include "tests/app/DialogActions.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+// Paint events of every window of the program (controls included) while it sits idle.
+class PaintCounter final : public QObject {
+public:
+    PaintCounter() { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+
+    // Lets start-up and the last action settle, then counts the paints of two idle seconds.
+    int PaintsWhileIdle()
+    {
+        QTest::qWait(300);
+        paints_ = 0;
+        QTest::qWait(2000);
+        return paints_;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            ++paints_;
+        }
+        return false;
+    }
+
+private:
+    int paints_ = 0;
+};
+
+// A focused answer or name box blinks its caret twice a second; nothing else should paint.
+constexpr int kFewPaints = 6;
+
+}
+
+using IdlePaintTest = BoardFixture;
+
+TEST_F(IdlePaintTest, NoWindowRepaintsItselfWhileNothingHappens)
+{
+    PaintCounter counter;
+    script.Then(IDD_SETTINGS, [&](CDialog& settings) {
+        EXPECT_LE(counter.PaintsWhileIdle(), kFewPaints) << "settings open";
+        AcceptSettings(Person)(settings);
+    });
+    script.Then(IDD_MENU, [&](CDialog& menu) {
+        EXPECT_LE(counter.PaintsWhileIdle(), kFewPaints) << "menu open";
+        ClickControl(menu, 1518);
+    });
+    script.Then(IDD_HIGH_SCORES, [&](CDialog& table) {
+        EXPECT_LE(counter.PaintsWhileIdle(), kFewPaints) << "high scores open";
+        PressKey(table, Qt::Key_Escape);
+    });
+    script.Then(IDD_ANSWER, [&](CDialog& challenge) {
+        EXPECT_LE(counter.PaintsWhileIdle(), kFewPaints) << "challenge open";
+        PressKey(challenge, Qt::Key_Escape);
+    });
+    script.Then(IDD_SETTINGS, CancelDialog());
+    RunBoard([&](CGameDlg& board) {
+        QWidget* cell = board.GetDlgItem(static_cast<int>(IDC_FIRST_CELL) + 12)->GetSafeHwnd();
+        QTest::mouseMove(cell, cell->rect().center());
+        EXPECT_LE(counter.PaintsWhileIdle(), kFewPaints) << "game dealt, pointer on a cell";
+
+        ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+        SetPosition({1, 1, 0, 0, 0, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 1);
+        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 2);
+        ProcessPostedMessages();
+        PressKey(board, Qt::Key_Escape);
+    });
+}
