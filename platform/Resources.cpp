@@ -49,12 +49,20 @@ std::map<UINT, std::unique_ptr<Handle>>& SharedTable() {
 }  // namespace
 
 HBITMAP LoadBitmapResource(UINT id) {
-    QImage picture(ResourcePath("bitmaps", id, ".png"));
-    if (picture.isNull()) {
-        return nullptr;
+    // Each picture is decoded once; every handle shares its pixels until someone draws into them
+    // (QImage copies on write), so the cells and plates that load their tiles at every paint
+    // cost no decoding.
+    static auto* decoded = new std::map<UINT, QImage>;
+    auto found = decoded->find(id);
+    if (found == decoded->end()) {
+        const QImage picture(ResourcePath("bitmaps", id, ".png"));
+        if (picture.isNull()) {
+            return nullptr;
+        }
+        found = decoded->emplace(id, picture.convertToFormat(QImage::Format_RGB32)).first;
     }
     auto* bitmap = new BitmapObject;
-    bitmap->pixels = std::make_shared<QImage>(picture.convertToFormat(QImage::Format_RGB32));
+    bitmap->pixels = std::make_shared<QImage>(found->second);
     return bitmap;
 }
 

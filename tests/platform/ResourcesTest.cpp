@@ -22,6 +22,28 @@ TEST(BitmapResources, LoadAtTheirOwnSize) {
     EXPECT_TRUE(DeleteObject(background));
 }
 
+// Loads share one decoded picture: drawing into one handle's pixels must leave the others, and
+// every later load, as the resource is.
+TEST(BitmapResources, DrawingIntoOneLoadLeavesTheOthersUntouched) {
+    CBitmap drawnInto;
+    CBitmap other;
+    ASSERT_TRUE(drawnInto.LoadBitmap(152));
+    ASSERT_TRUE(other.LoadBitmap(152));
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap* previous = dc.SelectObject(&other);
+    const COLORREF pixel = dc.GetPixel(10, 10);
+    dc.SelectObject(&drawnInto);
+    dc.FillSolidRect(0, 0, 75, 75, pixel ^ 0xFFFFFFu);
+    dc.SelectObject(&other);
+    EXPECT_EQ(dc.GetPixel(10, 10), pixel);
+    CBitmap later;
+    ASSERT_TRUE(later.LoadBitmap(152));
+    dc.SelectObject(&later);
+    EXPECT_EQ(dc.GetPixel(10, 10), pixel);
+    dc.SelectObject(previous);
+}
+
 TEST(BitmapResources, AMissingIdGivesNothing) {
     EXPECT_EQ(LoadBitmapResource(9999), nullptr);
     EXPECT_EQ(LoadBitmapResource(0), nullptr);
