@@ -270,8 +270,17 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSour
     if (available.isEmpty()) {
         return TRUE;
     }
-    // A copy, so that a DC may blit from its own pixels.
-    const QImage block = pixels->image->copy(available).convertToFormat(QImage::Format_RGB32);
+    // Straight from the source's pixels, unless a DC blits from its own pixels or from a surface
+    // with alpha (raster operations work on opaque RGB32).
+    const auto destination = state_->ReadablePixels();
+    const bool ownPixels = destination && destination->image == pixels->image;
+    QImage block;
+    QRect blockArea = available;
+    if (ownPixels || pixels->image->format() != QImage::Format_RGB32) {
+        block = pixels->image->copy(available).convertToFormat(QImage::Format_RGB32);
+        blockArea = block.rect();
+    }
+    const QImage& picture = block.isNull() ? *pixels->image : block;
     const double scaleX = static_cast<double>(width) / asked.width();
     const double scaleY = static_cast<double>(height) / asked.height();
     const QRectF target(x + (available.left() - asked.left()) * scaleX, y + (available.top() - asked.top()) * scaleY,
@@ -279,7 +288,7 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSour
     return state_->Paint([&](QPainter& painter) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.setCompositionMode(*mode);
-        painter.drawImage(target, block, QRectF(block.rect()));
+        painter.drawImage(target, picture, QRectF(blockArea));
     }) ? TRUE : FALSE;
 }
 
