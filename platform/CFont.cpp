@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 #include "platform/GdiObjects.h"
 
@@ -42,6 +44,20 @@ QFont ResolveFont(const LOGFONT& description) {
     return font;
 }
 
+// The mapper's answer for a description never changes, and the skin buttons ask for their caption
+// font at every paint: each description is resolved once.
+const QFont& ResolvedFont(const LOGFONT& description) {
+    using Key = std::tuple<std::string, LONG, LONG, BYTE, BYTE, BYTE>;
+    static auto* resolved = new std::map<Key, QFont>;
+    const Key key{description.lfFaceName, description.lfHeight,      description.lfWeight,
+                  description.lfItalic,   description.lfUnderline,   description.lfStrikeOut};
+    auto found = resolved->find(key);
+    if (found == resolved->end()) {
+        found = resolved->emplace(key, ResolveFont(description)).first;
+    }
+    return found->second;
+}
+
 }  // namespace
 
 HFONT CreateFontIndirect(const LOGFONT* logFont) {
@@ -50,7 +66,7 @@ HFONT CreateFontIndirect(const LOGFONT* logFont) {
     }
     auto* font = new FontObject;
     font->logFont = *logFont;
-    font->font = ResolveFont(*logFont);
+    font->font = ResolvedFont(*logFont);
     return font;
 }
 
