@@ -1,8 +1,10 @@
 #include "platform/CDialog.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include "platform/CWinApp.h"
 #include "platform/DataExchange.h"
@@ -28,6 +30,25 @@ QWidget* ResolveOwner(const CDialog& dialog, const CWnd* parent) {
         return app->m_pMainWnd->m_hWnd->window();
     }
     return nullptr;
+}
+
+// Longest wait for an owner that does not come on screen (minimised, on another desktop).
+constexpr int kOwnerOnScreenWaitMs = 250;
+
+// A dialog asked for while its owner is still on its way to the screen (the board asks for its first
+// settings from its own set-up) lets the owner's first picture come first.
+void LetOwnerPaintFirst(const QPointer<QWidget>& owner) {
+    WindowHost* host = WindowHost::Of(owner);
+    if (host == nullptr || !owner->isVisible() || host->PaintedSinceShown()) {
+        return;
+    }
+    QEventLoop wait;
+    QTimer::singleShot(kOwnerOnScreenWaitMs, &wait, &QEventLoop::quit);
+    host->WhenFirstPainted([&wait] { wait.quit(); });
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    if (WindowHost* stillThere = WindowHost::Of(owner)) {
+        stillThere->WhenFirstPainted(nullptr);
+    }
 }
 
 QWidget* FirstTabStop(QWidget* dialog) {
@@ -59,6 +80,7 @@ INT_PTR CDialog::DoModal() {
         return -1;
     }
     QPointer<QWidget> owner = ResolveOwner(*this, m_pParentWnd);
+    LetOwnerPaintFirst(owner);
     DialogWidget* window = DialogBuilder::Build(*this, *dialogTemplate, owner);
 
     // The template position is relative to the owner's client area (the screen's work area

@@ -175,6 +175,7 @@ bool WindowHost::HandleEvent(QEvent* event) {
         pendingErase_ = QRegion();
         pendingNoErase_ = QRegion();
         fresh_ = true;
+        painted_ = false;
         return BaseEvent(event);
     case QEvent::Move:
         fresh_ = true;
@@ -348,6 +349,12 @@ void WindowHost::Paint(QPaintEvent* event) {
     inPaint = true;
     DispatchMessage(*this, WM_PAINT, 0, 0, event);
     inPaint = false;
+    if (!painted_) {
+        painted_ = true;
+        if (whenFirstPainted_) {
+            std::exchange(whenFirstPainted_, nullptr)();
+        }
+    }
 }
 
 void WindowHost::DispatchErase(QPainter& painter, WindowHost& target) {

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <Qt>
 #include <QRegion>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -68,6 +69,10 @@ public:
     // Painting.
     void AddInvalid(const QRegion& area, bool erase);
     void PaintPendingNow();
+    // Painted at least once since it was last shown: it is on screen.
+    bool PaintedSinceShown() const { return painted_; }
+    // `then` runs right after the window's next first paint once shown (it replaces an earlier one).
+    void WhenFirstPainted(std::function<void()> then) { whenFirstPainted_ = std::move(then); }
     // While WM_PAINT / WM_ERASEBKGND of this window is dispatched: the painter its paint DC uses.
     QPainter* activePainter = nullptr;
     bool inPaint = false;
@@ -116,6 +121,8 @@ private:
     QRegion pendingNoErase_;
     // Shown, resized or moved since the last whole paint: the pixels under it are unknown.
     bool fresh_ = true;
+    bool painted_ = false;
+    std::function<void()> whenFirstPainted_;
 };
 
 // DestroyWindow's work: WM_DESTROY to the window and its children, timers killed, every object
