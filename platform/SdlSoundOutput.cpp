@@ -1,13 +1,14 @@
 #include "platform/SdlSoundOutput.h"
 
-#include <SDL.h>
-
+#include <QCoreApplication>
+#include <QTimer>
 #include <chrono>
 #include <cstdint>
 #include <string_view>
 #include <thread>
 
 #include "platform/Resources.h"
+#include "platform/SdlAudioLibrary.h"
 
 namespace {
 
@@ -16,6 +17,11 @@ using Clock = std::chrono::steady_clock;
 // A real device may still hold the clip's last samples when the clip's time is up; wait a little
 // for its queue to drain, but never long.
 constexpr auto drainGrace = std::chrono::milliseconds(250);
+
+// An open device keeps SDL's audio thread feeding it silence, waking many times a second. It is
+// closed once the game has been quiet this long and opened again, within the next clip's wait,
+// by the next sound.
+constexpr auto quietBeforeClosing = std::chrono::seconds(3);
 
 bool SameFormat(const SDL_AudioSpec& a, const SDL_AudioSpec& b) {
     return a.freq == b.freq && a.format == b.format && a.channels == b.channels;
@@ -29,42 +35,49 @@ struct SdlSoundOutput::Clip {
     Uint32 length = 0;
     std::chrono::microseconds duration{0};
 
-    ~Clip() { SDL_FreeWAV(samples); }
+    ~Clip() { SdlAudio()->FreeWAV(samples); }
 };
 
 struct SdlSoundOutput::Device {
     SDL_AudioDeviceID id = 0;
     SDL_AudioSpec spec{};
 
-    ~Device() { SDL_CloseAudioDevice(id); }
+    ~Device() { SdlAudio()->CloseAudioDevice(id); }
 };
 
-SdlSoundOutput::SdlSoundOutput() {
+SdlSoundOutput::SdlSoundOutput() : sdl_(SdlAudio()) {
+    if (sdl_ == nullptr) {
+        return;
+    }
     // SDL would otherwise take over SIGINT and SIGTERM, and Ctrl-C would no longer end the game.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    sdl_->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return;
     }
     audioStarted_ = true;
     // Opening a driver's device when it lists none makes some audio libraries print to stderr;
     // the silent driver keeps the timing without a sound card.
-    if (SDL_GetNumAudioDevices(0) == 0) {
-        SDL_AudioQuit();
-        audioStarted_ = SDL_AudioInit("dummy") == 0;
+    if (sdl_->GetNumAudioDevices(0) == 0) {
+        sdl_->AudioQuit();
+        audioStarted_ = sdl_->AudioInit("dummy") == 0;
     }
 }
 
 SdlSoundOutput::~SdlSoundOutput() {
+    delete closeTimer_;
+    if (sdl_ == nullptr) {
+        return;
+    }
     device_.reset();
     clips_.clear();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    if (SDL_WasInit(0) == 0) {
-        SDL_Quit();
+    sdl_->QuitSubSystem(SDL_INIT_AUDIO);
+    if (sdl_->WasInit(0) == 0) {
+        sdl_->Quit();
     }
 }
 
 const char* SdlSoundOutput::DriverName() const {
-    const char* name = audioStarted_ ? SDL_GetCurrentAudioDriver() : nullptr;
+    const char* name = audioStarted_ ? sdl_->GetCurrentAudioDriver() : nullptr;
     return name != nullptr ? name : "";
 }
 
@@ -73,12 +86,12 @@ const SdlSoundOutput::Clip* SdlSoundOutput::FindClip(UINT resourceId) {
         return found->second.get();
     }
     const QByteArray wave = LoadWaveResource(resourceId);
-    if (wave.isEmpty()) {
+    if (wave.isEmpty() || sdl_ == nullptr) {
         return nullptr;
     }
     auto clip = std::make_unique<Clip>();
-    SDL_RWops* stream = SDL_RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
-    if (stream == nullptr || SDL_LoadWAV_RW(stream, 1, &clip->spec, &clip->samples, &clip->length) == nullptr) {
+    SDL_RWops* stream = sdl_->RWFromConstMem(wave.constData(), static_cast<int>(wave.size()));
+    if (stream == nullptr || sdl_->LoadWAV_RW(stream, 1, &clip->spec, &clip->samples, &clip->length) == nullptr) {
         return nullptr;
     }
     const auto bytesPerSecond = static_cast<std::int64_t>(clip->spec.freq) * clip->spec.channels *
@@ -102,11 +115,11 @@ bool SdlSoundOutput::OpenDeviceFor(const Clip& clip) {
     wanted.callback = nullptr;
     wanted.userdata = nullptr;
     wanted.samples = 1024;
-    SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    SDL_AudioDeviceID id = sdl_->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (id == 0 && std::string_view(DriverName()) != "dummy") {
-        SDL_AudioQuit();
-        audioStarted_ = SDL_AudioInit("dummy") == 0;
-        id = audioStarted_ ? SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0) : 0;
+        sdl_->AudioQuit();
+        audioStarted_ = sdl_->AudioInit("dummy") == 0;
+        id = audioStarted_ ? sdl_->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0) : 0;
     }
     if (id == 0) {
         return false;
@@ -114,8 +127,21 @@ bool SdlSoundOutput::OpenDeviceFor(const Clip& clip) {
     device_ = std::make_unique<Device>();
     device_->id = id;
     device_->spec = clip.spec;
-    SDL_PauseAudioDevice(id, 0);
+    sdl_->PauseAudioDevice(id, 0);
     return true;
+}
+
+void SdlSoundOutput::CloseDeviceAfter(std::chrono::milliseconds delay) {
+    if (closeTimer_ == nullptr) {
+        if (QCoreApplication::instance() == nullptr) {
+            return;
+        }
+        // A child of the application, so that it never outlives the event loop it runs in.
+        closeTimer_ = new QTimer(QCoreApplication::instance());
+        closeTimer_->setSingleShot(true);
+        QObject::connect(closeTimer_, &QTimer::timeout, [this] { device_.reset(); });
+    }
+    closeTimer_->start(delay);
 }
 
 BOOL SdlSoundOutput::Play(UINT resourceId, bool waitForEnd) {
@@ -126,14 +152,15 @@ BOOL SdlSoundOutput::Play(UINT resourceId, bool waitForEnd) {
     const auto start = Clock::now();
     if (OpenDeviceFor(*clip)) {
         // A new sound replaces the one still playing.
-        SDL_ClearQueuedAudio(device_->id);
-        SDL_QueueAudio(device_->id, clip->samples, clip->length);
+        sdl_->ClearQueuedAudio(device_->id);
+        sdl_->QueueAudio(device_->id, clip->samples, clip->length);
+        CloseDeviceAfter(std::chrono::duration_cast<std::chrono::milliseconds>(clip->duration + quietBeforeClosing));
     }
     if (waitForEnd) {
         // The clip's own length is the wait, heard or not, so the game keeps one pace everywhere.
         std::this_thread::sleep_until(start + clip->duration);
         const auto latest = start + clip->duration + drainGrace;
-        while (device_ && SDL_GetQueuedAudioSize(device_->id) > 0 && Clock::now() < latest) {
+        while (device_ && sdl_->GetQueuedAudioSize(device_->id) > 0 && Clock::now() < latest) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     }
