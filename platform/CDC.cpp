@@ -457,11 +457,11 @@ void CDC::DrawFocusRect(const CRect* rect) {
 }
 
 BOOL CDC::DrawIcon(int x, int y, HICON icon) {
-    if (icon == nullptr || icon->icon.isNull()) {
+    if (icon == nullptr || icon->Icon().isNull()) {
         return FALSE;
     }
     const QSize size(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
-    return state_->Paint([&](QPainter& painter) { icon->icon.paint(&painter, QRect(QPoint(x, y), size)); })
+    return state_->Paint([&](QPainter& painter) { icon->Icon().paint(&painter, QRect(QPoint(x, y), size)); })
                ? TRUE
                : FALSE;
 }

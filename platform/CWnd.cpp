@@ -528,8 +528,7 @@ HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
     HICON& slot = bigIcon ? host->bigIcon : host->smallIcon;
     const HICON previous = slot;
     slot = icon;
-    const HICON shown = host->bigIcon != nullptr ? host->bigIcon : host->smallIcon;
-    m_hWnd->setWindowIcon(shown != nullptr ? shown->icon : QIcon());
+    host->ShowIcon();
     return previous;
 }
 

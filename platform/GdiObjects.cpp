@@ -1,5 +1,6 @@
 #include "platform/GdiObjects.h"
 
+#include <QPixmap>
 #include <cstring>
 
 #include "platform/BitmapInfo.h"
@@ -36,6 +37,16 @@ QColor ToQColor(COLORREF color) {
 
 COLORREF ToColorRef(QColor color) {
     return RGB(color.red(), color.green(), color.blue());
+}
+
+const QIcon& IconObject::Icon() const {
+    if (icon_.isNull()) {
+        for (const QString& file : files_) {
+            // A picture read by its name's suffix; QIcon::addFile would try every image plugin.
+            icon_.addPixmap(QPixmap(file));
+        }
+    }
+    return icon_;
 }
 
 BOOL DeleteObject(HGDIOBJ object) {

@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QRegion>
+#include <QStringList>
 #include <memory>
 
 #include "platform/GdiHandles.h"
@@ -42,8 +43,15 @@ struct RegionObject final : GdiObject {
     QRegion region;
 };
 
-struct IconObject {
-    QIcon icon;
+// An icon's pictures are read when it is first drawn or shown, not when it is loaded.
+class IconObject {
+public:
+    explicit IconObject(QStringList files) : files_(std::move(files)) {}
+    const QIcon& Icon() const;
+
+private:
+    QStringList files_;
+    mutable QIcon icon_;
 };
 
 struct CursorObject {

@@ -94,15 +94,19 @@ HICON LoadIconResource(UINT id) {
     if (const auto found = icons.find(id); found != icons.end()) {
         return found->second.get();
     }
-    QIcon icon;
+    // One picture per size, "ID-SIZE.png"; found by name, read when the icon is first used.
     const QDir folder(QStringLiteral(":/icons"));
-    for (const QString& name : folder.entryList({QStringLiteral("%1-*.png").arg(id)}, QDir::Files, QDir::Name)) {
-        icon.addFile(folder.filePath(name));
+    const QString prefix = QStringLiteral("%1-").arg(id);
+    QStringList files;
+    for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
+        if (name.startsWith(prefix) && name.endsWith(QLatin1String(".png"))) {
+            files.append(folder.filePath(name));
+        }
     }
-    if (icon.isNull()) {
+    if (files.isEmpty()) {
         return nullptr;
     }
-    return icons.emplace(id, std::make_unique<IconObject>(IconObject{icon})).first->second.get();
+    return icons.emplace(id, std::make_unique<IconObject>(files)).first->second.get();
 }
 
 HCURSOR LoadStandardCursor(UINT id) {

@@ -111,6 +111,14 @@ void WindowHost::DetachAll() {
     }
 }
 
+void WindowHost::ShowIcon() {
+    if (!painted_) {
+        return;
+    }
+    const HICON shown = bigIcon != nullptr ? bigIcon : smallIcon;
+    widget_->setWindowIcon(shown != nullptr ? shown->Icon() : QIcon());
+}
+
 void WindowHost::KillAllTimers() {
     for (const auto& entry : timers) {
         widget_->killTimer(entry.second);
@@ -351,6 +359,9 @@ void WindowHost::Paint(QPaintEvent* event) {
     inPaint = false;
     if (!painted_) {
         painted_ = true;
+        if (bigIcon != nullptr || smallIcon != nullptr) {
+            ShowIcon();
+        }
         if (whenFirstPainted_) {
             std::exchange(whenFirstPainted_, nullptr)();
         }

@@ -89,6 +89,10 @@ public:
     std::unique_ptr<CMenu> systemMenu;
     HICON bigIcon = nullptr;
     HICON smallIcon = nullptr;
+    // Hands the icon (the big one, else the small one) to the desktop; before the window's first
+    // paint it waits for it: reading and sending every size of it has no place before the first
+    // picture.
+    void ShowIcon();
     HRGN region = nullptr;  // owned
     HFONT fontHandle = nullptr;  // WM_SETFONT's handle, for WM_GETFONT; the widget keeps a copy of the QFont
 

@@ -9,8 +9,11 @@
 #include "resources/DialogTemplates.h"
 #include "tests/app/DialogActions.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QWidget>
+
+#include <functional>
 
 namespace {
 
@@ -28,15 +31,44 @@ public:
     std::vector<std::string> opened;
 };
 
+// The first paint of the board and the showing of other windows, in the order they happen.
+class WindowOrder final : public QObject {
+public:
+    explicit WindowOrder(std::function<QWidget*()> board) : board_(std::move(board)) { qApp->installEventFilter(this); }
+    ~WindowOrder() override { qApp->removeEventFilter(this); }
+    std::vector<std::string> events;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        QWidget* board = board_();
+        if (board != nullptr && watched == board && event->type() == QEvent::Paint && !boardPainted_) {
+            boardPainted_ = true;
+            events.emplace_back("board painted");
+        } else if (event->type() == QEvent::Show && watched != board && watched->isWidgetType() &&
+                   static_cast<QWidget*>(watched)->isWindow()) {
+            events.emplace_back("dialog shown");
+        }
+        return false;
+    }
+
+private:
+    std::function<QWidget*()> board_;
+    bool boardPainted_ = false;
+};
+
 }
 
 using BoardWindowTest = BoardFixture;
 
-TEST_F(BoardWindowTest, SettingsOpenOnlyOnceTheBoardIsUpAndDealTheFirstGame)
+// The board's first picture comes before the settings dialog is even shown, and brings its icon.
+TEST_F(BoardWindowTest, SettingsOpenOnlyOnceTheBoardIsPaintedAndDealTheFirstGame)
 {
+    WindowOrder order([this] { return currentBoard != nullptr ? currentBoard->GetSafeHwnd() : nullptr; });
     bool boardVisible = false;
     script.Then(IDD_SETTINGS, [&](CDialog& settings) {
         boardVisible = currentBoard->IsWindowVisible() != FALSE;
+        EXPECT_FALSE(currentBoard->GetSafeHwnd()->windowIcon().isNull());
         EXPECT_EQ(gameState.gameOver, 1);
         AcceptSettings(Person)(settings);
     });
@@ -50,6 +82,9 @@ TEST_F(BoardWindowTest, SettingsOpenOnlyOnceTheBoardIsUpAndDealTheFirstGame)
         PressKey(board, Qt::Key_Escape);
     });
     EXPECT_TRUE(boardVisible);
+    ASSERT_GE(order.events.size(), 2u);
+    EXPECT_EQ(order.events[0], "board painted");
+    EXPECT_EQ(order.events[1], "dialog shown");
 }
 
 // With the first settings cancelled no game exists: clicks and ticks do nothing at all.

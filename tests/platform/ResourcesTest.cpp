@@ -75,8 +75,8 @@ TEST(StandardCursors, MapToTheDesktopShapes) {
 TEST(IconResources, HoldEverySizeAndDraw) {
     HICON icon = LoadIconResource(128);
     ASSERT_NE(icon, nullptr);
-    EXPECT_TRUE(icon->icon.availableSizes().contains(QSize(32, 32)));
-    EXPECT_TRUE(icon->icon.availableSizes().contains(QSize(16, 16)));
+    EXPECT_TRUE(icon->Icon().availableSizes().contains(QSize(32, 32)));
+    EXPECT_TRUE(icon->Icon().availableSizes().contains(QSize(16, 16)));
     EXPECT_EQ(LoadIconResource(129), nullptr);
 
     CDC dc;
