@@ -3,10 +3,20 @@
 #include "app/CGameDlg.h"
 #include "controls/GameSound.h"
 #include "platform/ExecutablePath.h"
+#include "platform/Resources.h"
 #include "platform/Shell.h"
 #include "resources/DialogTemplates.h"
 
 CGameApp theApp;
+
+namespace {
+
+// What the first second shows: the board (background, menu button, free tiles, plates, emblem) and
+// the settings dialog over it (background, range, Done and opponent buttons).
+const std::vector<UINT> kFirstPictures = {218, 219, 223, 152, 155, 221, 222, 278, 262, 246, 253, 248, 254, 249,
+                                          256, 250, 255, 251, 252, 271, 272, 265, 266, 267, 268, 269, 270};
+
+}
 
 CGameApp::CGameApp()
 {
@@ -15,6 +25,8 @@ CGameApp::CGameApp()
 
 BOOL CGameApp::InitInstance()
 {
+    // Decoded on a second core while the board's fonts are being looked up.
+    PrefetchBitmapResources(kFirstPictures);
     AfxEnableControlContainer();
     Enable3dControlsStatic();
     RegisterGameDialogTemplates();

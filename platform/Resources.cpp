@@ -4,8 +4,13 @@
 #include <QFile>
 #include <QPixmap>
 #include <QTextStream>
+#include <QThreadPool>
+#include <future>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 #include "platform/GdiObjects.h"
 
@@ -46,24 +51,78 @@ std::map<UINT, std::unique_ptr<Handle>>& SharedTable() {
     return *table;
 }
 
+QImage DecodeBitmap(UINT id) {
+    const QImage picture(ResourcePath("bitmaps", id, ".png"));
+    return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
+}
+
+// Each picture is decoded once; every handle shares its pixels until someone draws into them
+// (QImage copies on write), so the cells and plates that load their tiles at every paint cost no
+// decoding. A picture may be decoded ahead on a worker thread; whoever needs it first waits for it.
+class DecodedBitmaps {
+public:
+    static DecodedBitmaps& Instance() {
+        static auto* decoded = new DecodedBitmaps;
+        return *decoded;
+    }
+
+    QImage Picture(UINT id) {
+        std::unique_lock lock(mutex_);
+        if (const auto found = pictures_.find(id); found != pictures_.end()) {
+            const std::shared_future<QImage> picture = found->second;
+            lock.unlock();
+            return picture.get();
+        }
+        std::promise<QImage> promise;
+        pictures_.emplace(id, promise.get_future().share());
+        lock.unlock();
+        QImage picture = DecodeBitmap(id);
+        promise.set_value(picture);
+        return picture;
+    }
+
+    // The ids nobody has decoded or begun to decode, each with the promise of its picture.
+    std::vector<std::pair<UINT, std::promise<QImage>>> Claim(const std::vector<UINT>& ids) {
+        std::vector<std::pair<UINT, std::promise<QImage>>> claimed;
+        const std::lock_guard lock(mutex_);
+        for (const UINT id : ids) {
+            if (pictures_.count(id) == 0) {
+                std::promise<QImage> promise;
+                pictures_.emplace(id, promise.get_future().share());
+                claimed.emplace_back(id, std::move(promise));
+            }
+        }
+        return claimed;
+    }
+
+private:
+    std::mutex mutex_;
+    std::map<UINT, std::shared_future<QImage>> pictures_;
+};
+
 }  // namespace
 
 HBITMAP LoadBitmapResource(UINT id) {
-    // Each picture is decoded once; every handle shares its pixels until someone draws into them
-    // (QImage copies on write), so the cells and plates that load their tiles at every paint
-    // cost no decoding.
-    static auto* decoded = new std::map<UINT, QImage>;
-    auto found = decoded->find(id);
-    if (found == decoded->end()) {
-        const QImage picture(ResourcePath("bitmaps", id, ".png"));
-        if (picture.isNull()) {
-            return nullptr;
-        }
-        found = decoded->emplace(id, picture.convertToFormat(QImage::Format_RGB32)).first;
+    const QImage picture = DecodedBitmaps::Instance().Picture(id);
+    if (picture.isNull()) {
+        return nullptr;
     }
     auto* bitmap = new BitmapObject;
-    bitmap->pixels = std::make_shared<QImage>(found->second);
+    bitmap->pixels = std::make_shared<QImage>(picture);
     return bitmap;
+}
+
+void PrefetchBitmapResources(const std::vector<UINT>& ids) {
+    std::vector<std::pair<UINT, std::promise<QImage>>> toDecode = DecodedBitmaps::Instance().Claim(ids);
+    if (toDecode.empty()) {
+        return;
+    }
+    // The global pool's threads are waited for when the application object goes.
+    QThreadPool::globalInstance()->start([work = std::make_shared<decltype(toDecode)>(std::move(toDecode))] {
+        for (auto& [id, promise] : *work) {
+            promise.set_value(DecodeBitmap(id));
+        }
+    });
 }
 
 HCURSOR LoadCursorResource(UINT id) {

@@ -6,12 +6,17 @@
 
 #include <QByteArray>
 #include <string>
+#include <vector>
 
 #include "platform/GdiHandles.h"
 
 // The picture at its own size in RGB32; the caller owns it (DeleteObject). LoadImage with
 // IMAGE_BITMAP, zero size and LR_DEFAULTCOLOR.
 HBITMAP LoadBitmapResource(UINT id);
+// Decodes these bitmap resources on a worker thread, in this order, so that the windows shown first
+// find their pictures ready while the program sets itself up; a load of one still being decoded
+// waits for it. Only once the application object exists: image reading consults its plugin paths.
+void PrefetchBitmapResources(const std::vector<UINT>& ids);
 // Shared for the whole program (never deleted), like the framework's LoadCursor / LoadIcon.
 HCURSOR LoadCursorResource(UINT id);
 HICON LoadIconResource(UINT id);
