@@ -12,17 +12,20 @@ namespace {
 // Windows matches a positive height against the cell height (ascent + descent); Qt sizes fonts
 // by their em. Take the largest em whose cell is not taller than asked for.
 int EmPixelsForCellHeight(QFont font, int cellHeight) {
-    font.setPixelSize(100);
-    const double cellPerEm = std::max(QFontMetricsF(font).height() / 100.0, 0.1);
-    const int estimate = std::max(1, static_cast<int>(cellHeight / cellPerEm));
-    int best = 1;
-    for (int em = std::max(1, estimate - 2); em <= estimate + 2; ++em) {
+    const auto heightAt = [&font](int em) {
         font.setPixelSize(em);
-        if (QFontMetrics(font).height() <= cellHeight) {
-            best = em;
-        }
+        return QFontMetrics(font).height();
+    };
+    // The cell grows with the em; the first guess is the em of that height, then a walk by single
+    // pixels (each size measured costs a font engine, so as few as possible).
+    int em = std::max(1, cellHeight * cellHeight / std::max(1, heightAt(cellHeight)));
+    while (em > 1 && heightAt(em) > cellHeight) {
+        --em;
     }
-    return best;
+    while (heightAt(em + 1) <= cellHeight) {
+        ++em;
+    }
+    return em;
 }
 
 QFont ResolveFont(const LOGFONT& description) {

@@ -2,6 +2,9 @@
 
 #include <QFontMetricsF>
 #include <cmath>
+#include <map>
+#include <string>
+#include <utility>
 
 #include "platform/ButtonWidget.h"
 #include "platform/CDialog.h"
@@ -22,7 +25,7 @@ std::string DisplayFace(const std::string& templateFace) {
 // The character height at which the face's average letter is no wider than the template's
 // horizontal base unit, starting from the point size at 96 dots per inch: the templates' texts
 // were laid out for those base units, so they then fit their boxes.
-int FittingEmPixels(const std::string& face, int pointSize) {
+int MeasureFittingEmPixels(const std::string& face, int pointSize) {
     static const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     constexpr int kSmallestEm = 6;
     const double baseX = DialogBaseUnits(pointSize).cx;
@@ -35,6 +38,17 @@ int FittingEmPixels(const std::string& face, int pointSize) {
         }
     }
     return em;
+}
+
+// Measured once per face and size; the dialogs of a template are built again at every showing.
+int FittingEmPixels(const std::string& face, int pointSize) {
+    static auto* measured = new std::map<std::pair<std::string, int>, int>;
+    const auto key = std::make_pair(face, pointSize);
+    auto found = measured->find(key);
+    if (found == measured->end()) {
+        found = measured->emplace(key, MeasureFittingEmPixels(face, pointSize)).first;
+    }
+    return found->second;
 }
 
 HFONT CreateTemplateFont(const DialogTemplate& dialogTemplate) {

@@ -360,7 +360,8 @@ void WindowHost::Paint(QPaintEvent* event) {
     if (!painted_) {
         painted_ = true;
         if (bigIcon != nullptr || smallIcon != nullptr) {
-            ShowIcon();
+            // After the picture has reached the screen, not before.
+            QMetaObject::invokeMethod(widget_, [this] { ShowIcon(); }, Qt::QueuedConnection);
         }
         if (whenFirstPainted_) {
             std::exchange(whenFirstPainted_, nullptr)();
