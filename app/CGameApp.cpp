@@ -11,9 +11,10 @@ CGameApp theApp;
 
 namespace {
 
-// What the first second shows: the board (background, menu button, free tiles, plates, emblem) and
-// the settings dialog over it (background, range, Done and opponent buttons).
-const std::vector<UINT> kFirstPictures = {218, 219, 223, 152, 155, 221, 222, 278, 262, 246, 253, 248, 254, 249,
+// What the first second shows, in the order it is needed: the board (emblem, background, menu
+// button, free tiles, plates) and the settings dialog over it (background, range, Done and opponent
+// buttons).
+const std::vector<UINT> kFirstPictures = {278, 218, 219, 223, 152, 155, 221, 222, 262, 246, 253, 248, 254, 249,
                                           256, 250, 255, 251, 252, 271, 272, 265, 266, 267, 268, 269, 270};
 
 }

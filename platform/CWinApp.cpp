@@ -1,6 +1,9 @@
 #include "platform/CWinApp.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+
+#include "platform/BackgroundWork.h"
 
 namespace {
 
@@ -32,15 +35,22 @@ int RunApplication(int argc, char** argv) {
     // QApplication keeps a reference to the count for its whole life.
     int count = argc;
     QApplication application(count, argv);
+    // The font database is read on a second core while the first window is built; fonts are looked
+    // up only when that window comes on screen (see WindowHost::SetFontHandle).
+    RunInBackground([] { QFontDatabase::families(); });
     CWinApp* app = AfxGetApp();
     if (app == nullptr) {
+        FinishBackgroundWork();
         return 1;
     }
     // A dialog-based application ends when InitInstance returns, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
     if (!app->InitInstance()) {
+        FinishBackgroundWork();
         return 0;
     }
     QApplication::setQuitOnLastWindowClosed(true);
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    FinishBackgroundWork();
+    return result;
 }

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QPixmap>
 #include <QTextStream>
-#include <QThreadPool>
 #include <future>
 #include <map>
 #include <memory>
@@ -12,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/BackgroundWork.h"
 #include "platform/GdiObjects.h"
 
 namespace {
@@ -58,7 +58,8 @@ QImage DecodeBitmap(UINT id) {
 
 // Each picture is decoded once; every handle shares its pixels until someone draws into them
 // (QImage copies on write), so the cells and plates that load their tiles at every paint cost no
-// decoding. A picture may be decoded ahead on a worker thread; whoever needs it first waits for it.
+// decoding. Pictures may be queued for a worker thread; a thread that needs one the worker has not
+// begun decodes it itself, and waits only for one being decoded.
 class DecodedBitmaps {
 public:
     static DecodedBitmaps& Instance() {
@@ -68,36 +69,54 @@ public:
 
     QImage Picture(UINT id) {
         std::unique_lock lock(mutex_);
-        if (const auto found = pictures_.find(id); found != pictures_.end()) {
-            const std::shared_future<QImage> picture = found->second;
+        Entry& entry = EntryFor(id);
+        if (entry.claimed) {
+            const std::shared_future<QImage> picture = entry.picture;
             lock.unlock();
             return picture.get();
         }
-        std::promise<QImage> promise;
-        pictures_.emplace(id, promise.get_future().share());
+        entry.claimed = true;
+        std::promise<QImage> promise = std::move(entry.promise);
         lock.unlock();
         QImage picture = DecodeBitmap(id);
         promise.set_value(picture);
         return picture;
     }
 
-    // The ids nobody has decoded or begun to decode, each with the promise of its picture.
-    std::vector<std::pair<UINT, std::promise<QImage>>> Claim(const std::vector<UINT>& ids) {
-        std::vector<std::pair<UINT, std::promise<QImage>>> claimed;
-        const std::lock_guard lock(mutex_);
-        for (const UINT id : ids) {
-            if (pictures_.count(id) == 0) {
-                std::promise<QImage> promise;
-                pictures_.emplace(id, promise.get_future().share());
-                claimed.emplace_back(id, std::move(promise));
+    // Queues the pictures nobody has decoded yet for a worker thread.
+    void Prefetch(const std::vector<UINT>& ids) {
+        {
+            const std::lock_guard lock(mutex_);
+            for (const UINT id : ids) {
+                EntryFor(id);
             }
         }
-        return claimed;
+        RunInBackground([this, ids] {
+            for (const UINT id : ids) {
+                std::unique_lock lock(mutex_);
+                Entry& entry = EntryFor(id);
+                if (entry.claimed) {
+                    continue;
+                }
+                entry.claimed = true;
+                std::promise<QImage> promise = std::move(entry.promise);
+                lock.unlock();
+                promise.set_value(DecodeBitmap(id));
+            }
+        });
     }
 
 private:
+    struct Entry {
+        std::promise<QImage> promise;
+        std::shared_future<QImage> picture = promise.get_future().share();
+        bool claimed = false;  // being decoded, or decoded
+    };
+
+    Entry& EntryFor(UINT id) { return pictures_[id]; }
+
     std::mutex mutex_;
-    std::map<UINT, std::shared_future<QImage>> pictures_;
+    std::map<UINT, Entry> pictures_;
 };
 
 }  // namespace
@@ -113,16 +132,7 @@ HBITMAP LoadBitmapResource(UINT id) {
 }
 
 void PrefetchBitmapResources(const std::vector<UINT>& ids) {
-    std::vector<std::pair<UINT, std::promise<QImage>>> toDecode = DecodedBitmaps::Instance().Claim(ids);
-    if (toDecode.empty()) {
-        return;
-    }
-    // The global pool's threads are waited for when the application object goes.
-    QThreadPool::globalInstance()->start([work = std::make_shared<decltype(toDecode)>(std::move(toDecode))] {
-        for (auto& [id, promise] : *work) {
-            promise.set_value(DecodeBitmap(id));
-        }
-    });
+    DecodedBitmaps::Instance().Prefetch(ids);
 }
 
 HCURSOR LoadCursorResource(UINT id) {

@@ -14,8 +14,9 @@
 // IMAGE_BITMAP, zero size and LR_DEFAULTCOLOR.
 HBITMAP LoadBitmapResource(UINT id);
 // Decodes these bitmap resources on a worker thread, in this order, so that the windows shown first
-// find their pictures ready while the program sets itself up; a load of one still being decoded
-// waits for it. Only once the application object exists: image reading consults its plugin paths.
+// find their pictures ready while the program sets itself up. A load of one the worker is decoding
+// waits for it; of one it has not begun, decodes it at once. Only once the application object
+// exists: image reading consults its plugin paths.
 void PrefetchBitmapResources(const std::vector<UINT>& ids);
 // Shared for the whole program (never deleted), like the framework's LoadCursor / LoadIcon.
 HCURSOR LoadCursorResource(UINT id);
