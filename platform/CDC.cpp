@@ -107,7 +107,6 @@ struct CDC::State {
     CBitmap bitmapView;     // not owning: hands back a bitmap that was selected by handle
 
     HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    QFont qfont = font->font;
     CFont* fontWrapper = nullptr;
     CFont fontView;  // not owning: hands back a font that was selected by handle
 
@@ -184,7 +183,6 @@ CFont* CDC::SelectObject(CFont* font) {
         previous = &state_->fontView;
     }
     state_->font = handle;
-    state_->qfont = handle->font;
     state_->fontWrapper = font;
     return previous;
 }
@@ -210,7 +208,6 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ object) {
     if (auto* font = dynamic_cast<HFONT>(object)) {
         const HFONT previous = state_->font;
         state_->font = font;
-        state_->qfont = font->font;
         state_->fontWrapper = nullptr;
         return previous;
     }
@@ -326,7 +323,7 @@ int CDC::DrawText(const std::string& text, CRect* rect, UINT format) {
     if (rect == nullptr) {
         return 0;
     }
-    const QFont& font = state_->qfont;
+    const QFont& font = state_->font->Font();
     const QFontMetrics metrics(font);
     const std::vector<QString> lines =
         LinesOf(WithoutPrefixes(QString::fromStdString(text)), format, font, rect->Width());
@@ -382,7 +379,7 @@ int CDC::DrawText(const std::string& text, const CRect& rect, UINT format) {
 }
 
 CSize CDC::GetTextExtent(const std::string& text) const {
-    const QFontMetrics metrics(state_->qfont);
+    const QFontMetrics metrics(state_->font->Font());
     return CSize(metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height());
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 #include <tuple>
+#include <utility>
 
 #include "platform/GdiObjects.h"
 
@@ -63,14 +64,22 @@ const QFont& ResolvedFont(const LOGFONT& description) {
 
 }  // namespace
 
-HFONT CreateFontIndirect(const LOGFONT* logFont) {
-    if (logFont == nullptr) {
-        return nullptr;
+const LOGFONT& FontObject::LogFont() const {
+    if (measureHeight_) {
+        logFont_.lfHeight = std::exchange(measureHeight_, nullptr)();
     }
-    auto* font = new FontObject;
-    font->logFont = *logFont;
-    font->font = ResolvedFont(*logFont);
-    return font;
+    return logFont_;
+}
+
+const QFont& FontObject::Font() const {
+    if (!font_) {
+        font_ = ResolvedFont(LogFont());
+    }
+    return *font_;
+}
+
+HFONT CreateFontIndirect(const LOGFONT* logFont) {
+    return logFont != nullptr ? new FontObject(*logFont) : nullptr;
 }
 
 CFont::operator HFONT() const {

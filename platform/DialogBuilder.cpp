@@ -13,6 +13,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/DialogWidget.h"
 #include "platform/EditWidget.h"
+#include "platform/GdiObjects.h"
 #include "platform/StaticWidget.h"
 
 namespace {
@@ -54,9 +55,11 @@ int FittingEmPixels(const std::string& face, int pointSize) {
 HFONT CreateTemplateFont(const DialogTemplate& dialogTemplate) {
     LOGFONT description;
     description.lfFaceName = DisplayFace(dialogTemplate.fontFace);
-    description.lfHeight = -FittingEmPixels(description.lfFaceName, dialogTemplate.fontPointSize);
     description.lfWeight = FW_NORMAL;
-    return CreateFontIndirect(&description);
+    // Measured when the font is first used, once the window is on its way to the screen.
+    return new FontObject(description, [face = description.lfFaceName, points = dialogTemplate.fontPointSize] {
+        return -FittingEmPixels(face, points);
+    });
 }
 
 QWidget* BuildControl(QWidget* parent, const DialogItemTemplate& item) {

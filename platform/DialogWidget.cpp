@@ -40,10 +40,7 @@ DialogWidget::DialogWidget(QWidget* owner, const DialogTemplate& dialogTemplate,
     : QDialog(owner, FlagsForStyle(dialogTemplate.style, owner != nullptr)), WindowHost(this), ownedFont_(font) {
     windowStyle = dialogTemplate.style;
     windowExStyle = dialogTemplate.exStyle;
-    fontHandle = font;
-    if (font != nullptr) {
-        setFont(font->font);
-    }
+    SetFontHandle(font);
     setWindowTitle(QString::fromStdString(dialogTemplate.caption));
 }
 

@@ -87,7 +87,7 @@ int GetObject(HGDIOBJ object, int size, void* out) {
         if (static_cast<std::size_t>(size) != sizeof(LOGFONT)) {
             return 0;
         }
-        *static_cast<LOGFONT*>(out) = font->logFont;
+        *static_cast<LOGFONT*>(out) = font->LogFont();
         return size;
     }
     return 0;

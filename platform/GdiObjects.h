@@ -10,7 +10,9 @@
 #include <QImage>
 #include <QRegion>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/GdiHandles.h"
 #include "platform/LogFont.h"
@@ -34,9 +36,21 @@ struct BrushObject final : GdiObject {
     bool hollow = false;  // the stock NULL_BRUSH: fills nothing
 };
 
+// A font is looked up in the font database when it is first drawn with or measured, not when it is
+// created: building a window's fonts never waits for the database (see CFont).
 struct FontObject final : GdiObject {
-    LOGFONT logFont;
-    QFont font;  // resolved from logFont (see CFont)
+    explicit FontObject(const LOGFONT& description) : logFont_(description) {}
+    // A font whose height is measured only when it is first needed.
+    FontObject(const LOGFONT& description, std::function<LONG()> measureHeight)
+        : logFont_(description), measureHeight_(std::move(measureHeight)) {}
+
+    const LOGFONT& LogFont() const;
+    const QFont& Font() const;
+
+private:
+    mutable LOGFONT logFont_;
+    mutable std::function<LONG()> measureHeight_;
+    mutable std::optional<QFont> font_;
 };
 
 struct RegionObject final : GdiObject {

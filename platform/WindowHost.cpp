@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QPainter>
 #include <QWidget>
+#include <QWindow>
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/CBrush.h"
@@ -49,6 +52,27 @@ std::vector<QPointer<QWidget>>& ZOrder() {
 bool IsDialogKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
 }
+
+// Calls back once, when the window first comes on screen, just before its first paint.
+class ExposeWatch final : public QObject {
+public:
+    ExposeWatch(QWindow* window, std::function<void()> onExpose) : QObject(window), onExpose_(std::move(onExpose)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed() && onExpose_) {
+            std::exchange(onExpose_, nullptr)();
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> onExpose_;
+};
 
 }  // namespace
 
@@ -119,6 +143,32 @@ void WindowHost::ShowIcon() {
     widget_->setWindowIcon(shown != nullptr ? shown->Icon() : QIcon());
 }
 
+void WindowHost::SetFontHandle(HFONT font) {
+    fontHandle = font;
+    fontPending_ = font != nullptr;
+    const WindowHost* window = Of(widget_->window());
+    if (window != nullptr && window->exposed_) {
+        TakeFont();
+    }
+}
+
+void WindowHost::CameOnScreen() {
+    exposed_ = true;
+    TakeFont();
+    for (QWidget* child : widget_->findChildren<QWidget*>()) {
+        if (WindowHost* host = Of(child)) {
+            host->TakeFont();
+        }
+    }
+}
+
+void WindowHost::TakeFont() {
+    if (fontPending_) {
+        fontPending_ = false;
+        widget_->setFont(fontHandle->Font());
+    }
+}
+
 void WindowHost::KillAllTimers() {
     for (const auto& entry : timers) {
         widget_->killTimer(entry.second);
@@ -179,6 +229,9 @@ bool WindowHost::HandleEvent(QEvent* event) {
     case QEvent::Show:
         if (widget_->isWindow()) {
             BringToFront(widget_);
+            if (!exposed_ && widget_->windowHandle() != nullptr) {
+                new ExposeWatch(widget_->windowHandle(), [this] { CameOnScreen(); });
+            }
         }
         pendingErase_ = QRegion();
         pendingNoErase_ = QRegion();
@@ -439,10 +492,7 @@ LRESULT WindowHost::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(fontHandle);
     case WM_SETFONT:
-        fontHandle = reinterpret_cast<HFONT>(wParam);
-        if (fontHandle != nullptr) {
-            widget_->setFont(fontHandle->font);
-        }
+        SetFontHandle(reinterpret_cast<HFONT>(wParam));
         if (LOWORD(static_cast<std::uintptr_t>(lParam)) != 0) {
             widget_->update();
         }

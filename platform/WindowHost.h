@@ -94,7 +94,13 @@ public:
     // picture.
     void ShowIcon();
     HRGN region = nullptr;  // owned
-    HFONT fontHandle = nullptr;  // WM_SETFONT's handle, for WM_GETFONT; the widget keeps a copy of the QFont
+    // WM_SETFONT's handle, for WM_GETFONT. The widget takes the face (QWidget::setFont) only when its
+    // window first comes on screen: looking fonts up may wait for the font database, and building a
+    // window should not.
+    HFONT fontHandle = nullptr;
+    void SetFontHandle(HFONT font);
+    // The widget takes the font it was given now, if it has not yet.
+    void TakeFont();
 
 protected:
     // The window's own default for WM_ERASEBKGND: fill with the dialog colour (controls: nothing).
@@ -111,6 +117,8 @@ protected:
 
 private:
     void KeepOpaque();
+    // The window is exposed for the first time: its widgets take their fonts.
+    void CameOnScreen();
     void Paint(QPaintEvent* event);
     void PaintParentBackground(const QRegion& area);
     void DispatchErase(QPainter& painter, WindowHost& target);
@@ -126,6 +134,9 @@ private:
     // Shown, resized or moved since the last whole paint: the pixels under it are unknown.
     bool fresh_ = true;
     bool painted_ = false;
+    // A window: it has been on screen (exposed) since it was created.
+    bool exposed_ = false;
+    bool fontPending_ = false;
     std::function<void()> whenFirstPainted_;
 };
 

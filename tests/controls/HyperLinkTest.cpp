@@ -237,7 +237,7 @@ TEST_F(HyperLinkDialogTest, SubclassingTakesTargetUnderlinesAndFitsToText) {
         EXPECT_NE(dialog.link.GetStyle() & SS_NOTIFY, 0u);
         const auto font = reinterpret_cast<HFONT>(dialog.link.SendMessage(WM_GETFONT));
         ASSERT_NE(font, nullptr);
-        EXPECT_EQ(font->logFont.lfUnderline, 1);
+        EXPECT_EQ(font->LogFont().lfUnderline, 1);
 
         CRect client;
         dialog.link.GetClientRect(&client);
@@ -254,7 +254,7 @@ TEST_F(HyperLinkDialogTest, ShowingTheDialogAgainSetsTheLinkUpAgain) {
         EXPECT_FALSE(dialog.link.IsOverLink());
         const auto font = reinterpret_cast<HFONT>(dialog.link.SendMessage(WM_GETFONT));
         ASSERT_NE(font, nullptr);
-        EXPECT_EQ(font->logFont.lfUnderline, 1);
+        EXPECT_EQ(font->LogFont().lfUnderline, 1);
         EXPECT_EQ(dialog.link.GetSafeHwnd()->toolTip().toStdString(), kTarget);
     });
 }

@@ -13,7 +13,7 @@ namespace {
 QFont FontOf(int height, int weight = FW_NORMAL, BYTE underline = 0, const std::string& face = "Arial") {
     CFont font;
     font.CreateFont(height, 0, 0, 0, weight, 0, underline, 0, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN, face);
-    return static_cast<HFONT>(font)->font;
+    return static_cast<HFONT>(font)->Font();
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ TEST(Fonts, TheDescriptionComesBackUnchanged) {
     description.lfUnderline = 0;
     CFont copy;
     ASSERT_TRUE(copy.CreateFontIndirect(&description));
-    EXPECT_FALSE(static_cast<HFONT>(copy)->font.underline());
+    EXPECT_FALSE(static_cast<HFONT>(copy)->Font().underline());
 }
 
 TEST(Fonts, NothingAttachedOrAWrongSizeGivesNoDescription) {
