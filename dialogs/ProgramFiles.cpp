@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -104,12 +103,22 @@ std::optional<std::filesystem::path> ProgramFilePath(std::string_view fileName)
 int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer)
 {
     std::fill(buffer.begin(), buffer.end(), static_cast<unsigned char>(0));
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.IsOpen()) {
         return -1;
     }
-    file.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(buffer.size()));
-    return static_cast<std::size_t>(file.gcount()) == buffer.size() ? 0 : -1;
+    std::span<unsigned char> rest = buffer;
+    while (!rest.empty()) {
+        const ssize_t got = ::read(fd.Get(), rest.data(), rest.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        rest = rest.subspan(static_cast<std::size_t>(got));
+    }
+    return rest.empty() ? 0 : -1;
 }
 
 int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes)
