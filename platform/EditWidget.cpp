@@ -3,6 +3,7 @@
 #include <QStyleOptionFrame>
 #include <QValidator>
 
+#include "platform/CaretBlink.h"
 #include "platform/DialogTemplate.h"
 
 namespace {
@@ -29,6 +30,7 @@ EditWidget::EditWidget(QWidget* parent, const DialogItemTemplate& item) : QLineE
     setFrame((windowStyle & WS_BORDER) != 0 || (windowExStyle & WS_EX_CLIENTEDGE) != 0);
     setText(QString::fromStdString(item.text));
     StyleChanged();
+    LimitCaretBlinking();
 }
 
 void EditWidget::StyleChanged() {
