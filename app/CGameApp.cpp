@@ -2,6 +2,7 @@
 
 #include "app/CGameDlg.h"
 #include "controls/GameSound.h"
+#include "platform/CFont.h"
 #include "platform/ExecutablePath.h"
 #include "platform/Resources.h"
 #include "platform/Shell.h"
@@ -12,10 +13,11 @@ CGameApp theApp;
 namespace {
 
 // What the first second shows, in the order it is needed: the board (emblem, background, menu
-// button, free tiles, plates) and the settings dialog over it (background, range, Done and opponent
+// button, free tiles, plates), then the settings dialog over it (background, range, Done and opponent
 // buttons).
-const std::vector<UINT> kFirstPictures = {278, 218, 219, 223, 152, 155, 221, 222, 262, 246, 253, 248, 254, 249,
-                                          256, 250, 255, 251, 252, 271, 272, 265, 266, 267, 268, 269, 270};
+const std::vector<UINT> kBoardPictures = {278, 218, 219, 223, 152, 155, 221, 222};
+const std::vector<UINT> kSettingsPictures = {262, 246, 253, 248, 254, 249, 256, 250, 255,
+                                             251, 252, 271, 272, 265, 266, 267, 268, 269, 270};
 
 }
 
@@ -26,8 +28,11 @@ CGameApp::CGameApp()
 
 BOOL CGameApp::InitInstance()
 {
-    // Decoded on a second core while the board's fonts are being looked up.
-    PrefetchBitmapResources(kFirstPictures);
+    // On a second core while the board is built: its pictures, the fonts it draws with when it
+    // comes on screen, then the pictures of the settings dialog that opens over it.
+    PrefetchBitmapResources(kBoardPictures);
+    ReadFontDatabaseInBackground();
+    PrefetchBitmapResources(kSettingsPictures);
     AfxEnableControlContainer();
     Enable3dControlsStatic();
     RegisterGameDialogTemplates();

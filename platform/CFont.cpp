@@ -1,11 +1,13 @@
 #include "platform/CFont.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <algorithm>
 #include <map>
 #include <tuple>
 #include <utility>
 
+#include "platform/BackgroundWork.h"
 #include "platform/GdiObjects.h"
 
 namespace {
@@ -76,6 +78,10 @@ const QFont& FontObject::Font() const {
         font_ = ResolvedFont(LogFont());
     }
     return *font_;
+}
+
+void ReadFontDatabaseInBackground() {
+    RunInBackground([] { QFontDatabase::families(); });
 }
 
 HFONT CreateFontIndirect(const LOGFONT* logFont) {

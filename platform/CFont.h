@@ -25,3 +25,7 @@ public:
 };
 
 HFONT CreateFontIndirect(const LOGFONT* logFont);
+
+// Reads the desktop's font database on the background worker (BackgroundWork.h), so that the first
+// window's fonts, looked up when it comes on screen, find it ready.
+void ReadFontDatabaseInBackground();

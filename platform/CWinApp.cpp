@@ -1,7 +1,6 @@
 #include "platform/CWinApp.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 
 #include "platform/BackgroundWork.h"
 
@@ -35,9 +34,6 @@ int RunApplication(int argc, char** argv) {
     // QApplication keeps a reference to the count for its whole life.
     int count = argc;
     QApplication application(count, argv);
-    // The font database is read on a second core while the first window is built; fonts are looked
-    // up only when that window comes on screen (see WindowHost::SetFontHandle).
-    RunInBackground([] { QFontDatabase::families(); });
     CWinApp* app = AfxGetApp();
     if (app == nullptr) {
         FinishBackgroundWork();
