@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/BackgroundWork.h"
 #include "platform/CBitmap.h"
 #include "platform/CDC.h"
 #include "platform/GdiObjects.h"
@@ -42,6 +43,24 @@ TEST(BitmapResources, DrawingIntoOneLoadLeavesTheOthersUntouched) {
     dc.SelectObject(&later);
     EXPECT_EQ(dc.GetPixel(10, 10), pixel);
     dc.SelectObject(previous);
+}
+
+// Pictures queued for the worker while this thread loads the same ones, in the other order: every
+// load gets the whole picture, whoever decoded it.
+TEST(BitmapResources, PrefetchedPicturesLoadWhoeverDecodesThem) {
+    const std::vector<UINT> ids = {262, 244, 218, 163, 164, 9999};
+    PrefetchBitmapResources(ids);
+    for (auto id = ids.rbegin(); id != ids.rend(); ++id) {
+        const HBITMAP bitmap = LoadBitmapResource(*id);
+        if (*id == 9999) {
+            EXPECT_EQ(bitmap, nullptr);
+            continue;
+        }
+        ASSERT_NE(bitmap, nullptr) << *id;
+        EXPECT_FALSE(bitmap->pixels->isNull()) << *id;
+        DeleteObject(bitmap);
+    }
+    FinishBackgroundWork();
 }
 
 TEST(BitmapResources, AMissingIdGivesNothing) {
