@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and test; skips those already present.
+# Installs the Debian packages the game needs to build, run, test and benchmark (the desktop benchmark
+# runs under Xvfb); skips those already present.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libsdl2-dev fonts-liberation xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb x11-utils libx11-dev libxdamage-dev libxtst-dev
 )
 
 missing=()
