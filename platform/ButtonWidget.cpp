@@ -18,6 +18,7 @@ constexpr DWORD BS_AUTO3STATE = 0x6;
 }  // namespace
 
 ButtonWidget::ButtonWidget(QWidget* parent, const DialogItemTemplate& item) : QPushButton(parent), WindowHost(this) {
+    SetUpWidget();
     windowStyle = item.style;
     windowExStyle = item.exStyle;
     controlId = item.id;

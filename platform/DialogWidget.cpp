@@ -38,6 +38,7 @@ QString MenuText(const std::string& text) {
 
 DialogWidget::DialogWidget(QWidget* owner, const DialogTemplate& dialogTemplate, HFONT font)
     : QDialog(owner, FlagsForStyle(dialogTemplate.style, owner != nullptr)), WindowHost(this), ownedFont_(font) {
+    SetUpWidget();
     windowStyle = dialogTemplate.style;
     windowExStyle = dialogTemplate.exStyle;
     SetFontHandle(font);

@@ -24,6 +24,7 @@ private:
 }  // namespace
 
 EditWidget::EditWidget(QWidget* parent, const DialogItemTemplate& item) : QLineEdit(parent), WindowHost(this) {
+    SetUpWidget();
     windowStyle = item.style;
     windowExStyle = item.exStyle;
     controlId = item.id;

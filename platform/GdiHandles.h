@@ -10,7 +10,7 @@ struct BitmapObject;
 struct BrushObject;
 struct FontObject;
 struct RegionObject;
-struct IconObject;
+class IconObject;
 struct CursorObject;
 class CDC;
 

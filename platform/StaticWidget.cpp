@@ -16,6 +16,7 @@ constexpr UINT EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
 }  // namespace
 
 StaticWidget::StaticWidget(QWidget* parent, const DialogItemTemplate& item) : QWidget(parent), WindowHost(this) {
+    SetUpWidget();
     windowStyle = item.style;
     windowExStyle = item.exStyle;
     controlId = item.id;

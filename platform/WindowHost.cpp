@@ -76,7 +76,9 @@ private:
 
 }  // namespace
 
-WindowHost::WindowHost(QWidget* widget) : creationOrder(++g_creationCounter), widget_(widget) {
+WindowHost::WindowHost(QWidget* widget) : creationOrder(++g_creationCounter), widget_(widget) {}
+
+void WindowHost::SetUpWidget() {
     KeepOpaque();
     widget_->setAttribute(Qt::WA_NoSystemBackground);
     widget_->setMouseTracking(true);

@@ -22,10 +22,16 @@ class QWidget;
 
 class WindowHost {
 public:
+    // Touches nothing of `widget`, which is still being built: Qt delivers some attribute changes as
+    // events, and its event() would reach BaseEvent before the widget class exists.
     explicit WindowHost(QWidget* widget);
     WindowHost(const WindowHost&) = delete;
     WindowHost& operator=(const WindowHost&) = delete;
     virtual ~WindowHost();
+
+    // Each widget class calls this first in its constructor's body: mouse tracking, and no system
+    // background under a window that paints all of its pixels.
+    void SetUpWidget();
 
     // The host of a layer widget; null for anything else.
     static WindowHost* Of(HWND window);

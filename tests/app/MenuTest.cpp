@@ -8,7 +8,6 @@ namespace {
 
 constexpr int kMenuHighScores = 1518;
 constexpr int kMenuNewGame = 1001;
-constexpr int kMenuQuit = 1002;
 constexpr int kMenuAbout = 1003;
 constexpr int kMenuSound = 1524;
 
