@@ -68,7 +68,8 @@ std::vector<std::string> ListedValues(const fs::path& file, std::string_view gro
             continue;
         }
         if (text.front() == '[') {
-            inGroup = text == "[" + std::string(group) + "]";
+            inGroup = text.size() == group.size() + 2 && text.back() == ']' &&
+                      std::string_view(text).substr(1, group.size()) == group;
             continue;
         }
         const auto equals = text.find('=');
