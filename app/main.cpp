@@ -2,5 +2,8 @@
 
 int main(int argc, char** argv)
 {
-    return RunApplication(argc, argv);
+    const ApplicationIdentity identity{"quinsum", QUINSUM_VERSION,
+                                       "Quinsum: claim three numbers in a row on a 5 x 5 board and add them up.",
+                                       "io.github.quinsum.Quinsum"};
+    return RunApplication(argc, argv, identity);
 }

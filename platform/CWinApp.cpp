@@ -1,6 +1,8 @@
 #include "platform/CWinApp.h"
 
 #include <QApplication>
+#include <QStringList>
+#include <optional>
 
 #include "platform/BackgroundWork.h"
 
@@ -30,10 +32,24 @@ CWinApp* AfxGetApp() {
     return g_application;
 }
 
-int RunApplication(int argc, char** argv) {
+int RunApplication(int argc, char** argv, const ApplicationIdentity& identity) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    if (const std::optional<int> answered = AnswerInformationRequest(arguments, identity)) {
+        return *answered;
+    }
+    QApplication::setApplicationName(QString::fromUtf8(identity.name));
+    QApplication::setApplicationVersion(QString::fromUtf8(identity.version));
+    // Launchers group the windows under the desktop entry's icon.
+    QApplication::setDesktopFileName(QString::fromUtf8(identity.desktopFileName));
     // QApplication keeps a reference to the count for its whole life.
     int count = argc;
     QApplication application(count, argv);
+    if (const std::optional<int> refused = RefuseOtherArguments(QApplication::arguments(), identity)) {
+        return *refused;
+    }
     CWinApp* app = AfxGetApp();
     if (app == nullptr) {
         FinishBackgroundWork();

@@ -2,6 +2,7 @@
 // The application object and the program's entry: one object of a CWinApp subclass exists with
 // static storage duration; RunApplication creates the QApplication and calls its InitInstance.
 
+#include "platform/ProgramCommandLine.h"
 #include "platform/WinTypes.h"
 
 class CWnd;
@@ -29,6 +30,7 @@ CWinApp* AfxGetApp();
 // The framework's switch for embedded controls; nothing to switch on here.
 inline void AfxEnableControlContainer() {}
 
-// Creates the QApplication, calls InitInstance of the application object and returns the exit
-// code (0 when InitInstance returned FALSE; 1 when there is no application object).
-int RunApplication(int argc, char** argv);
+// Answers --help and --version (ProgramCommandLine.h), creates the QApplication, refuses any other
+// argument, calls InitInstance of the application object and returns the exit code (0 when
+// InitInstance returned FALSE; 1 when there is no application object; 2 for a bad command line).
+int RunApplication(int argc, char** argv, const ApplicationIdentity& identity);

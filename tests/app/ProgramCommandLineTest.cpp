@@ -1,0 +1,62 @@
+// The program's command line, tried as a player would: the answers need no display; anything else
+// is refused with a message and exit code 2 (the program never starts then; `timeout` guards it).
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct ProgramRun {
+    int status = -1;
+    std::string output;
+};
+
+ProgramRun RunProgram(const std::string& environment, const std::string& arguments)
+{
+    const std::string command =
+        "env " + environment + " timeout 20 '" + std::string(QUINSUM_PROGRAM_PATH) + "' " + arguments + " 2>&1";
+    ProgramRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        run.output += buffer;
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+const std::string kNoDisplay = "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
+const std::string kOffscreen = "QT_QPA_PLATFORM=offscreen";
+
+}
+
+TEST(ProgramCommandLine, VersionAndHelpAnswerWithoutADisplay)
+{
+    const ProgramRun version = RunProgram(kNoDisplay, "--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output, "quinsum 2.0\n");
+
+    const ProgramRun help = RunProgram(kNoDisplay, "-h");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.output.rfind("Usage: quinsum [options]\n", 0), 0u) << help.output;
+    EXPECT_NE(help.output.find("--version"), std::string::npos);
+}
+
+TEST(ProgramCommandLine, UnknownOptionsAndStrayArgumentsAreRefused)
+{
+    const ProgramRun option = RunProgram(kOffscreen, "--frobnicate");
+    EXPECT_EQ(option.status, 2);
+    EXPECT_NE(option.output.find("quinsum: Unknown option 'frobnicate'."), std::string::npos) << option.output;
+    EXPECT_NE(option.output.find("Try 'quinsum --help'"), std::string::npos);
+
+    const ProgramRun stray = RunProgram(kOffscreen, "scores.dat");
+    EXPECT_EQ(stray.status, 2);
+    EXPECT_NE(stray.output.find("unexpected argument 'scores.dat'"), std::string::npos) << stray.output;
+}
