@@ -2,8 +2,8 @@
 
 #include "app/CGameDlg.h"
 #include "controls/GameSound.h"
+#include "dialogs/HelpPage.h"
 #include "platform/CFont.h"
-#include "platform/ExecutablePath.h"
 #include "platform/Resources.h"
 #include "platform/Shell.h"
 #include "resources/DialogTemplates.h"
@@ -51,9 +51,4 @@ void CGameApp::OnHelp()
     if (result <= 32) {
         MessageBeep(MB_ICONEXCLAMATION);
     }
-}
-
-std::filesystem::path HelpPagePath()
-{
-    return ExecutableDirectory() / kHelpPageName;
 }

@@ -177,6 +177,10 @@ void CGameDlg::OnCancel()
 void CGameDlg::SaveHighScoresOnClose()
 {
     highScoresDlg.SaveHighScores();
+    // Results that cannot be kept where the player expects them are never lost silently.
+    if (const std::string problem = highScoresDlg.TakeProblemToTell(); !problem.empty()) {
+        MessageBox(problem.c_str(), "Quinsum", MB_ICONEXCLAMATION);
+    }
 }
 
 void CGameDlg::ResetSettings()

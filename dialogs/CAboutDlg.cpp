@@ -1,12 +1,10 @@
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/DialogLook.h"
-
-#include <filesystem>
+#include "dialogs/HelpPage.h"
 
 #include "controls/GameSound.h"
 #include "core/GameSounds.h"
 #include "platform/DataExchange.h"
-#include "platform/ExecutablePath.h"
 #include "resources/DialogTemplates.h"
 
 namespace {
@@ -19,12 +17,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 CAboutDlg::CAboutDlg(CWnd* parent) : CSkinDialog(IDD_ABOUT, parent)
 {
-    // The page lies beside the program; a bare file name would be looked up wherever the program
-    // was started from.
-    const std::filesystem::path directory = ExecutableDirectory();
-    if (!directory.empty()) {
-        link.SetTarget((directory / kHelpPageName).string());
-    }
+    link.SetTarget(HelpPagePath().string());
 }
 
 void CAboutDlg::DoDataExchange(CDataExchange* dx)

@@ -56,12 +56,30 @@ int InsertLine(RangeScores& list, const HighScoreEntry& entry)
 
 void HighScoreRecords::SetFilePath(std::filesystem::path path)
 {
-    filePath_ = std::move(path);
+    location_ = HighScoreLocation{path, path, {}, {}};
+}
+
+void HighScoreRecords::SetLocation(HighScoreLocation location)
+{
+    location_ = std::move(location);
+}
+
+std::optional<HighScoreLocation> HighScoreRecords::Location() const
+{
+    if (location_) {
+        return location_;
+    }
+    const std::optional<std::filesystem::path> programFolder = ProgramDirectory();
+    if (!programFolder) {
+        return std::nullopt;
+    }
+    return ChooseHighScoreLocation(*programFolder, PlayerDataFolder());
 }
 
 std::optional<std::filesystem::path> HighScoreRecords::FilePath() const
 {
-    return filePath_ ? filePath_ : ProgramFilePath(kHighScoreFileName);
+    const std::optional<HighScoreLocation> location = Location();
+    return location ? std::optional(location->savePath) : std::nullopt;
 }
 
 int HighScoreRecords::LoadHighScores()
@@ -70,24 +88,44 @@ int HighScoreRecords::LoadHighScores()
     shownRange = 0;
     lastRange = 0;
     table_ = HighScoreTable{};
-    const std::optional<std::filesystem::path> path = FilePath();
-    if (!path) {
+    // Settled once, so that the table is saved where it was read from even if the folders change.
+    location_ = Location();
+    if (!location_) {
         return -1;
     }
+    problemToTell_ = location_->notice;
     HighScoreFileBytes bytes{};
-    const int result = ReadWholeFile(*path, bytes);
+    const int result = ReadWholeFile(location_->startPath, bytes);
     table_ = DecodeHighScoreTable(bytes);
     return result;
 }
 
-int HighScoreRecords::SaveHighScores() const
+int HighScoreRecords::SaveHighScores()
 {
-    const std::optional<std::filesystem::path> path = FilePath();
-    if (!path) {
+    const std::optional<HighScoreLocation> location = Location();
+    if (!location) {
         return -1;
     }
+    std::string failure;
+    if (!location->folderToCreate.empty() && !CreatePrivateFolder(location->folderToCreate)) {
+        failure = "the folder \"" + location->folderToCreate.string() + "\" cannot be created";
+    }
     const HighScoreFileBytes bytes = EncodeHighScoreTable(table_);
-    return WriteWholeFile(*path, bytes);
+    if (failure.empty() && WriteWholeFile(location->savePath, bytes, &failure) == 1) {
+        return 1;
+    }
+    if (!saveFailureTold_) {
+        saveFailureTold_ = true;
+        const std::string told = "The high scores could not be saved to \"" + location->savePath.string() +
+                                 "\": " + failure + ".";
+        problemToTell_ = problemToTell_.empty() ? told : problemToTell_ + "\n\n" + told;
+    }
+    return -1;
+}
+
+std::string HighScoreRecords::TakeProblemToTell()
+{
+    return std::exchange(problemToTell_, std::string());
 }
 
 void HighScoreRecords::RecordResult(int kind1, std::string_view name1, int score1,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/HighScoreLocation.h"
 #include "dialogs/HighScoreTable.h"
 
 #include <array>
@@ -21,8 +22,11 @@ public:
     // Range the dialog displays.
     int shownRange = 0;
 
-    // The file is "high scores.dat" beside the executable unless another path is set here.
+    // The file is "high scores.dat" where ChooseHighScoreLocation puts it for the running program,
+    // unless one path to read and write is set here.
     void SetFilePath(std::filesystem::path path);
+    void SetLocation(HighScoreLocation location);
+    // The file saved to; none if the program's folder is unknown.
     std::optional<std::filesystem::path> FilePath() const;
 
     // Clears the marks and the table, then reads the file. 0 if all of it was read, -1 otherwise;
@@ -30,7 +34,12 @@ public:
     int LoadHighScores();
 
     // 1 if the file was replaced, -1 if not (the previous file is then untouched).
-    int SaveHighScores() const;
+    int SaveHighScores();
+
+    // What the player should hear about where the results go: the first failed save of the
+    // session, with the file and the reason, or why the file beside the program is not used. Each
+    // is given once; empty when there is nothing (more) to tell.
+    std::string TakeProblemToTell();
 
     // Ranks each person's result of a finished game in the list of `range` (0..3) and marks the
     // new lines in `newLine`. Kinds above 0 are computers, whose results are never stored. Names
@@ -50,6 +59,10 @@ public:
 private:
     bool HasLine(int range, int line) const;
 
+    std::optional<HighScoreLocation> Location() const;
+
     HighScoreTable table_;
-    std::optional<std::filesystem::path> filePath_;
+    std::optional<HighScoreLocation> location_;
+    std::string problemToTell_;
+    bool saveFailureTold_ = false;
 };

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -103,8 +104,11 @@ std::optional<std::filesystem::path> ProgramFilePath(std::string_view fileName)
 int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer)
 {
     std::fill(buffer.begin(), buffer.end(), static_cast<unsigned char>(0));
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.IsOpen()) {
+    // Opening a FIFO for reading would wait for a writer; O_NONBLOCK returns at once, and what was
+    // opened is checked before a byte is read.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &opened) != 0 || !S_ISREG(opened.st_mode)) {
         return -1;
     }
     std::span<unsigned char> rest = buffer;
@@ -121,23 +125,60 @@ int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> bu
     return rest.empty() ? 0 : -1;
 }
 
-int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes)
+int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes, std::string* failure)
 {
-    // Renaming would replace a file that was made read-only to protect it; such a file stays.
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
+    const auto fail = [failure](const std::string& reason) {
+        if (failure != nullptr) {
+            *failure = reason;
+        }
         return -1;
+    };
+    const auto failWithError = [&fail] { return fail(std::generic_category().message(errno)); };
+
+    // Renaming would replace a link rather than write through it, and would replace a file that
+    // was made read-only to protect it; neither is touched.
+    struct stat existing {};
+    const bool exists = ::lstat(path.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        return fail("it is not a regular file");
+    }
+    if (exists && ::access(path.c_str(), W_OK) != 0) {
+        return failWithError();
     }
     std::filesystem::path temporary;
     FileDescriptor fd = CreateTemporaryBeside(path, temporary);
     if (!fd.IsOpen()) {
-        return -1;
+        return failWithError();
     }
-    const bool written = WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0;
+    const bool written = WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 &&
+                         (!exists || ::fchmod(fd.Get(), existing.st_mode & 07777) == 0);
+    const int writeError = errno;
     const bool closed = fd.Close();
     if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = written && closed ? errno : writeError;
         ::unlink(temporary.c_str());
-        return -1;
+        errno = error;
+        return failWithError();
     }
     SyncDirectoryOf(path);
     return 1;
+}
+
+bool IsPresentButNotARegularFile(const std::filesystem::path& path)
+{
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
+bool CreatePrivateFolder(const std::filesystem::path& folder)
+{
+    std::filesystem::path partial;
+    for (const std::filesystem::path& part : folder) {
+        partial /= part;
+        if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    std::error_code error;
+    return std::filesystem::is_directory(folder, error);
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 // Files that live beside the program's executable, read and written whole.
@@ -15,10 +16,21 @@ std::optional<std::filesystem::path> ProgramFilePath(std::string_view fileName);
 
 // Zero-fills `buffer`, then reads up to its size from the start of the file. 0 when the buffer was
 // filled, -1 when the file could not be opened or was shorter; the bytes that arrived stay either way.
+// Only a regular file is read: a symbolic link is not followed, and a FIFO, a device or a folder
+// is opened without waiting and then refused.
 int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer);
 
 // Replaces the file atomically with `bytes`: they go to a temporary file in the same directory,
-// which is flushed to disk and renamed over the old file. 1 on success. -1 if anything fails (the
-// directory cannot be written, the disk is full, the existing file is read-only); the previous
-// file is then untouched and no temporary file is left behind.
-int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes);
+// which is flushed to disk, given the old file's permissions and renamed over it. 1 on success. -1
+// if anything fails (the directory cannot be written, the disk is full, the existing file is
+// read-only, or it is not a regular file: a link, a FIFO or a folder is never replaced); the
+// previous file is then untouched, no temporary file is left behind and `failure`, when given,
+// says why in a few words.
+int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes,
+                   std::string* failure = nullptr);
+
+// Whether `path` names something other than a regular file (a link, a FIFO, a device, a folder).
+bool IsPresentButNotARegularFile(const std::filesystem::path& path);
+
+// Creates the folder and any missing parents, each readable by its owner only. True when it exists.
+bool CreatePrivateFolder(const std::filesystem::path& folder);

@@ -1,6 +1,7 @@
 #include "tests/app/BoardFixture.h"
 
 #include "app/CGameApp.h"
+#include "dialogs/HelpPage.h"
 #include "dialogs/CAboutDlg.h"
 #include "platform/CMenu.h"
 #include "platform/CursorShape.h"

@@ -1,5 +1,6 @@
 #include "tests/app/BoardFixture.h"
 
+#include "platform/MessageBox.h"
 #include "resources/DialogTemplates.h"
 #include "tests/app/DialogActions.h"
 
@@ -65,4 +66,23 @@ TEST_F(ExistingScoresTest, KeepsTheLoadedTableWhenNoGameWasPlayed)
     script.Then(IDD_SETTINGS, CancelDialog());
     RunBoard([&](CGameDlg& board) { PressKey(board, Qt::Key_Escape); });
     EXPECT_EQ(ReadBytes(ScoresFile()), bytes);
+}
+
+// A folder in the file's place cannot be replaced: closing tells the player so, once, naming the
+// file and the reason.
+TEST_F(ExistingScoresTest, ASaveThatFailsIsToldWhenTheBoardCloses)
+{
+    std::filesystem::create_directory(ScoresFile());
+    std::vector<std::string> told;
+    const MessageBoxPresenter previous = SetMessageBoxPresenter(
+        [&told](HWND, const std::string& text, const std::string&, UINT) {
+            told.push_back(text);
+            return IDOK;
+        });
+    script.Then(IDD_SETTINGS, CancelDialog());
+    RunBoard([&](CGameDlg& board) { PressKey(board, Qt::Key_Escape); });
+    SetMessageBoxPresenter(previous);
+    EXPECT_EQ(told, std::vector<std::string>{"The high scores could not be saved to \"" + ScoresFile().string() +
+                                             "\": it is not a regular file."});
+    EXPECT_TRUE(std::filesystem::is_directory(ScoresFile()));
 }

@@ -6,9 +6,12 @@
 #include <array>
 #include <csignal>
 #include <cstdlib>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -129,4 +132,54 @@ TEST_F(WholeFile, ReadOnlyFileIsNotReplaced)
     std::filesystem::permissions(Target(), std::filesystem::perms(0444));
     ExpectWriteRefusedToAnOrdinaryUser();
     ExpectOldFileAlone();
+}
+
+TEST_F(WholeFile, WriteKeepsTheFilesPermissions)
+{
+    std::filesystem::permissions(Target(), std::filesystem::perms(0600));
+    EXPECT_EQ(WriteWholeFile(Target(), kNew), 1);
+    EXPECT_EQ(std::filesystem::status(Target()).permissions(), std::filesystem::perms(0600));
+}
+
+// A FIFO, a device or a folder under the file's name is refused at once: an alarm ends the test
+// program if a read waits.
+TEST_F(WholeFile, ReadNeverWaitsOnSomethingThatIsNoRegularFile)
+{
+    ASSERT_EQ(::mkfifo((directory / "fifo.dat").c_str(), 0666), 0);
+    std::array<unsigned char, 16> buffer{};
+    ::alarm(10);
+    for (const std::filesystem::path& path : {directory / "fifo.dat", std::filesystem::path("/dev/zero"),
+                                              directory.Path()}) {
+        buffer.fill(0xAA);
+        EXPECT_EQ(ReadWholeFile(path, buffer), -1) << path;
+        EXPECT_EQ(buffer, (std::array<unsigned char, 16>{})) << path;
+    }
+    ::alarm(0);
+}
+
+// A planted link is a trap: reading through it would show another user's private file, and
+// replacing it would leave a world-readable copy. A link is neither read nor replaced, wherever
+// it points.
+TEST_F(WholeFile, SymbolicLinksAreNeitherReadNorReplaced)
+{
+    const std::filesystem::path privateFile = directory / "private";
+    WriteBytes(privateFile, kOld);
+    std::filesystem::permissions(privateFile, std::filesystem::perms(0600));
+    std::filesystem::create_directory(directory / "folder");
+    for (const auto& [name, target] : {std::pair{"to-private.dat", privateFile},
+                                       std::pair{"dangling.dat", directory / "nowhere"},
+                                       std::pair{"to-folder.dat", directory / "folder"}}) {
+        const std::filesystem::path link = directory / name;
+        std::filesystem::create_symlink(target, link);
+        std::array<unsigned char, 16> buffer{};
+        EXPECT_EQ(ReadWholeFile(link, buffer), -1) << name;
+        EXPECT_EQ(buffer, (std::array<unsigned char, 16>{})) << name;
+        std::string failure;
+        EXPECT_EQ(WriteWholeFile(link, kNew, &failure), -1) << name;
+        EXPECT_EQ(failure, "it is not a regular file");
+        EXPECT_TRUE(std::filesystem::is_symlink(link)) << name;
+    }
+    EXPECT_EQ(ReadBytes(privateFile), kOld);
+    EXPECT_FALSE(std::filesystem::exists(directory / "nowhere"));
+    EXPECT_TRUE(std::filesystem::is_empty(directory / "folder"));
 }

@@ -1,0 +1,15 @@
+#include "dialogs/HelpPage.h"
+
+#include "platform/ExecutablePath.h"
+#include "resources/DialogTemplates.h"
+
+std::filesystem::path HelpPagePath()
+{
+    const std::filesystem::path programFolder = ExecutableDirectory();
+    const std::filesystem::path installed = programFolder / QUINSUM_INSTALLED_DATA_FROM_PROGRAM / kHelpPageName;
+    std::error_code error;
+    if (!programFolder.empty() && std::filesystem::is_regular_file(installed, error)) {
+        return installed.lexically_normal();
+    }
+    return programFolder / kHelpPageName;
+}
