@@ -59,8 +59,10 @@ HighScoreLocation ChooseHighScoreLocation(const std::filesystem::path& programFo
     const bool ownExists = std::filesystem::symlink_status(own, error).type() != std::filesystem::file_type::not_found;
     HighScoreLocation location{own, ownExists || besideIsUnusable ? own : beside, *dataFolder, {}};
     if (besideIsUnusable) {
-        location.notice = "\"" + beside.string() + "\" is not a regular file, so the high scores are kept in \"" +
-                          own.string() + "\".";
+        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal + string chain.
+        location.notice.append("\"").append(beside.string());
+        location.notice.append("\" is not a regular file, so the high scores are kept in \"");
+        location.notice.append(own.string()).append("\".");
     }
     return location;
 }

@@ -108,7 +108,7 @@ int HighScoreRecords::SaveHighScores()
     }
     std::string failure;
     if (!location->folderToCreate.empty() && !CreatePrivateFolder(location->folderToCreate)) {
-        failure = "the folder \"" + location->folderToCreate.string() + "\" cannot be created";
+        failure.append("the folder \"").append(location->folderToCreate.string()).append("\" cannot be created");
     }
     const HighScoreFileBytes bytes = EncodeHighScoreTable(table_);
     if (failure.empty() && WriteWholeFile(location->savePath, bytes, &failure) == 1) {
@@ -116,9 +116,11 @@ int HighScoreRecords::SaveHighScores()
     }
     if (!saveFailureTold_) {
         saveFailureTold_ = true;
-        const std::string told = "The high scores could not be saved to \"" + location->savePath.string() +
-                                 "\": " + failure + ".";
-        problemToTell_ = problemToTell_.empty() ? told : problemToTell_ + "\n\n" + told;
+        if (!problemToTell_.empty()) {
+            problemToTell_.append("\n\n");
+        }
+        problemToTell_.append("The high scores could not be saved to \"").append(location->savePath.string());
+        problemToTell_.append("\": ").append(failure).append(".");
     }
     return -1;
 }

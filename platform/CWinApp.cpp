@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/BackgroundWork.h"
+#include "platform/TerminationSignals.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ int RunApplication(int argc, char** argv, const ApplicationIdentity& identity) {
     if (const std::optional<int> refused = RefuseOtherArguments(QApplication::arguments(), identity)) {
         return *refused;
     }
+    CloseWindowsOnTerminationSignals();
     CWinApp* app = AfxGetApp();
     if (app == nullptr) {
         FinishBackgroundWork();

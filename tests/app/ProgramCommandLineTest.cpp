@@ -1,11 +1,19 @@
 // The program's command line, tried as a player would: the answers need no display; anything else
 // is refused with a message and exit code 2 (the program never starts then; `timeout` guards it).
 
+#include "tests/dialogs/TemporaryDirectory.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +38,17 @@ ProgramRun RunProgram(const std::string& environment, const std::string& argumen
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+bool CatchesTerminationSignal(const std::string& statusFile)
+{
+    std::ifstream status(statusFile);
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("SigCgt:", 0) == 0) {
+            return (std::stoull(line.substr(7), nullptr, 16) & (1ULL << (SIGTERM - 1))) != 0;
+        }
+    }
+    return false;
 }
 
 const std::string kNoDisplay = "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
@@ -59,4 +78,26 @@ TEST(ProgramCommandLine, UnknownOptionsAndStrayArgumentsAreRefused)
     const ProgramRun stray = RunProgram(kOffscreen, "scores.dat");
     EXPECT_EQ(stray.status, 2);
     EXPECT_NE(stray.output.find("unexpected argument 'scores.dat'"), std::string::npos) << stray.output;
+}
+
+// The end of a session or a Ctrl-C closes the windows as the player would: the results are saved.
+TEST(ProgramCommandLine, ATerminationSignalClosesTheGameAndKeepsItsResults)
+{
+    const TemporaryDirectory folder;
+    const std::filesystem::path program = folder / "quinsum";
+    std::filesystem::copy_file(QUINSUM_PROGRAM_PATH, program);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    char* const arguments[] = {const_cast<char*>(program.c_str()), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(::posix_spawn(&pid, program.c_str(), nullptr, nullptr, arguments, environ), 0);
+    // The signal is sent once the program catches it.
+    const std::string status = "/proc/" + std::to_string(pid) + "/status";
+    for (int attempt = 0; attempt < 400 && !CatchesTerminationSignal(status); ++attempt) {
+        ::usleep(50000);
+    }
+    ::kill(pid, SIGTERM);
+    int exit = 0;
+    ASSERT_EQ(::waitpid(pid, &exit, 0), pid);
+    EXPECT_TRUE(WIFEXITED(exit));
+    EXPECT_EQ(std::filesystem::file_size(folder / "high scores.dat"), 5296u);
 }

@@ -134,7 +134,7 @@ TEST_F(HighScoreLocationTest, AFileBesideTheProgramThatIsNoRegularFileIsPassedBy
     const HighScoreLocation location = ChooseHighScoreLocation(program, data);
     EXPECT_EQ(location.savePath, data / kFile);
     EXPECT_EQ(location.startPath, data / kFile);
-    EXPECT_EQ(location.notice, "\"" + (program / kFile).string() +
+    EXPECT_EQ(location.notice, std::string("\"") + (program / kFile).string() +
                                    "\" is not a regular file, so the high scores are kept in \"" +
                                    (data / kFile).string() + "\".");
 

@@ -1,0 +1,24 @@
+# `cpack` in the build folder makes a .deb and a .tar.gz of what `cmake --install` installs.
+set(CPACK_GENERATOR DEB TGZ)
+set(CPACK_PACKAGE_NAME quinsum)
+set(CPACK_PACKAGE_VENDOR "The Quinsum developers")
+set(CPACK_PACKAGE_CONTACT "The Quinsum developers <quinsum@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arithmetic board game for two players")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Two players claim cells of a 5 x 5 board of random numbers; whoever completes three of\n\
+their own cells in a row must add up the line to score it. The opponent is another\n\
+person or the computer at three levels; the ten best results of each range are kept.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/quinsum/quinsum")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGE_FILE_NAME quinsum-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR})
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries linked at build time come from dpkg-shlibdeps; SDL2 is opened at the first sound,
+# the page is opened through xdg-open and the board is drawn in Liberation fonts.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, fonts-liberation, xdg-utils")
+
+include(CPack)
