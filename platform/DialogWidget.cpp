@@ -42,7 +42,14 @@ DialogWidget::DialogWidget(QWidget* owner, const DialogTemplate& dialogTemplate,
     windowStyle = dialogTemplate.style;
     windowExStyle = dialogTemplate.exStyle;
     SetFontHandle(font);
-    setWindowTitle(QString::fromStdString(dialogTemplate.caption));
+    SetText(dialogTemplate.caption);
+}
+
+void DialogWidget::SetText(const std::string& text) {
+    caption_ = text;
+    // Given no title, the toolkit names the window after the program; a blank title keeps the
+    // caption empty on the title bar.
+    setWindowTitle(text.empty() ? QStringLiteral(" ") : QString::fromStdString(text));
 }
 
 DialogWidget::~DialogWidget() {

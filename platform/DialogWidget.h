@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <string>
 
 #include "platform/WindowHost.h"
 
@@ -18,8 +19,8 @@ public:
     // Ends the modal loop with `result`.
     void EndModalLoop(int result) { QDialog::done(result); }
     bool BaseEvent(QEvent* event) override { return QDialog::event(event); }
-    std::string Text() const override { return windowTitle().toStdString(); }
-    void SetText(const std::string& text) override { setWindowTitle(QString::fromStdString(text)); }
+    std::string Text() const override { return caption_; }
+    void SetText(const std::string& text) override;
     // The system menu's entries (and Minimize / Close where the style has them) as a context menu;
     // choosing an entry sends WM_SYSCOMMAND with its id.
     QMenu* BuildSystemMenuPopup(QWidget* parent);
@@ -40,4 +41,5 @@ protected:
 
 private:
     HFONT ownedFont_;
+    std::string caption_;
 };

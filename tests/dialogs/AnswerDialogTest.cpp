@@ -43,6 +43,17 @@ TEST_F(AnswerDialogTest, CheckAnswerReturnsTheTypedNumberAfterTheClick)
     EXPECT_EQ(Sounds(), std::vector<std::string>{kClickPlayed});
 }
 
+// The title bar is left blank rather than named after the program; the caption stays empty.
+TEST_F(AnswerDialogTest, HasNoCaption)
+{
+    RunModal(challenge, [](CDialog& dialog) {
+        std::string caption = "unset";
+        dialog.GetWindowText(caption);
+        EXPECT_EQ(caption, "");
+        ClickControl(dialog, IDOK);
+    });
+}
+
 TEST_F(AnswerDialogTest, MinusSignAndDigitsGiveANegativeNumber)
 {
     EXPECT_EQ(Answer("-17"), IDOK);
