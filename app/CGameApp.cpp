@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/CGameApp.h"
 
 #include "app/CGameDlg.h"

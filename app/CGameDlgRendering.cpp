@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/CGameDlg.h"
 
 #include "platform/CPaintDC.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rating pass and the computer's choice, on positions of a real game.
 
 #include "core/GameRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole self-play games, as quinsum-arena plays them; items per second are games per second.
 
 #include "core/RandomGenerator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/BitmapDrawing.h"
 
 #include <algorithm>

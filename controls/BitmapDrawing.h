@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Painting a state bitmap into a button rectangle (1:1, stretched or tiled), optionally through a
 // black-and-white mask, and cutting a window region out of a mask. The mask is black where the

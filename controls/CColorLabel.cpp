@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/CColorLabel.h"
 
 #include "platform/CDC.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A template static text with its own background and text colours instead of the dialog's.
 

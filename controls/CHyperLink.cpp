@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/CHyperLink.h"
 
 #include "platform/CClientDC.h"

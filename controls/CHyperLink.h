@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A template static text that acts as a link: underlined, coloured by state (link, visited,
 // hover), with a tooltip showing its target and the pointing-hand cursor. A click asks the shell

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/CSkinButton.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's one button: a template button subclassed and drawn from bitmap resources, one per
 // visual state, with an optional caption over the picture. Owner-drawn buttons get no check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controls/GameSound.h"
 
 #include "platform/Sound.h"

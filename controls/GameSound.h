@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's one way of playing its wave resources, and the program-wide switch that silences
 // them. Pauses belong to the sound: with the switch off nothing waits.

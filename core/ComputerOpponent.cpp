@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/GameRules.h"
 
 #include "core/LinePatterns.h"

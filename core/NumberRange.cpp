@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/NumberRange.h"
 
 NumberRange RangeIndex(std::int32_t rangeLow, std::int32_t rangeHigh)

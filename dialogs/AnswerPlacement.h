@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the challenge dialog goes so that it does not hide the line it asks about.
 

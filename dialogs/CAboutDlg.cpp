@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/DialogLook.h"
 #include "dialogs/HelpPage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The about box: the program's name and version, a picture, and a link to the how-to-play page
 // shipped beside the program. Each opening builds a new object.

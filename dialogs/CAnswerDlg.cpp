@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/CAnswerDlg.h"
 #include "dialogs/DialogLook.h"
 

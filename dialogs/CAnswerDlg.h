@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The challenge: a person who has just completed a line types the sum of its three numbers.
 // The dialog does not judge the answer; the caller compares `answer` with the sum and shows the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/CHighScoresDlg.h"
 #include "dialogs/DialogLook.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "High Scores": the ten lines of one number range, with the lines the last recorded game added
 // marked " ** ... **". The board window keeps one object for its whole life; it also holds the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/CMenuDlg.h"
 #include "dialogs/DialogLook.h"
 

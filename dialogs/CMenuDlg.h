@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game menu: a column of picture buttons without a title bar. It performs none of its four
 // actions itself; it records the one chosen in a request flag and closes, and the board window

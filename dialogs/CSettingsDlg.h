@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "Settings for this Game...": the first player's name, the second player (a person or one of
 // three computer levels) and the range of the numbers dealt. The object keeps the game's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/CSkinDialog.h"
 
 #include "platform/BitmapInfo.h"

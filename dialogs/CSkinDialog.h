@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The base of every window of the game: a background picture from a bitmap resource painted 1:1
 // from the top-left corner behind the controls, and moving the window by pressing anywhere on its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The look the game's dialogs share: the background picture of every dialog but the menu, the
 // grey strips with white text of their labels, and the font height of their caption-less buttons.

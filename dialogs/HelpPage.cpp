@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/HelpPage.h"
 
 #include "platform/ExecutablePath.h"

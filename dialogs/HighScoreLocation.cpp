@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/HighScoreLocation.h"
 
 #include "dialogs/HighScoreRecords.h"

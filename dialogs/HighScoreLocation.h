@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the high-score file is read and written. Beside the program when its folder is writable
 // (a build tree, a portable copy), as other copies of the game expect; otherwise, as after a

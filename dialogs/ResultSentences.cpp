@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/ResultSentences.h"
 
 std::string_view ComputerTitle(int kind)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # `cpack` in the build folder makes a .deb and a .tar.gz of what `cmake --install` installs.
 set(CPACK_GENERATOR DEB TGZ)
 set(CPACK_PACKAGE_NAME quinsum)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One worker thread for start-up work that can run beside the user-interface thread (reading the
 // font database, decoding pictures ahead of need). Qt's global thread pool is left free: the raster

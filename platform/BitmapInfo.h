@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The description of a bitmap as the framework reports it (GetBitmap, GetObject).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The widget of a template button. Check state, pushed look, owner draw and the click
 // notification follow the button's style; see CButton.h.

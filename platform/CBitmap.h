@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A bitmap: loaded from the resources, or made compatible with a device context to draw into.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CBrush.h"
 
 #include "platform/GdiObjects.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CButton.h"
 
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A template button: push, default push, auto check box, auto radio, push-like, owner draw.
 // A click (press and release over it, or Space) sends WM_COMMAND BN_CLICKED to the parent after an

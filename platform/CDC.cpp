@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CDC.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A device context: either a memory DC drawing into the bitmap selected into it (a QImage in
 // Format_RGB32), or a DC that draws through a QPainter opened by someone else (the paint DC of a

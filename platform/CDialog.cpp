@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CDialog.h"
 
 #include <QEventLoop>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A modal dialog built from a registered template (DialogTemplate.h).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A font made from a LOGFONT. Faces resolve through fontconfig when text is drawn, so "Arial"
 // becomes Liberation Sans (same metrics); an empty face resolves like "Arial". A positive height

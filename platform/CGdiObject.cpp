@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CGdiObject.h"
 
 #include "platform/GdiObjects.h"

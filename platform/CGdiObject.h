@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Owner of one drawing-object handle, as the framework's wrapper classes: the destructor and
 // DeleteObject free an attached handle; Detach gives it up without freeing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CMenu.h"
 
 BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, const char* text) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A window's system menu: the entries appended to it, offered in the window's context menu.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The device context of a WM_PAINT (or WM_ERASEBKGND) in progress: draws on the window being
 // painted. Outside a paint of that window it draws nothing.

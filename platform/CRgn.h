@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Regions of pixels (over QRegion), combined as the framework combines them.
 

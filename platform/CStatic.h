@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A template static control. Text statics are painted by the layer: the attached object's CtlColor
 // (the reflected colour request) gives the colours and background brush, then the text is drawn

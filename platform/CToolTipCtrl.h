@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A tooltip for a control: the text shows while the pointer rests on the tool's area. Qt shows
 // tooltips from the event loop itself, so no messages need relaying to it.

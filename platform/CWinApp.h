@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The application object and the program's entry: one object of a CWinApp subclass exists with
 // static storage duration; RunApplication creates the QApplication and calls its InitInstance.

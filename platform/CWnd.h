@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A window as the framework presents it. The window itself is a Qt widget built by the layer
 // (m_hWnd); a CWnd object is attached to it (a plain CWnd until a game class subclasses the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CommandLine.h"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Splitting a command line into arguments as desktop entries quote them: arguments are separated
 // by spaces; inside double quotes a backslash escapes ", `, $ and \.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CursorPosition.h"
 
 #include <QCursor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The mouse cursor. A window sets it while handling WM_SETCURSOR (sent before every mouse move over
 // it, to the window under the pointer, whose default asks the parent first); outside that, it is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where SetCursor applies: while WM_SETCURSOR is dispatched for a mouse event, the widget under
 // the pointer; otherwise the widget found under the pointer's position.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Dialog data exchange: the direction of an UpdateData pass and the binding of a template control
 // to a member object.

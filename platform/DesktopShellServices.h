@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The shell services of a Linux desktop:
 // - open: QDesktopServices::openUrl (xdg-open). An empty target or a local file that does not

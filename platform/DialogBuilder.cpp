@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/DialogBuilder.h"
 
 #include <QFontMetricsF>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Builds the widgets of a dialog from its template: the dialog window with its template font,
 // then the controls in template order (position and size from dialog units, style, text, font,

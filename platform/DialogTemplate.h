@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Dialog templates as data: the window's size, style, caption and font and its controls in
 // template order (which is also the tab order). Coordinates are dialog units. The templates are

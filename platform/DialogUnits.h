@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Dialog units to pixels with fixed base units per template font size (those the original font
 // had at 96 DPI): 8 pt (6, 13), 10 pt (8, 16), 14 pt (11, 24); other sizes use the nearest listed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The widget of a dialog built from a template: the frame its style asks for, Enter / Escape /
 // close box as the dialog manager handles them, the system menu as a context menu.

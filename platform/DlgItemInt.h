@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The platform's reading of a number from a control's text (GetDlgItemInt).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/EditInputFilter.h"
 
 #include <QLineEdit>

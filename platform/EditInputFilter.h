@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Restricting what can be typed or pasted into a template edit box.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/EditWidget.h"
 
 #include <QStyleOptionFrame>

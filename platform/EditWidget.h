@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The widget of a template edit box (a QLineEdit). Without ES_AUTOHSCROLL its text cannot grow
 // past the box's width: input that would not fit is refused.

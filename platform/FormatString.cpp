@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/FormatString.h"
 
 #include <cstdarg>

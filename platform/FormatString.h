@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // printf-style formatting into a growing string (the framework's CString::Format).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Handles of the drawing objects. A handle points at the object the layer allocated for it; the
 // caller that created it deletes it with DeleteObject (stock objects ignore that). Icons and

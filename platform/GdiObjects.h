@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the drawing handles point at, for the parts of the layer that hand them to Qt
 // (window regions, icons, cursors, a static's picture, a widget's font). Game code uses only the

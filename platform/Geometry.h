@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Points, sizes and rectangles in the framework's shape: a rectangle is left, top, right, bottom,
 // with right and bottom one past the last pixel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The description of a font, field for field as the framework's LOGFONT; the face name is a
 // growing string instead of a fixed 32-byte array.

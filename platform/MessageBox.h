@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Message boxes: a modal QMessageBox (MB_ICONEXCLAMATION shows the warning icon, an OK button)
 // owned by the given window. Tests replace the presenter to record instead of blocking.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/MessageDispatch.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Delivery of messages to the object attached to a layer window, and the record of the message
 // being handled (for DefWindowProc and Default). Posted messages travel as Qt events.

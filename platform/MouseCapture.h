@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window holding the mouse capture: every mouse event of the layer's windows goes to it,
 // in its own coordinates, until released. On X11 the pointer is grabbed as well, so that moves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A device context over a QPainter the layer opened (erasing, owner draw, static painting).
 

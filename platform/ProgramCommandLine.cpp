@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ProgramCommandLine.h"
 
 #include <QCommandLineParser>

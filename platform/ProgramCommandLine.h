@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The command line every program of the layer answers: --help and --version, printed before the
 // toolkit starts (no display needed), and nothing else beyond the toolkit's own options.

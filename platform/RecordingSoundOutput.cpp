@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/RecordingSoundOutput.h"
 
 BOOL RecordingSoundOutput::Play(UINT resourceId, bool waitForEnd) {

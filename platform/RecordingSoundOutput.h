@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A sound output for tests: writes one line per call ("play 303 sync", "play 306 async",
 // "pause 500") and never waits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Read-only queries of HKEY_CLASSES_ROOT, answered by the current ShellServices. Only a key's
 // default (unnamed) value exists; values are growing strings, never cut to a buffer.

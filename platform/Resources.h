@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's own resources by numeric id, compiled in with Qt's resource system:
 //   :/bitmaps/ID.png, :/sounds/ID.wav, :/cursors/ID.png (hot spots in :/cursors/hotspots.txt,

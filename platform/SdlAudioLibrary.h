@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The SDL2 audio functions the sound output uses, taken from the SDL2 library when the first sound
 // is played. Until then neither SDL nor the thirty-odd audio, codec and desktop libraries it brings

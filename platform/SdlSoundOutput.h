@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The real sound output over SDL2's audio subsystem, loaded with the first sound
 // (SdlAudioLibrary.h). The subsystem is opened once, with SDL's signal handlers left out (Ctrl-C

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The framework's shell calls, through the current ShellServices.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ShellServices.h"
 
 #include "platform/DesktopShellServices.h"

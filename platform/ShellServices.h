@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The seam behind ShellExecute, the HKEY_CLASSES_ROOT queries, WinExec and MessageBeep. The
 // program uses DesktopShellServices; tests put a fake in its place.

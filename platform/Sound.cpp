@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Sound.h"
 
 #include "platform/SoundOutput.h"

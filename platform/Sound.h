@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The framework's PlaySound and Sleep, both through the current SoundOutput (SoundOutput.h), so
 // tests can record them instead of waiting.

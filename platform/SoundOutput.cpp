@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/SoundOutput.h"
 
 #include "platform/SdlSoundOutput.h"

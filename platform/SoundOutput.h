@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where PlaySound and Sleep end up. The program uses SDL2's audio (SdlSoundOutput); tests put a
 // RecordingSoundOutput in its place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/StaticWidget.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The widget of a template static control: text painted with the reflected colour request, a
 // bitmap resource, or an etched frame; see CStatic.h.

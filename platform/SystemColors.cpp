@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/SystemColors.h"
 
 COLORREF GetSysColor(int index) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The system colours, fixed to the classic desktop scheme so that drawing is the same on every
 // machine and in every test (they do not follow the Qt palette).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The few system measures the game reads: the icon size (32 x 32); 0 for any other index.
 

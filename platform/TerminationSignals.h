@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A session that ends or a Ctrl-C closes the program's windows the way the player would, so that
 // everything a window saves when it closes is saved. A second signal ends the program at once.

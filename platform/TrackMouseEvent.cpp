@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/TrackMouseEvent.h"
 
 #include "platform/MessageDispatch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Leave notification: with TME_LEAVE, WM_MOUSELEAVE is posted once to hwndTrack when the pointer
 // leaves it (at once when it is not over it); TME_CANCEL | TME_LEAVE disarms it.

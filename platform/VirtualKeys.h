@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Qt keys <-> the framework's virtual-key codes, for WM_KEYDOWN.
 

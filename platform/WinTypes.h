@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The basic types and numeric constants of the window framework the game is written against,
 // with their original values, so that game code and tests can speak in its messages and styles.

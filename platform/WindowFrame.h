@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The frame a window manager puts around a top-level window. Qt learns it only once a window
 // has been framed on screen; before that, the frame of a framed window already on screen stands

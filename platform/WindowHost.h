@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window state that every widget of the layer carries beside its Qt base: the attached CWnd
 // (a plain one until a game class subclasses the window), control id and styles, timers, pending

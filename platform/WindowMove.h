@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Moving a top-level window with the mouse (the caption drag): the window manager's own move
 // where the platform offers it, else the window follows the mouse until the button is released.

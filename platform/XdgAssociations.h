@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Which application a desktop opens a kind of document with, read from the XDG MIME application
 // associations (mimeapps.list) and desktop entries, and turned into the framework's registry

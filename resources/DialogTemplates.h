@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The game's six dialog templates as data: 100 about, 102 board window, 129 challenge,
 // 131 settings, 132 high scores, 200 game menu.

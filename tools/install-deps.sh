@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the game needs to build, run, test and benchmark (the desktop benchmark
-# runs under Xvfb); skips those already present.
+# runs under Xvfb), to build with clang and to validate what is installed; skips those already present.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   qt6-base-dev libsdl2-dev fonts-liberation xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb x11-utils libx11-dev libxdamage-dev libxtst-dev
+  clang desktop-file-utils appstream
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Rebuilds the art and sound generator (tools/artgen) and regenerates every bitmap, cursor, icon and
 # wave sound in resources/. The output is byte-identical from run to run.
 # Usage: tools/regenerate-art.sh [--preview DIR]   (--preview also writes a contact sheet and mock-ups)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs the whole test suite.
 # Usage: tools/test.sh [preset]   (default: "default"; "sanitize" for AddressSanitizer + UBSan)
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/desktop/GameTour.h"
 
 #include <X11/keysym.h>

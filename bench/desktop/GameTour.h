@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Plays the game the way a player does, through the X server: it knows where the board's cells,
 // the menu button and the dialogs' buttons lie (the templates' dialog units in pixels) and takes

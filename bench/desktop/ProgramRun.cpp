@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/desktop/ProgramRun.h"
 
 #include <signal.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One run of a program under test: started with a few extra environment variables, its CPU time
 // read while it runs, stopped with SIGTERM, and its peak resident memory read as it ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/desktop/SoundWatcher.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Hears the game through SDL's "disk" audio driver: the device writes what it plays, silence
 // included, to a file at the pace of a real device. The first non-silent sample written after a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/desktop/XSession.h"
 
 #include <X11/extensions/Xdamage.h>

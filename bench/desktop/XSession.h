@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The benchmark's own connection to the X server: it sees top-level windows being mapped, the
 // drawing that lands in them (the DAMAGE extension) and acts as the player's mouse and keyboard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The desktop benchmark: the game against the floor (a bare Qt window of the board's size), both
 // started on the same X server in one run, so that only their ratios are compared.
 //   start-up: exec -> board mapped, exec -> first drawing in it, peak resident memory;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The desktop benchmark in one command: builds the game, the floor and the probe, starts a private X
 # server (Xvfb), measures, prints, and stops the server.
 # Usage: bench/desktop/run.sh [--rounds N] [--idle-seconds S] [--clicks K]

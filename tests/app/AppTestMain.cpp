@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test entry: the QApplication exists only while tests run, so listing them needs no display;
 // without a platform chosen, the offscreen one is used, and sound without a device.
 

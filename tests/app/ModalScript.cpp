@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/app/ModalScript.h"
 
 #include <gtest/gtest.h>

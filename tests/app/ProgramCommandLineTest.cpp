@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's command line, tried as a player would: the answers need no display; anything else
 // is refused with a message and exit code 2 (the program never starts then; `timeout` guards it).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
 
 #include "dialogs/CAnswerDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs quinsum-arena as a program and checks what it prints against the rules.
 
 #include "core/LinePatterns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A shell that answers from a table and records what it was asked to do.
 

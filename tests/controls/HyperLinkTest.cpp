@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The link label: opening its target through the shell and the ".htm" association, the error
 // messages, its colours, and the label in a dialog (font, size, tooltip, cursor, hover, click).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs a test body inside a dialog's modal loop, and moves and clicks the pointer the way the
 // window system does (through the dialog's window, so modality and capture apply).

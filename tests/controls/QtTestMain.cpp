@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test entry for the tests that need a QApplication. The application exists only while tests run,
 // so listing the tests needs no display; without a platform chosen, the offscreen one is used.
 

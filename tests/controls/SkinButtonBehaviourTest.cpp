@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A dialog of skin buttons driven through the pointer, the keyboard and the button messages:
 // kinds, pushed look while dragging, hover, check boxes, radio groups and the posted uncheck.
 

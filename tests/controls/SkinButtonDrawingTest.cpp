@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawItem of a skin button into a memory DC: which bitmap each state shows, the fallbacks, the
 // edge, the focus rectangle, the caption and the SetSkin clamps. No window is needed for these.
 

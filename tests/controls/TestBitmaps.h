@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Bitmaps painted pixel by pixel in a memory DC, for drawing tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The bitmaps compiled into the control tests (tests/controls/bitmaps): 40 x 20 plain colours for
 // the button states, a 30 x 16 mask whose first five columns are white, and a 10 x 10 tile whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/RandomGenerator.h"
 #include "tests/core/ReferenceGenerator.h"
 #include "tests/core/RulesFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/NumberRange.h"
 #include "core/RandomGenerator.h"
 #include "tests/core/ReferenceGenerator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/core/RulesFixture.h"
 
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/core/RecordingWindow.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/CAboutDlg.h"
 
 #include <gtest/gtest.h>

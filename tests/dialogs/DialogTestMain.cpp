@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialogs need the application object; listing the tests does not, so test discovery at build
 // time runs without a display.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/dialogs/DialogTestSupport.h"
 
 #include <QCoreApplication>

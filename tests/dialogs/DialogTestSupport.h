@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Driving a modal dialog from a test the way a player would, and hearing what it plays.
 

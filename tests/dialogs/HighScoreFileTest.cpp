@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/HighScoreRecords.h"
 #include "dialogs/ProgramFiles.h"
 #include "TemporaryDirectory.h"

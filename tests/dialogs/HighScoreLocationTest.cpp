@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the results go and what the player hears when they cannot go there. The folder checks run
 // as an ordinary user (root may write anywhere): in a child process that gives root up for
 // "nobody" when the tests run as root.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogs/CSettingsDlg.h"
 
 #include <gtest/gtest.h>

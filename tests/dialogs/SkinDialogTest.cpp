@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The skinned dialog base: its background picture, replacing and removing it, and moving the
 // window by its surface.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ".htm" association read from XDG MIME lists and desktop entries in temporary directories.
 
 #include <gtest/gtest.h>

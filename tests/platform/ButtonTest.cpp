@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Template buttons: check state by message and by click, the pushed look and capture while
 // pressed, click only on release over the button, owner drawing with its state flags.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dialogs built from templates: geometry in pixels, frames, tab order, groups, data exchange,
 // the modal loop's results from buttons, keys and the close box, placement over the owner.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Memory DCs, raster operations, fills, edges and the focus rectangle, checked pixel by pixel.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Edit boxes and the numbers read from them.
 
 #include <gtest/gtest.h>

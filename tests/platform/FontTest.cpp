@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fonts from LOGFONT fields: face resolution, the meaning of the height, weight and underline.
 
 #include <gtest/gtest.h>

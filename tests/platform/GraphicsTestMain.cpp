@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing needs the application object (fonts, pixmaps, cursors); listing the tests does not,
 // so test discovery at build time runs without a display.
 

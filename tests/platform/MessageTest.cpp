@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Messages: sent at once, posted after the current one, routed to the attached object, reflected
 // notifications, the help command, timers during modal loops, the system menu and the caption drag.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pointer: cursor requests that a child hands to its parent, leave notifications, capture
 // and the window under a point when dialogs overlap.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rectangle regions combined in every mode, compared by the pixels they cover.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Resources by numeric id: pictures, cursors with their hot spots, the icon, waves and strings.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shell and registry calls through a stubbed ShellServices, and the desktop services' codes.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PlaySound and Sleep through the replaceable output; the SDL output's silent fallback.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Static text painted with the reflected colour request: the control's own colours, the
 // dialog's default colours, and a hollow brush that lets the parent's background show.
 

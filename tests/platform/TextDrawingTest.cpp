@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // DrawText's alignment, background, measuring and wrapping, read back from the pixels.
 
 #include <gtest/gtest.h>

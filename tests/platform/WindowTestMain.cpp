@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window tests need the application object, the game's templates and an application object
 // of the framework (the owner of template dialogs); listing the tests needs none of them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/platform/WindowTestSupport.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A small template of every control kind, a dialog that records its messages and runs scripted
 // steps, and input helpers that go through the window system (so modality applies).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every picture, cursor, icon and sound the game loads exists at its exact size and format.
 
 #include <gtest/gtest.h>

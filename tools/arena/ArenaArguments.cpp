@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/arena/ArenaArguments.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/arena/GameRecordJson.h"
 
 #include "core/NumberRange.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/arena/SelfPlayArena.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quinsum-arena: computer against computer on the real rules, one JSON line per game or a summary.
 
 #include "core/RandomGenerator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/artgen/BitmapCatalogue.h"
 
 #include "tools/artgen/Backgrounds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/artgen/Buttons.h"
 
 #include "tools/artgen/ArtFonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/artgen/CellTiles.h"
 
 #include "tools/artgen/DialogLayout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/artgen/Cursors.h"
 
 #include "tools/artgen/Palette.h"

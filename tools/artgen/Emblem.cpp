@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/artgen/Emblem.h"
 
 #include "tools/artgen/Palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/artgen/FacePainter.h"
 
 #include <QLinearGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/artgen/ResourceWriter.h"
 
 #include "tools/artgen/Cursors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/artgen/Preview.h"
 
 #include "tools/artgen/ArtFonts.h"

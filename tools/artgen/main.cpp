@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quinsum-artgen: draws the game's bitmaps, cursors and icon and synthesises its sounds.
 //
 //   quinsum-artgen RESOURCES_DIR [--preview DIR]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor of the desktop benchmark: what the toolkit itself costs for a window like the board, the
 // way a plain Qt program would make it. A dialog of the board's client size with a 5 x 5 grid of
 // numbered push buttons in a grid layout and a one-second timer that does nothing; no pictures, no
