@@ -36,11 +36,13 @@ HighScoreFileBytes EncodeHighScoreTable(const HighScoreTable& table)
         const RangeScores& list = table.ranges[r];
         const auto block = all.subspan(r * kRangeSize, kRangeSize);
         PutInt32(block, list.count);
-        for (std::size_t k = 0; k < list.entries.size(); ++k) {
+        // Lines past the count and bytes past a text's end stay zero, whatever a damaged file left.
+        const auto used = static_cast<std::size_t>(std::clamp(list.count, 0, kHighScoreLinesPerRange));
+        for (std::size_t k = 0; k < used; ++k) {
             const HighScoreEntry& entry = list.entries[k];
             const auto slot = block.subspan(kCountSize + k * kEntrySize, kEntrySize);
-            std::transform(entry.text.begin(), entry.text.end(), slot.begin(),
-                           [](char c) { return static_cast<unsigned char>(c); });
+            const auto end = std::find(entry.text.begin(), entry.text.end() - 1, '\0');
+            std::transform(entry.text.begin(), end, slot.begin(), [](char c) { return static_cast<unsigned char>(c); });
             PutInt32(slot.subspan(kHighScoreTextSize), entry.score);
         }
     }

@@ -35,6 +35,7 @@ static_assert(sizeof(HighScoreTable) == kHighScoreFileSize);
 
 using HighScoreFileBytes = std::array<unsigned char, kHighScoreFileSize>;
 
+// The file's bytes; every byte no line uses is zero (lines past the count, bytes past a text's end).
 HighScoreFileBytes EncodeHighScoreTable(const HighScoreTable& table);
 
 // Reads the file's bytes without trusting them: a count outside 0..10 is clamped and every text is

@@ -165,6 +165,26 @@ TEST_F(HighScoreFile, DamagedCountsAreClampedAndTextsTerminated)
     EXPECT_EQ(records.Table().ranges[0].count, 1);
 }
 
+// Stray bytes of a damaged file (after a text's end, in lines past the count) are not written back.
+TEST_F(HighScoreFile, SavedFileZeroFillsEveryUnusedByte)
+{
+    std::vector<unsigned char> bytes = ZeroFile();
+    PutInt32(bytes, 0, 1);
+    PutText(bytes, 4, std::string("Al") + '\0' + "stray");
+    PutInt32(bytes, 4 + 128, 7);
+    PutText(bytes, 4 + kEntry, "unused line");
+    WriteBytes(directory / "high scores.dat", bytes);
+
+    HighScoreRecords records = Records();
+    records.LoadHighScores();
+    ASSERT_EQ(records.SaveHighScores(), 1);
+    std::vector<unsigned char> expected = ZeroFile();
+    PutInt32(expected, 0, 1);
+    PutText(expected, 4, "Al");
+    PutInt32(expected, 4 + 128, 7);
+    EXPECT_EQ(ReadBytes(directory / "high scores.dat"), expected);
+}
+
 TEST_F(HighScoreFile, FailedSaveIntoAMissingDirectoryCreatesNothing)
 {
     HighScoreRecords records = Records("no such folder/high scores.dat");
