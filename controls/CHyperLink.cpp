@@ -6,7 +6,6 @@
 #include "platform/CursorShape.h"
 #include "platform/FormatString.h"
 #include "platform/GdiObjects.h"
-#include "platform/Registry.h"
 #include "platform/Resources.h"
 #include "platform/Shell.h"
 #include "platform/SystemColors.h"
@@ -14,7 +13,7 @@
 namespace {
 
 constexpr COLORREF kAllBits = 0xFFFFFFFFu;
-constexpr int kFirstSuccess = 33;  // shell and WinExec results above 32 mean success
+constexpr int kFirstSuccess = 33;  // shell results above 32 mean success
 
 std::string OpenErrorMessage(int code) {
     switch (code) {
@@ -49,15 +48,6 @@ std::string OpenErrorMessage(int code) {
     }
 }
 
-// The association command up to its "%1" placeholder: the quoted form "\"%1\"" first (cut at
-// its opening quotation mark), else a bare "%1"; the whole command when it has none.
-std::string CommandBeforePlaceholder(const std::string& command) {
-    std::string::size_type placeholder = command.find("\"%1\"");
-    if (placeholder == std::string::npos) {
-        placeholder = command.find("%1");
-    }
-    return command.substr(0, placeholder);
-}
 
 }  // namespace
 
@@ -218,37 +208,8 @@ void CHyperLink::LoadLinkCursor() {
     }
 }
 
-LONG CHyperLink::QueryClassesRootValue(HKEY root, const std::string& subKey, std::string& out) {
-    HKEY key = 0;
-    LONG status = RegOpenKeyEx(root, subKey, 0, KEY_QUERY_VALUE, &key);
-    if (status != ERROR_SUCCESS) {
-        return status;
-    }
-    std::string value;
-    status = RegQueryValueEx(key, nullptr, nullptr, &value);
-    if (status == ERROR_SUCCESS) {
-        out = value;
-    }
-    RegCloseKey(key);
-    return status;
-}
-
 int CHyperLink::OpenTarget(const std::string& target, int showCommand) {
-    const int shellResult = ShellExecute(nullptr, "open", target, "", "", showCommand);
-    if (shellResult >= kFirstSuccess) {
-        return shellResult;
-    }
-    // The strings grow as needed: a long association or target never overflows a buffer.
-    std::string documentClass;
-    if (QueryClassesRootValue(HKEY_CLASSES_ROOT, ".htm", documentClass) != ERROR_SUCCESS) {
-        return shellResult;
-    }
-    std::string command;
-    if (QueryClassesRootValue(HKEY_CLASSES_ROOT, documentClass + "\\shell\\open\\command", command) !=
-        ERROR_SUCCESS) {
-        return shellResult;
-    }
-    return WinExec(CommandBeforePlaceholder(command) + " " + target, showCommand);
+    return ShellExecute(nullptr, "open", target, "", "", showCommand);
 }
 
 void CHyperLink::ReportOpenError(int code) {

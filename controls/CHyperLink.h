@@ -29,11 +29,8 @@ public:
     void FitWindowToText();
     void LoadLinkCursor();
 
-    // ERROR_SUCCESS and the default value of `subKey` under `root` in `out`; otherwise the status
-    // of the step that failed (`out` unchanged).
-    static LONG QueryClassesRootValue(HKEY root, const std::string& subKey, std::string& out);
-    // The shell's "open", else the ".htm" association's command with `target` in place of its
-    // "%1". Greater than 32 means success; otherwise a platform code for ReportOpenError.
+    // The shell's "open" (the desktop's own opener). Greater than 32 means success; otherwise a
+    // platform code for ReportOpenError.
     static int OpenTarget(const std::string& target, int showCommand);
     // "Unable to open hyperlink:\n\n" and the message of `code`, in a warning message box.
     void ReportOpenError(int code);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/HelpPage.h"
 
-#include "platform/ExecutablePath.h"
+#include "dialogs/ProgramFiles.h"
 #include "resources/DialogTemplates.h"
 
 std::filesystem::path HelpPagePath()
 {
-    const std::filesystem::path programFolder = ExecutableDirectory();
+    const std::filesystem::path programFolder = ProgramDirectory().value_or(std::filesystem::path());
     const std::filesystem::path installed = programFolder / QUINSUM_INSTALLED_DATA_FROM_PROGRAM / kHelpPageName;
     std::error_code error;
     if (!programFolder.empty() && std::filesystem::is_regular_file(installed, error)) {

@@ -2,19 +2,25 @@
 #include "platform/DesktopShellServices.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
-
-#include "platform/CommandLine.h"
-#include "platform/Shell.h"
-#include "platform/XdgAssociations.h"
 
 namespace {
 
-constexpr int openSucceeded = 42;
+constexpr int kOpenSucceeded = 42;
+// Long enough for an opener that finds nothing to say so; windows keep painting meanwhile.
+constexpr int kOpenerWaitMs = 3000;
+constexpr int kOpenerFileNotFound = 2;
+
+QUrl UrlOf(const std::string& target) {
+    const QString text = QString::fromStdString(target);
+    const QUrl url(text);
+    // A one-letter scheme would be a drive letter; anything without a scheme is a local path.
+    return url.scheme().size() < 2 ? QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath()) : url;
+}
 
 }  // namespace
 
@@ -22,39 +28,32 @@ int DesktopShellServices::OpenDocument(const std::string& target, int) {
     if (target.empty()) {
         return ERROR_FILE_NOT_FOUND;
     }
-    const QString text = QString::fromStdString(target);
-    QUrl url(text);
-    // A one-letter scheme would be a drive letter; anything without a scheme is a local path.
-    if (url.scheme().size() < 2) {
-        url = QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
-    }
+    const QUrl url = UrlOf(target);
     if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
         return ERROR_FILE_NOT_FOUND;
     }
-    return QDesktopServices::openUrl(url) ? openSucceeded : SE_ERR_NOASSOC;
-}
-
-std::optional<std::string> DesktopShellServices::ClassesRootValue(const std::string& subKey) {
-    return ClassesRootValueFromXdg(subKey, XdgDirectories::FromEnvironment());
-}
-
-int DesktopShellServices::RunCommand(const std::string& commandLine, int) {
-    const auto arguments = SplitCommandLine(commandLine);
-    if (!arguments || arguments->empty()) {
-        return ERROR_FILE_NOT_FOUND;
+    auto* opener = new QProcess(qApp);
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->start(QStringLiteral("xdg-open"), {QString::fromUtf8(url.toEncoded())});
+    if (!opener->waitForStarted()) {
+        delete opener;
+        return SE_ERR_NOASSOC;
     }
-    const QString program = QString::fromStdString(arguments->front());
-    const QString executable = program.contains(QLatin1Char('/'))
-                                   ? (QFileInfo(program).isExecutable() && QFileInfo(program).isFile() ? program : QString())
-                                   : QStandardPaths::findExecutable(program);
-    if (executable.isEmpty()) {
-        return ERROR_FILE_NOT_FOUND;
+    QEventLoop wait;
+    QObject::connect(opener, &QProcess::finished, &wait, &QEventLoop::quit);
+    QTimer::singleShot(kOpenerWaitMs, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    if (opener->state() != QProcess::NotRunning) {
+        QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+        return kOpenSucceeded;
     }
-    QStringList rest;
-    for (auto argument = arguments->begin() + 1; argument != arguments->end(); ++argument) {
-        rest << QString::fromStdString(*argument);
+    const bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+    const int exitCode = opener->exitCode();
+    delete opener;
+    if (opened) {
+        return kOpenSucceeded;
     }
-    return QProcess::startDetached(executable, rest) ? WINEXEC_SUCCESS : ERROR_FILE_NOT_FOUND;
+    return exitCode == kOpenerFileNotFound ? ERROR_FILE_NOT_FOUND : SE_ERR_NOASSOC;
 }
 
 void DesktopShellServices::Beep(UINT) {

@@ -13,10 +13,6 @@ int ShellExecute(QWidget*, const std::string& verb, const std::string& target, c
     return CurrentShellServices().OpenDocument(target, showCommand);
 }
 
-int WinExec(const std::string& commandLine, int showCommand) {
-    return CurrentShellServices().RunCommand(commandLine, showCommand);
-}
-
 BOOL MessageBeep(UINT type) {
     CurrentShellServices().Beep(type);
     return TRUE;

@@ -8,13 +8,9 @@
 
 class QWidget;
 
-inline constexpr int WINEXEC_SUCCESS = 33;
-
 // Only the verb "open" (or an empty verb) is known; any other gives SE_ERR_NOASSOC. `owner`,
 // `parameters` and `directory` are accepted for the framework's shape and not used.
 // Greater than 32 means success.
 int ShellExecute(QWidget* owner, const std::string& verb, const std::string& target,
                  const std::string& parameters, const std::string& directory, int showCommand);
-// Greater than 31 means success (33 from the desktop); ERROR_FILE_NOT_FOUND otherwise.
-int WinExec(const std::string& commandLine, int showCommand);
 BOOL MessageBeep(UINT type);

@@ -245,10 +245,6 @@ inline constexpr UINT IDC_WAIT = 32514;
 inline constexpr UINT IDC_HAND = 32649;
 
 // Registry and shell results
-using HKEY = std::uintptr_t;
-inline constexpr HKEY HKEY_CLASSES_ROOT = 0x80000000u;
-inline constexpr DWORD KEY_QUERY_VALUE = 0x0001;
-inline constexpr LONG ERROR_SUCCESS = 0;
 inline constexpr int ERROR_FILE_NOT_FOUND = 2;
 inline constexpr int ERROR_PATH_NOT_FOUND = 3;
 inline constexpr int ERROR_BAD_FORMAT = 11;

@@ -26,8 +26,6 @@ public:
         opened.push_back(target);
         return 42;
     }
-    std::optional<std::string> ClassesRootValue(const std::string&) override { return std::nullopt; }
-    int RunCommand(const std::string&, int) override { return 2; }
     void Beep(UINT) override {}
 
     std::vector<std::string> opened;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The link label: opening its target through the shell and the ".htm" association, the error
+// The link label: opening its target through the shell, the error
 // messages, its colours, and the label in a dialog (font, size, tooltip, cursor, hover, click).
 
 #include <gtest/gtest.h>
@@ -19,87 +19,6 @@
 namespace {
 
 const std::string kTarget = "http://example.org/quinsum";
-const std::string kBrowserClass = "browser.desktop";
-const std::string kCommandKey = kBrowserClass + "\\shell\\open\\command";
-
-class OpenTargetTest : public ::testing::Test {
-protected:
-    void Associate(const std::string& command) {
-        shell.classesRoot[".htm"] = kBrowserClass;
-        shell.classesRoot[kCommandKey] = command;
-    }
-
-    FakeShellServices shell;
-    ScopedShellServices swap{shell};
-};
-
-TEST_F(OpenTargetTest, ShellSuccessIsReturnedWithoutTheFallback) {
-    Associate("browser \"%1\"");
-    EXPECT_EQ(CHyperLink::OpenTarget(kTarget, SW_SHOW), 42);
-    EXPECT_EQ(shell.opened, (std::vector<std::string>{kTarget}));
-    EXPECT_TRUE(shell.commands.empty());
-}
-
-TEST_F(OpenTargetTest, QuotedPlaceholderAndWhatFollowsGiveWayToSpaceAndTarget) {
-    shell.openResult = SE_ERR_NOASSOC;
-    Associate("/usr/bin/browser \"%1\" --new-window");
-    EXPECT_EQ(CHyperLink::OpenTarget(kTarget, SW_SHOW), 33);
-    EXPECT_EQ(shell.commands, (std::vector<std::string>{"/usr/bin/browser  " + kTarget}));
-}
-
-TEST_F(OpenTargetTest, BarePlaceholderIsCutAtItsPercentSign) {
-    shell.openResult = 2;
-    Associate("browser --url=%1 --x");
-    CHyperLink::OpenTarget(kTarget, SW_SHOW);
-    EXPECT_EQ(shell.commands, (std::vector<std::string>{"browser --url= " + kTarget}));
-}
-
-TEST_F(OpenTargetTest, QuotedPlaceholderIsPreferredOverAnEarlierBareOne) {
-    shell.openResult = 2;
-    Associate("browser %1 \"%1\"");
-    CHyperLink::OpenTarget(kTarget, SW_SHOW);
-    EXPECT_EQ(shell.commands, (std::vector<std::string>{"browser %1  " + kTarget}));
-}
-
-TEST_F(OpenTargetTest, CommandWithoutPlaceholderGetsTheTargetAppended) {
-    shell.openResult = 2;
-    Associate("browser --new");
-    CHyperLink::OpenTarget(kTarget, SW_SHOW);
-    EXPECT_EQ(shell.commands, (std::vector<std::string>{"browser --new " + kTarget}));
-}
-
-TEST_F(OpenTargetTest, LongAssociationAndTargetAreKeptWhole) {
-    shell.openResult = 2;
-    const std::string program = "/opt/" + std::string(600, 'b') + "/browser";
-    const std::string target = "http://example.org/" + std::string(700, 'p');
-    Associate(program + " \"%1\"");
-    CHyperLink::OpenTarget(target, SW_SHOW);
-    EXPECT_EQ(shell.commands, (std::vector<std::string>{program + "  " + target}));
-}
-
-TEST_F(OpenTargetTest, MissingAssociationReturnsTheShellsCode) {
-    shell.openResult = SE_ERR_SHARE;
-    EXPECT_EQ(CHyperLink::OpenTarget(kTarget, SW_SHOW), SE_ERR_SHARE);
-    shell.classesRoot[".htm"] = kBrowserClass;
-    EXPECT_EQ(CHyperLink::OpenTarget(kTarget, SW_SHOW), SE_ERR_SHARE) << "class without a command";
-    EXPECT_TRUE(shell.commands.empty());
-}
-
-TEST_F(OpenTargetTest, FailingCommandReturnsItsCode) {
-    shell.openResult = 31;
-    shell.runResult = 2;
-    Associate("browser %1");
-    EXPECT_EQ(CHyperLink::OpenTarget(kTarget, SW_SHOW), 2);
-}
-
-TEST_F(OpenTargetTest, ClassesRootQueryReportsTheFailingStep) {
-    std::string out = "unchanged";
-    EXPECT_EQ(CHyperLink::QueryClassesRootValue(HKEY_CLASSES_ROOT, ".htm", out), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(out, "unchanged");
-    shell.classesRoot[".htm"] = kBrowserClass;
-    EXPECT_EQ(CHyperLink::QueryClassesRootValue(HKEY_CLASSES_ROOT, ".htm", out), ERROR_SUCCESS);
-    EXPECT_EQ(out, kBrowserClass);
-}
 
 class OpenErrorMessageTest : public ::testing::TestWithParam<std::pair<int, std::string>> {};
 

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
-// The shell and registry calls through a stubbed ShellServices, and the desktop services' codes.
+// The shell calls through a stubbed ShellServices, and the desktop's opener as the player meets it:
+// a stand-in xdg-open on the PATH records its arguments and answers with a chosen exit status.
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <QUrl>
 
 #include "platform/DesktopShellServices.h"
-#include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/ShellServices.h"
+#include "tests/dialogs/TemporaryDirectory.h"
 
 namespace {
 
@@ -18,32 +24,46 @@ public:
         calls.push_back("open " + target + " " + std::to_string(showCommand));
         return openResult;
     }
-    std::optional<std::string> ClassesRootValue(const std::string& subKey) override {
-        const auto found = classesRoot.find(subKey);
-        return found == classesRoot.end() ? std::nullopt : std::optional(found->second);
-    }
-    int RunCommand(const std::string& commandLine, int) override {
-        calls.push_back("run " + commandLine);
-        return WINEXEC_SUCCESS;
-    }
     void Beep(UINT type) override { calls.push_back("beep " + std::to_string(type)); }
 
     int openResult = 42;
-    std::map<std::string, std::string> classesRoot;
     std::vector<std::string> calls;
+};
+
+// Puts an xdg-open that writes its arguments, one per line, and exits with `status` first on the PATH.
+class StandInOpener {
+public:
+    explicit StandInOpener(int status) : previousPath_(std::getenv("PATH")) {
+        const std::filesystem::path script = folder_ / "xdg-open";
+        std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << Arguments().string() << "'\nexit "
+                              << status << "\n";
+        std::filesystem::permissions(script, std::filesystem::perms(0755));
+        ::setenv("PATH", (folder_.Path().string() + ":" + previousPath_).c_str(), 1);
+    }
+    ~StandInOpener() { ::setenv("PATH", previousPath_.c_str(), 1); }
+
+    std::filesystem::path Arguments() const { return folder_ / "arguments"; }
+    std::string Received() const {
+        std::stringstream text;
+        text << std::ifstream(Arguments()).rdbuf();
+        return text.str();
+    }
+    const TemporaryDirectory& Folder() const { return folder_; }
+
+private:
+    TemporaryDirectory folder_;
+    std::string previousPath_;
 };
 
 }  // namespace
 
-TEST(ShellCalls, OpenRunAndBeepReachTheServices) {
+TEST(ShellCalls, OpenAndBeepReachTheServices) {
     FakeShell shell;
     shell.openResult = SE_ERR_SHARE;
     ScopedShellServices scope(shell);
     EXPECT_EQ(ShellExecute(nullptr, "open", "https://example.org", "", "", SW_SHOW), SE_ERR_SHARE);
-    EXPECT_EQ(WinExec("browser  https://example.org", SW_SHOW), WINEXEC_SUCCESS);
     EXPECT_TRUE(MessageBeep(MB_ICONEXCLAMATION));
-    EXPECT_EQ(shell.calls, (std::vector<std::string>{"open https://example.org 5", "run browser  https://example.org",
-                                                     "beep 48"}));
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"open https://example.org 5", "beep 48"}));
 }
 
 TEST(ShellCalls, OnlyTheOpenVerbIsKnown) {
@@ -54,47 +74,29 @@ TEST(ShellCalls, OnlyTheOpenVerbIsKnown) {
     EXPECT_EQ(shell.calls.size(), 1u);
 }
 
-TEST(Registry, OpensKeysThatExistAndReadsTheirDefaultValue) {
-    FakeShell shell;
-    shell.classesRoot[".htm"] = "browser.desktop";
-    ScopedShellServices scope(shell);
-
-    HKEY key = 0;
-    ASSERT_EQ(RegOpenKeyEx(HKEY_CLASSES_ROOT, ".htm", 0, KEY_QUERY_VALUE, &key), ERROR_SUCCESS);
-    std::string value;
-    DWORD type = 0;
-    EXPECT_EQ(RegQueryValueEx(key, nullptr, &type, &value), ERROR_SUCCESS);
-    EXPECT_EQ(value, "browser.desktop");
-    EXPECT_EQ(type, REG_SZ);
-    EXPECT_EQ(RegQueryValueEx(key, "Content Type", nullptr, &value), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(RegCloseKey(key), ERROR_SUCCESS);
-    EXPECT_EQ(RegQueryValueEx(key, nullptr, nullptr, &value), ERROR_INVALID_HANDLE);
-    EXPECT_EQ(RegCloseKey(key), ERROR_INVALID_HANDLE);
-}
-
-TEST(Registry, MissingKeysAndOtherRootsAreNotFound) {
-    FakeShell shell;
-    shell.classesRoot[".htm"] = "browser.desktop";
-    ScopedShellServices scope(shell);
-    HKEY key = 7;
-    EXPECT_EQ(RegOpenKeyEx(HKEY_CLASSES_ROOT, ".xyz", 0, KEY_QUERY_VALUE, &key), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(key, 0u);
-    EXPECT_EQ(RegOpenKeyEx(0x80000001u, ".htm", 0, KEY_QUERY_VALUE, &key), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(RegOpenKeyEx(HKEY_CLASSES_ROOT, ".htm", 0, KEY_QUERY_VALUE, nullptr), ERROR_INVALID_PARAMETER);
-}
-
-TEST(DesktopShell, CommandsThatCannotRunGiveFileNotFound) {
-    DesktopShellServices desktop;
-    EXPECT_EQ(desktop.RunCommand("", SW_SHOW), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(desktop.RunCommand("true \"unclosed", SW_SHOW), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(desktop.RunCommand("no-such-program-quinsum --x", SW_SHOW), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(desktop.RunCommand("/no/such/dir/program", SW_SHOW), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(desktop.RunCommand("true", SW_SHOW), WINEXEC_SUCCESS);
-}
-
 TEST(DesktopShell, OpeningNothingOrAMissingFileGivesFileNotFound) {
     DesktopShellServices desktop;
     EXPECT_EQ(desktop.OpenDocument("", SW_SHOW), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(desktop.OpenDocument("/no/such/quinsum/page.htm", SW_SHOW), ERROR_FILE_NOT_FOUND);
     EXPECT_EQ(desktop.OpenDocument("file:///no/such/quinsum/page.htm", SW_SHOW), ERROR_FILE_NOT_FOUND);
+}
+
+// The page reaches the opener whole, as one argument, whatever its folder's name holds; no shell
+// reads it.
+TEST(DesktopShell, TheOpenerGetsThePageAsOneUrl) {
+    const StandInOpener opener(0);
+    const std::filesystem::path folder = opener.Folder() / "a b;$(touch x)'\"&";
+    std::filesystem::create_directory(folder);
+    std::ofstream(folder / "page.html") << "<p>";
+    EXPECT_EQ(DesktopShellServices().OpenDocument((folder / "page.html").string(), SW_SHOW), 42);
+    const QUrl received(QString::fromStdString(opener.Received()).trimmed());
+    EXPECT_EQ(received.toLocalFile().toStdString(), (folder / "page.html").string());
+    EXPECT_FALSE(std::filesystem::exists("x"));
+}
+
+// With nothing to open the page, xdg-open exits 3 at once: that is a failure, not a success.
+TEST(DesktopShell, AnOpenerThatFindsNoWayToOpenThePageFails) {
+    const StandInOpener opener(3);
+    EXPECT_EQ(DesktopShellServices().OpenDocument("https://example.org", SW_SHOW), SE_ERR_NOASSOC);
+    EXPECT_EQ(opener.Received(), "https://example.org\n");
 }
