@@ -164,18 +164,18 @@ BOOL CGameDlg::DestroyWindow()
 
 void CGameDlg::OnOK()
 {
-    SaveHighScoresOnClose();
+    SaveHighScoresAndTell();
     CSkinDialog::OnOK();
 }
 
 // Escape and the close box end the board as well; the results of the session must survive that.
 void CGameDlg::OnCancel()
 {
-    SaveHighScoresOnClose();
+    SaveHighScoresAndTell();
     CSkinDialog::OnCancel();
 }
 
-void CGameDlg::SaveHighScoresOnClose()
+void CGameDlg::SaveHighScoresAndTell()
 {
     highScoresDlg.SaveHighScores();
     // Results that cannot be kept where the player expects them are never lost silently.
@@ -269,6 +269,8 @@ void CGameDlg::RecordResult(OpponentKind kind1, const std::string& name1, std::i
                             const std::string& name2, std::int32_t score2, NumberRange range)
 {
     highScoresDlg.RecordResult(kind1, name1, score1, kind2, name2, score2, range);
+    // Saved at once: a crash, a kill or the end of the session loses no finished game.
+    SaveHighScoresAndTell();
 }
 
 void CGameDlg::ShowHighScoresDialog()

@@ -93,7 +93,7 @@ public:
 
 private:
     void AppendAboutToSystemMenu();
-    void SaveHighScoresOnClose();
+    void SaveHighScoresAndTell();
     void PaintLists(CDC& dc);
     void PaintPanels();
     CRect ListPanelRect(int panelId) const;

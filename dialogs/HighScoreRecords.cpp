@@ -95,10 +95,25 @@ int HighScoreRecords::LoadHighScores()
         return -1;
     }
     problemToTell_ = location_->notice;
+    unsaved_.clear();
     HighScoreFileBytes bytes{};
     const int result = ReadWholeFile(location_->startPath, bytes);
     table_ = DecodeHighScoreTable(bytes);
+    loadedTable_ = table_;
     return result;
+}
+
+std::optional<HighScoreTable> HighScoreRecords::TableToMergeInto(const std::filesystem::path& path) const
+{
+    std::error_code error;
+    if (std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::not_found) {
+        return loadedTable_;
+    }
+    HighScoreFileBytes bytes{};
+    if (ReadWholeFile(path, bytes) != 0) {
+        return std::nullopt;
+    }
+    return DecodeHighScoreTable(bytes);
 }
 
 int HighScoreRecords::SaveHighScores()
@@ -111,8 +126,22 @@ int HighScoreRecords::SaveHighScores()
     if (!location->folderToCreate.empty() && !CreatePrivateFolder(location->folderToCreate)) {
         failure.append("the folder \"").append(location->folderToCreate.string()).append("\" cannot be created");
     }
+    const FolderLock lock(location->savePath.parent_path());
+    if (failure.empty() && lock.Held()) {
+        if (std::optional<HighScoreTable> merged = TableToMergeInto(location->savePath)) {
+            for (const Result& result : unsaved_) {
+                const std::array<int, 2> positions = Rank(*merged, result);
+                if (&result == &unsaved_.back()) {
+                    newLine = positions;
+                }
+            }
+            table_ = *merged;
+        }
+    }
     const HighScoreFileBytes bytes = EncodeHighScoreTable(table_);
     if (failure.empty() && WriteWholeFile(location->savePath, bytes, &failure) == 1) {
+        unsaved_.clear();
+        loadedTable_ = table_;
         return 1;
     }
     if (!saveFailureTold_) {
@@ -138,15 +167,21 @@ void HighScoreRecords::RecordResult(int kind1, std::string_view name1, int score
         return;
     }
     lastRange = range;
+    Result result{kind1, std::string(name1), score1, kind2, std::string(name2), score2, range};
+    newLine = Rank(table_, result);
+    unsaved_.push_back(std::move(result));
+}
 
-    const std::array<bool, 2> isComputer{kind1 > 0, kind2 > 0};
-    const std::array<std::string, 2> names{Utf8ToWindows1252(name1), Utf8ToWindows1252(name2)};
-    const std::array<int, 2> scores{score1, score2};
-    const std::array<int, 2> kinds{kind1, kind2};
+std::array<int, 2> HighScoreRecords::Rank(HighScoreTable& table, const Result& result)
+{
+    const std::array<bool, 2> isComputer{result.kind1 > 0, result.kind2 > 0};
+    const std::array<std::string, 2> names{Utf8ToWindows1252(result.name1), Utf8ToWindows1252(result.name2)};
+    const std::array<int, 2> scores{result.score1, result.score2};
+    const std::array<int, 2> kinds{result.kind1, result.kind2};
 
-    RangeScores& list = table_.ranges[Index(range)];
+    std::array<int, 2> positions{-1, -1};
+    RangeScores& list = table.ranges[Index(result.range)];
     for (std::size_t player = 0; player < 2; ++player) {
-        newLine[player] = -1;
         if (isComputer[player]) {
             continue;
         }
@@ -156,15 +191,16 @@ void HighScoreRecords::RecordResult(int kind1, std::string_view name1, int score
                 ? VersusComputerSentence(names[player], scores[player], ComputerTitle(kinds[other]), scores[other])
                 : HighScoreSentence(names[player], scores[player]);
         const int position = InsertLine(list, MakeEntry(sentence, scores[player]));
-        newLine[player] = position;
+        positions[player] = position;
         // Player 2's line pushes player 1's down when it lands at or above it.
-        if (player == 1 && position >= 0 && position <= newLine[0]) {
-            ++newLine[0];
-            if (newLine[0] >= kHighScoreLinesPerRange) {
-                newLine[0] = -1;
+        if (player == 1 && position >= 0 && position <= positions[0]) {
+            ++positions[0];
+            if (positions[0] >= kHighScoreLinesPerRange) {
+                positions[0] = -1;
             }
         }
     }
+    return positions;
 }
 
 bool HighScoreRecords::HasLine(int range, int line) const

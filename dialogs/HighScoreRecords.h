@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 inline constexpr std::string_view kHighScoreFileName = "high scores.dat";
 
@@ -34,7 +35,11 @@ public:
     // a missing or short file leaves the rest of the table empty.
     int LoadHighScores();
 
-    // 1 if the file was replaced, -1 if not (the previous file is then untouched).
+    // 1 if the file was replaced, -1 if not (the previous file is then untouched). Other copies
+    // of the game may have saved since this one loaded: under a lock on the file's folder, the
+    // table is read again from the file and the results recorded here since the last save are
+    // ranked into it in the order they happened, so that the file, and this table, hold
+    // everyone's results. Where the folder cannot be locked, this table is written as it is.
     int SaveHighScores();
 
     // What the player should hear about where the results go: the first failed save of the
@@ -58,11 +63,28 @@ public:
     std::string ShownLineText(int line) const;
 
 private:
+    struct Result {
+        int kind1;
+        std::string name1;
+        int score1;
+        int kind2;
+        std::string name2;
+        int score2;
+        int range;
+    };
+
     bool HasLine(int range, int line) const;
+    // Ranks `result` into `table`; the positions of the two players' new lines (-1 = none).
+    static std::array<int, 2> Rank(HighScoreTable& table, const Result& result);
+    // The table in the file to merge into: as read at start-up when there is no file; none when
+    // the file cannot be read whole (this table is then written as it is).
+    std::optional<HighScoreTable> TableToMergeInto(const std::filesystem::path& path) const;
 
     std::optional<HighScoreLocation> Location() const;
 
     HighScoreTable table_;
+    HighScoreTable loadedTable_;
+    std::vector<Result> unsaved_;
     std::optional<HighScoreLocation> location_;
     std::string problemToTell_;
     bool saveFailureTold_ = false;

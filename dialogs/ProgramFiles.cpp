@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -163,6 +164,30 @@ int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned c
     }
     SyncDirectoryOf(path);
     return 1;
+}
+
+FolderLock::FolderLock(const std::filesystem::path& folder)
+{
+    constexpr int kAttempts = 200;
+    constexpr useconds_t kPause = 10000;
+    fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int attempt = 0; fd_ >= 0 && attempt < kAttempts; ++attempt) {
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+            held_ = true;
+            return;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return;
+        }
+        ::usleep(kPause);
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
 }
 
 bool IsPresentButNotARegularFile(const std::filesystem::path& path)

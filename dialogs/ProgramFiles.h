@@ -30,6 +30,23 @@ int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> bu
 int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes,
                    std::string* failure = nullptr);
 
+// An advisory lock on a folder, held while the object lives, so that one copy of the game at a
+// time reads, merges and replaces the files in it. Waits a moment for another holder; not held
+// where the folder cannot be opened or its file system has no locks.
+class FolderLock {
+public:
+    explicit FolderLock(const std::filesystem::path& folder);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    bool Held() const { return held_; }
+
+private:
+    int fd_ = -1;
+    bool held_ = false;
+};
+
 // Whether `path` names something other than a regular file (a link, a FIFO, a device, a folder).
 bool IsPresentButNotARegularFile(const std::filesystem::path& path);
 
