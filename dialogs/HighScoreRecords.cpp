@@ -23,6 +23,14 @@ std::size_t Index(int value)
     return static_cast<std::size_t>(value);
 }
 
+// A name as a line stores it: Windows-1252 without control characters (a NUL would end the line).
+std::string StoredName(std::string_view utf8)
+{
+    std::string name = Utf8ToWindows1252(utf8);
+    std::erase_if(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+    return name;
+}
+
 // `text` is Windows-1252; it is cut to the 127 bytes a line holds, which never splits a character.
 HighScoreEntry MakeEntry(std::string_view text, int score)
 {
@@ -175,7 +183,7 @@ void HighScoreRecords::RecordResult(int kind1, std::string_view name1, int score
 std::array<int, 2> HighScoreRecords::Rank(HighScoreTable& table, const Result& result)
 {
     const std::array<bool, 2> isComputer{result.kind1 > 0, result.kind2 > 0};
-    const std::array<std::string, 2> names{Utf8ToWindows1252(result.name1), Utf8ToWindows1252(result.name2)};
+    const std::array<std::string, 2> names{StoredName(result.name1), StoredName(result.name2)};
     const std::array<int, 2> scores{result.score1, result.score2};
     const std::array<int, 2> kinds{result.kind1, result.kind2};
 
@@ -186,10 +194,17 @@ std::array<int, 2> HighScoreRecords::Rank(HighScoreTable& table, const Result& r
             continue;
         }
         const std::size_t other = 1 - player;
-        const std::string sentence =
-            isComputer[other]
-                ? VersusComputerSentence(names[player], scores[player], ComputerTitle(kinds[other]), scores[other])
-                : HighScoreSentence(names[player], scores[player]);
+        const auto sentenceFor = [&](const std::string& name) {
+            return isComputer[other]
+                       ? VersusComputerSentence(name, scores[player], ComputerTitle(kinds[other]), scores[other])
+                       : HighScoreSentence(name, scores[player]);
+        };
+        std::string sentence = sentenceFor(names[player]);
+        // A long name gives way, so that the line keeps its score.
+        if (sentence.size() > kMaxTextLength) {
+            const std::size_t excess = sentence.size() - kMaxTextLength;
+            sentence = sentenceFor(names[player].substr(0, names[player].size() - std::min(excess, names[player].size())));
+        }
         const int position = InsertLine(list, MakeEntry(sentence, scores[player]));
         positions[player] = position;
         // Player 2's line pushes player 1's down when it lands at or above it.

@@ -3,6 +3,7 @@
 
 #include <QStyleOptionFrame>
 #include <QValidator>
+#include <algorithm>
 
 #include "platform/CaretBlink.h"
 #include "platform/DialogTemplate.h"
@@ -13,10 +14,20 @@ namespace {
 constexpr int kLineEditTextMargin = 2;
 constexpr int kCursorWidth = 1;
 
+bool IsControlCharacter(QChar c) {
+    return c.category() == QChar::Other_Control;
+}
+
+// Control characters (a pasted NUL, ESC or line break) are dropped; what remains must fit.
 class WidthLimit final : public QValidator {
 public:
     WidthLimit(const EditWidget* edit, QObject* parent) : QValidator(parent), edit_(edit) {}
-    State validate(QString& input, int&) const override { return edit_->TextFits(input) ? Acceptable : Invalid; }
+    State validate(QString& input, int& position) const override {
+        const auto controls = std::count_if(input.cbegin(), input.cbegin() + position, IsControlCharacter);
+        input.removeIf(IsControlCharacter);
+        position -= static_cast<int>(controls);
+        return edit_->TextFits(input) ? Acceptable : Invalid;
+    }
 
 private:
     const EditWidget* edit_;
@@ -49,5 +60,12 @@ bool EditWidget::TextFits(const QString& text) const {
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
                                .marginsRemoved(textMargins());
     const int available = contents.width() - 2 * kLineEditTextMargin - kCursorWidth;
-    return fontMetrics().horizontalAdvance(text) <= available;
+    // Characters that take no room of their own (combining marks, zero-width characters) still
+    // count, so that the width limits what is stored as well as what is seen.
+    const auto invisible = std::count_if(text.cbegin(), text.cend(), [](QChar c) {
+        const QChar::Category category = c.category();
+        return category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing || category == QChar::Other_Format;
+    });
+    const int width = fontMetrics().horizontalAdvance(text) + static_cast<int>(invisible) * fontMetrics().averageCharWidth();
+    return width <= available;
 }

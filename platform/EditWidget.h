@@ -17,7 +17,8 @@ public:
     void StyleChanged() override;
     std::string Text() const override { return text().toStdString(); }
     void SetText(const std::string& text) override { setText(QString::fromStdString(text)); }
-    // Whether `text` fits in the visible width of the box.
+    // Whether `text` fits in the visible width of the box, each character that takes no room
+    // counted as an average one.
     bool TextFits(const QString& text) const;
 
 protected:

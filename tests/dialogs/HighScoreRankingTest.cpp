@@ -94,29 +94,36 @@ TEST(HighScoreSentences, NameWithPercentSignsIsPlainText)
     EXPECT_EQ(records.LineText(0, 0), "100%s %d%n beat the Novice Computer, achieving a score of 3.");
 }
 
-TEST(HighScoreSentences, LongSentenceIsCutTo127Bytes)
+// A long name gives way so that the line keeps its score; the cut counts code-page bytes.
+TEST(HighScoreSentences, ALongNameIsShortenedAndTheScoreKept)
 {
+    HighScoreRecords shortName;
+    shortName.RecordResult(kPerson, "A", 1, kNovice, "Computer 1", 0, 0);
+    const std::string ending = shortName.LineText(0, 0).substr(1);
+
     HighScoreRecords records;
     records.RecordResult(kPerson, std::string(200, 'A'), 1, kNovice, "Computer 1", 0, 0);
-    const HighScoreEntry& entry = records.Table().ranges[0].entries[0];
-    EXPECT_EQ(std::strlen(entry.text.data()), 127u);
-    EXPECT_EQ(records.LineText(0, 0), std::string(127, 'A'));
-}
+    EXPECT_EQ(std::strlen(records.Table().ranges[0].entries[0].text.data()), 127u);
+    EXPECT_EQ(records.LineText(0, 0), std::string(127 - ending.size(), 'A') + ending);
 
-TEST(HighScoreSentences, CutCountsCodePageBytesNotUtf8Bytes)
-{
-    HighScoreRecords records;
     std::string euros;
     for (int i = 0; i < 130; ++i) {
         euros += "\u20AC";
     }
-    records.RecordResult(kPerson, euros, 1, kPerson, "\u00E9\u00E9", 0, 0);
-    std::string expectedEuros;
-    for (int i = 0; i < 127; ++i) {
-        expectedEuros += "\u20AC";
-    }
-    EXPECT_EQ(records.LineText(0, 0), expectedEuros);
-    EXPECT_EQ(records.LineText(0, 1), "\u00E9\u00E9 achieved the high score 0.");
+    records.RecordResult(kPerson, euros, 2, kPerson, "\u00E9\u00E9", 0, 0);
+    const std::string line = records.LineText(0, 0);
+    EXPECT_EQ(line.substr(line.size() - 27), " achieved the high score 2.");
+    EXPECT_EQ(std::strlen(records.Table().ranges[0].entries[0].text.data()), 127u);
+    EXPECT_EQ(records.LineText(0, 2), "\u00E9\u00E9 achieved the high score 0.");
+}
+
+// A pasted NUL would end the stored line early; control characters never reach the file.
+TEST(HighScoreSentences, NamesLoseControlCharacters)
+{
+    HighScoreRecords records;
+    records.RecordResult(kPerson, std::string("Al\0ic\x1b" "e\x7F", 8), 5, kPerson, "\x01" "Bo", 4, 0);
+    EXPECT_EQ(records.LineText(0, 0), "Alice achieved the high score 5.");
+    EXPECT_EQ(records.LineText(0, 1), "Bo achieved the high score 4.");
 }
 
 TEST(HighScoreRanking, TwoPeopleBetterSecondPlayerStandsFirst)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Edit boxes and the numbers read from them.
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -31,7 +32,8 @@ TEST(DlgItemInt, SignedNumbers) {
 }
 
 TEST(DlgItemInt, TextWithoutALeadingNumberIsZeroAndFails) {
-    for (const std::string text : {"", "   ", "abc", "-", "- 5", "+5", "x12", "2147483648", "99999999999999999999"}) {
+    for (const std::string text : {"", "   ", "abc", "-", "--5", "- 5", "+5", "x12", "\u0663", "2147483648",
+                                   "99999999999999999999"}) {
         bool ok = true;
         EXPECT_EQ(Parse(text, &ok), 0) << text;
         EXPECT_FALSE(ok) << text;
@@ -80,6 +82,22 @@ TEST(EditBoxes, TextCannotGrowPastTheBoxWithoutAutoScroll) {
         std::string after;
         dialog.GetDlgItemText(kEditNarrow, after);
         EXPECT_EQ(after, narrow);
+        dialog.EndDialog(IDOK);
+    });
+}
+
+// Pasted text loses its control characters, and characters that take no room still count
+// towards the box's width.
+TEST(EditBoxes, PastedControlAndInvisibleCharactersAreKeptInCheck) {
+    RecordingDialog test;
+    RunModal(test, [](CDialog& dialog) {
+        auto* narrow = static_cast<QLineEdit*>(dialog.GetDlgItem(kEditNarrow)->m_hWnd);
+        narrow->insert(QStringLiteral("Al") + QChar(0) + QStringLiteral("i\x1b" "ce\n"));
+        EXPECT_EQ(narrow->text(), "Alice");
+        narrow->clear();
+        narrow->insert(QStringLiteral("A") + QString(300, QChar(0x0301)));
+        narrow->insert(QString(300, QChar(0x200B)));
+        EXPECT_LT(narrow->text().size(), 40);
         dialog.EndDialog(IDOK);
     });
 }
