@@ -119,3 +119,23 @@ TEST_F(MenuTest, SoundSwitchSilencesEverythingAndClicksWhenSwitchedOn)
         PressKey(board, Qt::Key_Escape);
     });
 }
+
+// While the menu is open the game stands still: the timer gives the computer no move.
+TEST_F(MenuTest, TheComputerWaitsWhileTheMenuIsOpen)
+{
+    script.Then(IDD_SETTINGS, AcceptSettings(Expert));
+    script.Then(IDD_MENU, [this](CDialog& menu) {
+        const auto owners = gameState.cellOwner;
+        Tick();
+        EXPECT_EQ(gameState.cellOwner, owners);
+        PressKey(menu, Qt::Key_Escape);
+    });
+    RunBoard([&](CGameDlg& board) {
+        ClickControl(board, static_cast<int>(IDC_FIRST_CELL));
+        ASSERT_EQ(gameState.currentPlayer, 2);
+        ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+        Tick();
+        EXPECT_EQ(gameState.currentPlayer, 1);
+        PressKey(board, Qt::Key_Escape);
+    });
+}

@@ -127,6 +127,14 @@ TEST_F(ComputerOpponentTest, ClaimedPartnersWeighTheLineMoreAndMixedOwnersBlockI
     SetOwner(1, 0, 2);
     rules.RateCells();
     EXPECT_EQ(Rating(2, 0), 6);
+
+    // The weight multiplies the sum before the third is taken: 10 * 3 / 3 and 5 * 2 / 3, where
+    // a third taken first would give 9 and 2.
+    SetNumber(0, 0, 5);
+    SetNumber(1, 0, 5);
+    SetOwner(1, 0, 1);
+    rules.RateCells();
+    EXPECT_EQ(Rating(2, 0), 10 + 3);
 }
 
 TEST_F(ComputerOpponentTest, CandidateListSizeFollowsLevelAndFreeCells)
