@@ -21,6 +21,13 @@ ModalScript& ModalScript::Then(UINT templateId, Step step)
 
 ModalScript& ModalScript::Whenever(UINT templateId, Step step)
 {
+    // Each board run adds its own step for the board; an older one refers to a board long gone.
+    for (Entry& entry : standing_) {
+        if (entry.templateId == templateId) {
+            entry.step = std::move(step);
+            return *this;
+        }
+    }
     standing_.push_back({templateId, std::move(step)});
     return *this;
 }

@@ -24,6 +24,7 @@ public:
     ModalScript& Then(UINT templateId, Step step);
     // Every dialog of `templateId` that opens while the next step is meant for another template
     // is driven by `step` (challenges and end-of-game tables that a claim may or may not bring).
+    // A later standing step for the same template replaces the earlier one.
     ModalScript& Whenever(UINT templateId, Step step);
     // Steps not taken yet.
     std::size_t Pending() const { return steps_.size(); }
