@@ -181,3 +181,12 @@ TEST(ArenaOutputTest, BadArgumentsPrintOneUsageLineAndExitWithTwo)
         EXPECT_TRUE(usage[0].starts_with("usage: quinsum-arena")) << arguments;
     }
 }
+
+TEST(ArenaOutputTest, OutputThatCannotBeWrittenIsToldAndExitsWithOne)
+{
+    for (const std::string mode : {"", " --summary"}) {
+        const RunResult run = RunArena("--seed 1 --games 200 --p1 1 --p2 1 --range 0" + mode + " 2>&1 >/dev/full");
+        EXPECT_EQ(run.exitStatus, 1) << mode;
+        EXPECT_EQ(run.output, "quinsum-arena: cannot write the results: No space left on device\n") << mode;
+    }
+}

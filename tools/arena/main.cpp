@@ -6,8 +6,10 @@
 #include "tools/arena/GameRecordJson.h"
 #include "tools/arena/SelfPlayArena.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -28,6 +30,13 @@ struct Summary {
         totalScore2 += state.score[1];
     }
 };
+
+// A full disk or a closed pipe ends the run at the first failed write, with the reason.
+int CannotWrite()
+{
+    std::fprintf(stderr, "quinsum-arena: cannot write the results: %s\n", std::strerror(errno));
+    return 1;
+}
 
 }
 
@@ -50,7 +59,9 @@ int main(int argc, char** argv)
             summary.Add(arena.State());
         } else {
             const std::string line = GameRecordJson(record, arena.State(), arena.Settings());
-            std::fwrite(line.data(), 1, line.size(), stdout);
+            if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size()) {
+                return CannotWrite();
+            }
         }
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
@@ -65,5 +76,5 @@ int main(int argc, char** argv)
                     static_cast<double>(summary.totalScore1) / games, static_cast<double>(summary.totalScore2) / games,
                     seconds > 0 ? games / seconds : 0.0);
     }
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : CannotWrite();
 }
