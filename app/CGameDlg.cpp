@@ -8,6 +8,7 @@
 #include "platform/DataExchange.h"
 #include "platform/FormatString.h"
 #include "platform/Resources.h"
+#include "platform/VirtualKeys.h"
 #include "resources/DialogTemplates.h"
 
 HCURSOR playerCursor[2] = {nullptr, nullptr};
@@ -127,12 +128,46 @@ LRESULT CGameDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
                 OnCellClicked(id);
                 return 0;
             }
+            // Enter reaches the board as IDOK with no button behind it: it claims the focused
+            // cell and never ends the game (a second Enter after answering a challenge lands here).
+            if (id == IDOK && lParam == 0) {
+                if (const int cell = FocusedCellId(); cell != 0) {
+                    OnCellClicked(static_cast<UINT>(cell));
+                }
+                return 0;
+            }
+        }
+        break;
+    case WM_KEYDOWN:
+        if (IsArrowKey(static_cast<UINT>(wParam)) && FocusedCellId() != 0) {
+            MoveCellFocus(static_cast<UINT>(wParam));
+            return 0;
         }
         break;
     default:
         break;
     }
     return CSkinDialog::WindowProc(message, wParam, lParam);
+}
+
+int CGameDlg::FocusedCellId() const
+{
+    const CWnd* focus = GetFocus();
+    const int id = focus != nullptr && focus->GetParent() == this ? focus->GetDlgCtrlID() : 0;
+    return id >= static_cast<int>(IDC_FIRST_CELL) && id <= static_cast<int>(IDC_LAST_CELL) ? id : 0;
+}
+
+void CGameDlg::MoveCellFocus(UINT arrow)
+{
+    const int cell = FocusedCellId() - static_cast<int>(IDC_FIRST_CELL);
+    int col = cell % kBoardSize;
+    int row = cell / kBoardSize;
+    col += arrow == VK_LEFT ? -1 : arrow == VK_RIGHT ? 1 : 0;
+    row += arrow == VK_UP ? -1 : arrow == VK_DOWN ? 1 : 0;
+    // The edges stop the focus, as on a board.
+    if (col >= 0 && col < kBoardSize && row >= 0 && row < kBoardSize) {
+        GetDlgItem(static_cast<int>(IDC_FIRST_CELL) + row * kBoardSize + col)->SetFocus();
+    }
 }
 
 void CGameDlg::OnSysCommand(UINT id, LPARAM)

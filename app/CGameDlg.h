@@ -94,6 +94,10 @@ public:
 private:
     void AppendAboutToSystemMenu();
     void SaveHighScoresAndTell();
+    // The id of the cell that has the keyboard focus; 0 when no cell has it.
+    int FocusedCellId() const;
+    // Moves the focus to the next cell in the direction of an arrow key.
+    void MoveCellFocus(UINT arrow);
     void PaintLists(CDC& dc);
     void PaintPanels();
     CRect ListPanelRect(int panelId) const;

@@ -196,6 +196,13 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnSetCheck(wParam);
         case BM_GETCHECK:
             return checked ? 1 : 0;
+        case WM_GETDLGCODE:
+            return kind == RadioKind ? DLGC_RADIOBUTTON | DLGC_BUTTON : DLGC_BUTTON;
+        case BM_CLICK:
+            if (kind != PushKind) {
+                ToggleFromUser();
+            }
+            return CButton::WindowProc(message, wParam, lParam);
         default:
             return CButton::WindowProc(message, wParam, lParam);
     }

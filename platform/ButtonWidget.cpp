@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ButtonWidget.h"
 
+#include "platform/VirtualKeys.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <optional>
@@ -55,6 +57,18 @@ LRESULT ButtonWidget::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lPar
     case BM_SETSTATE:
         setDown(wParam != 0);
         return 0;
+    case BM_CLICK:
+        click();
+        return 0;
+    case WM_GETDLGCODE:
+        return Type() == BS_RADIOBUTTON || Type() == BS_AUTORADIOBUTTON ? DLGC_RADIOBUTTON | DLGC_BUTTON : DLGC_BUTTON;
+    case WM_KEYDOWN:
+        // The arrow keys are the dialog manager's: they move within the button's group.
+        if (IsArrowKey(static_cast<UINT>(wParam)) && event != nullptr) {
+            event->ignore();
+            return 1;
+        }
+        return WindowHost::DefaultProcessing(message, wParam, lParam, event);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         // A pressed button holds the mouse until the release, like the platform's buttons.

@@ -11,6 +11,7 @@
 #include "platform/DialogTemplate.h"
 #include "platform/GdiObjects.h"
 #include "platform/MessageDispatch.h"
+#include "platform/VirtualKeys.h"
 
 namespace {
 
@@ -163,4 +164,64 @@ void DialogWidget::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     popup->popup(event->globalPos());
+}
+
+namespace {
+
+bool IsRadioButton(WindowHost* host) {
+    return host != nullptr && (DispatchMessage(*host, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+}
+
+}  // namespace
+
+LRESULT DialogWidget::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam, QEvent* event) {
+    if (message == WM_KEYDOWN && IsArrowKey(static_cast<UINT>(wParam))) {
+        MoveWithinGroup(wParam == VK_LEFT || wParam == VK_UP);
+        return 0;
+    }
+    return WindowHost::DefaultProcessing(message, wParam, lParam, event);
+}
+
+void DialogWidget::MoveWithinGroup(bool previous) {
+    CWnd* dialog = Attached();
+    WindowHost* focused = WindowHost::Of(focusWidget());
+    if (dialog == nullptr || focused == nullptr || focused == this || focused->Attached() == nullptr) {
+        return;
+    }
+    // Labels in the group take no focus and are passed over.
+    CWnd* start = focused->Attached();
+    CWnd* next = dialog->GetNextDlgGroupItem(start, previous ? TRUE : FALSE);
+    while (next != nullptr && next != start && next->m_hWnd != nullptr && next->m_hWnd->focusPolicy() == Qt::NoFocus) {
+        next = dialog->GetNextDlgGroupItem(next, previous ? TRUE : FALSE);
+    }
+    if (next == nullptr || next == start || next->m_hWnd == nullptr) {
+        return;
+    }
+    next->m_hWnd->setFocus(previous ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    if (WindowHost* host = WindowHost::Of(next->m_hWnd); IsRadioButton(host)) {
+        DispatchMessage(*host, BM_CLICK, 0, 0);
+    }
+}
+
+bool DialogWidget::focusNextPrevChild(bool next) {
+    const bool moved = QDialog::focusNextPrevChild(next);
+    // Tabbing into a group of radio buttons lands on the checked one.
+    CWnd* dialog = Attached();
+    WindowHost* focused = WindowHost::Of(focusWidget());
+    if (!moved || dialog == nullptr || !IsRadioButton(focused) || focused->Attached() == nullptr) {
+        return moved;
+    }
+    CWnd* start = focused->Attached();
+    for (CWnd* member = start; member != nullptr;) {
+        if (WindowHost* host = WindowHost::Of(member->m_hWnd);
+            host != nullptr && DispatchMessage(*host, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+            member->m_hWnd->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            break;
+        }
+        member = dialog->GetNextDlgGroupItem(member);
+        if (member == start) {
+            break;
+        }
+    }
+    return moved;
 }

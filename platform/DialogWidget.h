@@ -39,8 +39,14 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool ErasesBackground() const override { return true; }
     bool HandleDialogKey(int qtKey) override;
+    LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // The arrow keys move the focus within the focused control's group; a radio button that
+    // receives it is clicked, so it is checked as well.
+    void MoveWithinGroup(bool previous);
+
     HFONT ownedFont_;
     std::string caption_;
 };

@@ -90,6 +90,11 @@ inline constexpr UINT BM_GETCHECK = 0x00F0;
 inline constexpr UINT BM_SETCHECK = 0x00F1;
 inline constexpr UINT BM_GETSTATE = 0x00F2;
 inline constexpr UINT BM_SETSTATE = 0x00F3;
+inline constexpr UINT BM_CLICK = 0x00F5;
+// What a control tells the dialog manager about itself.
+inline constexpr UINT WM_GETDLGCODE = 0x0087;
+inline constexpr LRESULT DLGC_RADIOBUTTON = 0x0040;
+inline constexpr LRESULT DLGC_BUTTON = 0x2000;
 inline constexpr UINT BN_CLICKED = 0;
 inline constexpr UINT STN_CLICKED = 0;
 inline constexpr UINT BST_UNCHECKED = 0x0000;
@@ -228,6 +233,10 @@ inline constexpr UINT MF_SEPARATOR = 0x0800;
 inline constexpr UINT VK_RETURN = 0x0D;
 inline constexpr UINT VK_ESCAPE = 0x1B;
 inline constexpr UINT VK_SPACE = 0x20;
+inline constexpr UINT VK_LEFT = 0x25;
+inline constexpr UINT VK_UP = 0x26;
+inline constexpr UINT VK_RIGHT = 0x27;
+inline constexpr UINT VK_DOWN = 0x28;
 inline constexpr UINT VK_F1 = 0x70;
 
 // Message boxes

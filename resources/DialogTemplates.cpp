@@ -98,12 +98,12 @@ DialogTemplate Settings() {
     t.fontFace = "MS Sans Serif";
     t.items = {
         Edit(1007, 99, 13, 36, 14, kNameBox, 0),
-        Button(1012, "Novice Computer", 13, 45, 75, 24, kRadioPushLike | WS_GROUP),
+        Button(1012, "Novice Computer", 13, 45, 75, 24, kRadioPushLike | WS_GROUP | WS_TABSTOP),
         Button(1013, "Intermediate Computer", 96, 45, 75, 24, kRadioPushLike),
         Button(1015, "Expert Computer", 179, 45, 75, 24, kRadioPushLike),
         Button(1014, "Person", 13, 79, 75, 24, kRadioPushLike),
         Edit(1011, 221, 84, 36, 14, kNameBox, 0),
-        Button(1026, "0 to 10", 7, 131, 64, 20, kRadioPushLike | WS_GROUP),
+        Button(1026, "0 to 10", 7, 131, 64, 20, kRadioPushLike | WS_GROUP | WS_TABSTOP),
         Button(1027, "0 to 25", 76, 131, 64, 20, kRadioPushLike),
         Button(1028, "-10 to 10", 145, 131, 64, 20, kRadioPushLike),
         Button(1029, "-25 to 25", 213, 131, 64, 20, kRadioPushLike),
