@@ -164,10 +164,25 @@ void CSkinButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
         CRect focusRect = rect;
         focusRect.DeflateRect(focusInset, focusInset);
         dc->DrawFocusRect(&focusRect);
+    } else if ((state & ODS_FOCUS) != 0 && (state & ODS_NOFOCUSRECT) == 0) {
+        DrawKeyboardFocusCue(dc, rect);
     }
     dc->SetTextColor(textColor);
     dc->DrawText(caption, captionRect, kCaptionFormat);
     dc->SelectObject(previousFont);
+}
+
+void CSkinButton::DrawKeyboardFocusCue(CDC* dc, const CRect& rect) {
+    // A dark ring inside a light one: one of the two stands out on any picture.
+    CRect ring = rect;
+    ring.DeflateRect(2, 2);
+    for (const COLORREF colour : {RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0), RGB(255, 255, 255)}) {
+        dc->FillSolidRect(ring.left, ring.top, ring.Width(), 1, colour);
+        dc->FillSolidRect(ring.left, ring.bottom - 1, ring.Width(), 1, colour);
+        dc->FillSolidRect(ring.left, ring.top, 1, ring.Height(), colour);
+        dc->FillSolidRect(ring.right - 1, ring.top, 1, ring.Height(), colour);
+        ring.DeflateRect(1, 1);
+    }
 }
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

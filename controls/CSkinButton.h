@@ -54,6 +54,8 @@ private:
     // What a click or Space does to the check: a check box toggles, a radio button checks.
     void ToggleFromUser();
     void UncheckRestOfGroup();
+    // The focus cue once the keyboard is in use (the design's skins have no focus picture).
+    static void DrawKeyboardFocusCue(CDC* dc, const CRect& rect);
     bool IsOverThisButton(CPoint screenPoint) const;
     // Arms or cancels the platform's leave notification; true when the platform agreed.
     bool TrackLeave(DWORD flags);

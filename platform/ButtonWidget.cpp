@@ -133,8 +133,10 @@ void ButtonWidget::DrawOwnerDrawn(QPainter& painter) {
     PainterDC dc(&painter);
     DRAWITEMSTRUCT drawItem;
     drawItem.CtlID = static_cast<UINT>(controlId);
+    const WindowHost* window = WindowHost::Of(this->window());
     drawItem.itemState = (isDown() ? ODS_SELECTED : 0U) | (hasFocus() ? ODS_FOCUS : 0U) |
-                         (isEnabled() ? 0U : ODS_DISABLED);
+                         (isEnabled() ? 0U : ODS_DISABLED) |
+                         (window != nullptr && window->keyboardCues ? 0U : ODS_NOFOCUSRECT);
     drawItem.hwndItem = this;
     drawItem.hDC = &dc;
     drawItem.rcItem = CRect(0, 0, width(), height());

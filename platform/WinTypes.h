@@ -158,6 +158,8 @@ inline constexpr UINT ODA_DRAWENTIRE = 0x1;
 inline constexpr UINT ODS_SELECTED = 0x0001;
 inline constexpr UINT ODS_DISABLED = 0x0004;
 inline constexpr UINT ODS_FOCUS = 0x0010;
+// Focus cues are hidden until the keyboard is used in the window.
+inline constexpr UINT ODS_NOFOCUSRECT = 0x0200;
 
 // Text drawing
 inline constexpr UINT DT_TOP = 0x00;

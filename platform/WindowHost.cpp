@@ -26,6 +26,15 @@
 
 namespace {
 
+bool IsFocusMovingKey(int key) {
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Left || key == Qt::Key_Right ||
+           key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+}  // namespace
+
+namespace {
+
 WPARAM MouseKeyFlags(const QMouseEvent* event) {
     WPARAM flags = 0;
     if ((event->buttons() & Qt::LeftButton) != 0) {
@@ -362,6 +371,13 @@ void WindowHost::DispatchMouse(QEvent* event) {
 
 bool WindowHost::DispatchKey(QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
+    if (WindowHost* window = Of(widget_->window());
+        window != nullptr && !window->keyboardCues && IsFocusMovingKey(key->key())) {
+        window->keyboardCues = true;
+        if (QWidget* focus = widget_->window()->focusWidget()) {
+            focus->update();
+        }
+    }
     if (IsDialogKey(key->key())) {
         // The dialog manager sees Enter and Escape before any control does.
         if (!widget_->isWindow()) {

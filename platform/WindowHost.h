@@ -59,6 +59,8 @@ public:
     int modalDisableCount = 0;
     int dispatchDepth = 0;
     bool isDestroyed = false;
+    // A window shows focus cues once the keyboard has moved the focus in it, not before.
+    bool keyboardCues = false;
 
     // Style bits changed: the widget follows them (owner draw, SS_NOTIFY, visibility...).
     virtual void StyleChanged() {}

@@ -130,12 +130,18 @@ TEST_F(SkinButtonDrawingTest, SetSkinClampsDrawModeAndFocusInset) {
     Skin(kRedColumn, 0, 0, 0, 0, 7, 0, -1);
     EXPECT_EQ(button.GetDrawMode(), BitmapDrawMode::Tile);
     EXPECT_EQ(button.GetFocusInset(), 0);
-    Draw(ODS_FOCUS);
+    Draw(ODS_FOCUS | ODS_NOFOCUSRECT);
     for (int x : {0, 10, 20, 30}) {
         EXPECT_EQ(canvas->dc.GetPixel(x, 15), kRedColour) << x;
         EXPECT_EQ(canvas->dc.GetPixel(x + 1, 15), kBlueColour) << x;
     }
     EXPECT_EQ(Count(kRedColour ^ 0xFFFFFFu) + Count(kBlueColour ^ 0xFFFFFFu), 0) << "inset 0 draws no focus";
+    // Once the keyboard is in use a dark and a light ring show the focus on any picture.
+    Draw(ODS_FOCUS);
+    EXPECT_EQ(canvas->dc.GetPixel(2, 10), RGB(255, 255, 255));
+    EXPECT_EQ(canvas->dc.GetPixel(3, 10), RGB(0, 0, 0));
+    EXPECT_EQ(canvas->dc.GetPixel(4, 10), RGB(0, 0, 0));
+    EXPECT_EQ(canvas->dc.GetPixel(5, 10), RGB(255, 255, 255));
 
     Skin(kRedColumn, 0, 0, 0, 0, -3);
     EXPECT_EQ(button.GetDrawMode(), BitmapDrawMode::Copy);

@@ -134,15 +134,20 @@ TEST(Buttons, OwnerDrawnButtonDrawsWithItsStateFlags) {
         QWidget* widget = drawn.m_hWnd;
         widget->repaint();
         ASSERT_FALSE(drawn.states.empty());
-        EXPECT_EQ(drawn.states.back(), 0u);
+        // Focus cues stay hidden until the keyboard moves the focus in the window.
+        EXPECT_EQ(drawn.states.back(), ODS_NOFOCUSRECT);
         EXPECT_EQ(drawn.lastRect, CRect(0, 0, 60, 33));
         EXPECT_EQ(drawn.lastId, static_cast<UINT>(kOwnerDrawn));
         EXPECT_EQ(drawn.lastWindow, widget);
         EXPECT_TRUE(drawn.hadDc);
         drawn.SetState(TRUE);
         widget->repaint();
-        EXPECT_EQ(drawn.states.back(), ODS_SELECTED);
+        EXPECT_EQ(drawn.states.back(), ODS_SELECTED | ODS_NOFOCUSRECT);
         drawn.SetState(FALSE);
+        drawn.SetFocus();
+        widget->repaint();
+        EXPECT_EQ(drawn.states.back(), ODS_FOCUS | ODS_NOFOCUSRECT);
+        QTest::keyClick(widget, Qt::Key_Right);
         drawn.SetFocus();
         widget->repaint();
         EXPECT_EQ(drawn.states.back(), ODS_FOCUS);
