@@ -94,6 +94,8 @@ public:
 private:
     void AppendAboutToSystemMenu();
     void SaveHighScoresAndTell();
+    // What a screen reader says for a cell: its number, whose it is, and its marks.
+    std::string CellAccessibleName(std::int32_t col, std::int32_t row) const;
     // The id of the cell that has the keyboard focus; 0 when no cell has it.
     int FocusedCellId() const;
     // Moves the focus to the next cell in the direction of an arrow key.

@@ -58,9 +58,27 @@ void CGameDlg::DrawCell(std::int32_t col, std::int32_t row)
         const UINT image = IsMarked(col, row) ? kMarkedPlayerCell[player] : kPlayerCell[player];
         cell.SetSkin(image, image, 0, 0, 0, 0, 0, 0, 0, caption, claimedCaption, 15);
     }
+    cell.SetAccessibleName(CellAccessibleName(col, row));
+    cell.SetAccessibleDescription(FormatString("row %d, column %d", row + 1, col + 1));
     // On screen before the caller goes on: it may next block on a sound or open a dialog.
     cell.Invalidate(FALSE);
     cell.UpdateWindow();
+}
+
+std::string CGameDlg::CellAccessibleName(std::int32_t col, std::int32_t row) const
+{
+    const std::int32_t owner = gameState.cellOwner[CellIndex(col, row)];
+    std::string name = FormatString("%d, ", gameState.cellNumber[CellIndex(col, row)]);
+    name += owner == 0 ? std::string("free") : settingsDlg.playerName[PlayerIndex(owner == 1 ? 1 : 2)];
+    if (col == gameState.lastMoveCol && row == gameState.lastMoveRow) {
+        name += ", last move";
+    }
+    for (std::size_t i = 0; gameState.highlightCol[0] != -1 && i < 3; ++i) {
+        if (col == gameState.highlightCol[i] && row == gameState.highlightRow[i]) {
+            name += ", in the line";
+        }
+    }
+    return name;
 }
 
 void CGameDlg::RefreshScorePanels()
@@ -157,11 +175,14 @@ void CGameDlg::PaintPanels()
         const UINT plate = kPlayerPlate[player];
         scoreButton[player].SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0,
                                     FormatString("%8d", gameState.score[player]), plateCaption, 0);
+        scoreButton[player].SetAccessibleName(
+            FormatString("%s: %d points", settingsDlg.playerName[player].c_str(), gameState.score[player]));
         scoreButton[player].Invalidate(TRUE);
     }
     for (std::size_t player = 0; player < 2; ++player) {
         const UINT plate = kPlayerPlate[player];
         nameButton[player].SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0,
                                    FormatString("%14s", settingsDlg.playerName[player].c_str()), plateCaption, 0);
+        nameButton[player].SetAccessibleName(settingsDlg.playerName[player]);
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ButtonWidget.h"
 
+#include "platform/ControlAccessibility.h"
 #include "platform/VirtualKeys.h"
 
 #include <QPainter>
@@ -22,6 +23,7 @@ constexpr DWORD BS_AUTO3STATE = 0x6;
 
 ButtonWidget::ButtonWidget(QWidget* parent, const DialogItemTemplate& item) : QPushButton(parent), WindowHost(this) {
     SetUpWidget();
+    InstallControlAccessibility();
     windowStyle = item.style;
     windowExStyle = item.exStyle;
     controlId = item.id;

@@ -393,6 +393,18 @@ void CWnd::SetWindowText(const std::string& text) {
     }
 }
 
+void CWnd::SetAccessibleName(const std::string& name) {
+    if (m_hWnd != nullptr) {
+        m_hWnd->setAccessibleName(QString::fromStdString(name));
+    }
+}
+
+void CWnd::SetAccessibleDescription(const std::string& description) {
+    if (m_hWnd != nullptr) {
+        m_hWnd->setAccessibleDescription(QString::fromStdString(description));
+    }
+}
+
 void CWnd::GetWindowText(std::string& text) const {
     WindowHost* host = HostOf(this);
     text = host != nullptr ? host->Text() : std::string();

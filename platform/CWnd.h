@@ -120,6 +120,10 @@ public:
     BOOL IsWindowVisible() const;
     BOOL IsIconic() const;
     void SetWindowText(const std::string& text);
+    // What assistive technologies read for the window, where its text says nothing (a picture
+    // button, a board cell); the change is announced to them.
+    void SetAccessibleName(const std::string& name);
+    void SetAccessibleDescription(const std::string& description);
     void GetWindowText(std::string& text) const;
     void SetDlgItemText(int id, const std::string& text);
     // The text of the control into `text`; returns its length (0 and empty when there is none).

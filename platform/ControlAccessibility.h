@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// What assistive technologies (AT-SPI, read by screen readers) learn about the layer's buttons:
+// a check box or radio button drawn as a push button reports what it is and whether it is
+// checked; a button's name is its accessible name when one is set, else its text.
+
+// Installs the interface factory; called when the first button is made.
+void InstallControlAccessibility();

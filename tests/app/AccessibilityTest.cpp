@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// What a screen reader learns through Qt's accessibility interfaces: the board's cells and
+// plates by name, a claim renaming its cell, the settings' choices as checked radio buttons.
+
+#include "tests/app/BoardFixture.h"
+
+#include "resources/DialogTemplates.h"
+#include "tests/app/DialogActions.h"
+
+#include <QAccessible>
+#include <QWidget>
+
+namespace {
+
+QAccessibleInterface* Accessible(const CWnd& window, int id)
+{
+    return QAccessible::queryAccessibleInterface(window.GetDlgItem(id)->GetSafeHwnd());
+}
+
+std::string Name(const CWnd& window, int id)
+{
+    return Accessible(window, id)->text(QAccessible::Name).toStdString();
+}
+
+}  // namespace
+
+using AccessibilityTest = BoardFixture;
+
+TEST_F(AccessibilityTest, CellsAndPlatesAreNamedAndAClaimRenamesItsCell)
+{
+    script.Then(IDD_SETTINGS, AcceptSettings(Person, "Ann", "Bob"));
+    RunBoard([&](CGameDlg& board) {
+        const int first = static_cast<int>(IDC_FIRST_CELL);
+        const std::string number = std::to_string(gameState.cellNumber[7]);
+        EXPECT_EQ(Name(board, first + 7), number + ", free");
+        EXPECT_EQ(Accessible(board, first + 7)->text(QAccessible::Description).toStdString(), "row 2, column 3");
+        EXPECT_EQ(Accessible(board, first + 7)->role(), QAccessible::Button);
+        EXPECT_EQ(Name(board, 137), "Ann: 0 points");
+
+        const std::string mover = gameState.currentPlayer == 1 ? "Ann" : "Bob";
+        ClickControl(board, first + 7);
+        EXPECT_EQ(Name(board, first + 7), number + ", " + mover + ", last move");
+        PressKey(board, Qt::Key_Escape);
+    });
+}
+
+TEST_F(AccessibilityTest, TheSettingsChoicesAreCheckedRadioButtons)
+{
+    script.Then(IDD_SETTINGS, [](CDialog& settings) {
+        QAccessibleInterface* novice = Accessible(settings, 1012);
+        EXPECT_EQ(novice->role(), QAccessible::RadioButton);
+        EXPECT_EQ(novice->text(QAccessible::Name).toStdString(), "Novice Computer");
+        EXPECT_TRUE(novice->state().checked);
+        EXPECT_FALSE(Accessible(settings, 1013)->state().checked);
+        ClickControl(settings, 1013);
+        ProcessPostedMessages();
+        EXPECT_TRUE(Accessible(settings, 1013)->state().checked);
+        EXPECT_FALSE(novice->state().checked);
+        PressKey(settings, Qt::Key_Escape);
+    });
+    RunBoard([&](CGameDlg& board) { PressKey(board, Qt::Key_Escape); });
+}
