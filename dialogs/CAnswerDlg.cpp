@@ -43,6 +43,10 @@ BOOL CAnswerDlg::OnInitDialog()
     EnableDrag(1);
     LoadBackground(kDialogBackgroundBitmap);
     SetEditInputFilter(GetDlgItem(kAnswerBoxId), kAnswerPattern);
+    // No caption on screen; a screen reader hears what is asked, and the box carries the question.
+    SetAccessibleName("Add up the line");
+    SetAccessibleDescription(question);
+    GetDlgItem(kAnswerBoxId)->SetAccessibleName(question);
 
     okButton.SetSkin(295, 295, 296, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
     forfeitButton.SetSkin(297, 297, 298, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);

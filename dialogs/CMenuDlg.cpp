@@ -48,6 +48,8 @@ BOOL CMenuDlg::OnInitDialog()
     newGameRequested = 0;
     EnableDrag(1);
     LoadBackground(kBackgroundBitmap);
+    // The menu has no caption; a screen reader still names it.
+    SetAccessibleName("Game menu");
 
     SkinPictureButton(closeButton, 230, 231);
     SkinPictureButton(highScoresButton, 237, 238);

@@ -88,6 +88,12 @@ BOOL CSettingsDlg::OnInitDialog()
     SkinTwoPictureButton(expertButton, 267, 268);
     SkinTwoPictureButton(personButton, 269, 270);
 
+    // Each name box is labelled by the text beside it.
+    for (const auto& [box, label] : {std::pair{kFirstNameBoxId, 1525}, std::pair{kSecondNameBoxId, 1527}}) {
+        std::string text;
+        GetDlgItemText(label, text);
+        GetDlgItem(box)->SetAccessibleName(text);
+    }
     ShowSettings();
     return TRUE;
 }

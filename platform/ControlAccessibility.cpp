@@ -7,6 +7,7 @@
 
 #include "platform/ButtonWidget.h"
 #include "platform/MessageDispatch.h"
+#include "platform/StaticWidget.h"
 
 namespace {
 
@@ -51,9 +52,25 @@ private:
     ButtonWidget* Button() const { return static_cast<ButtonWidget*>(widget()); }
 };
 
+// A static control reads as the text it shows.
+class StaticAccessible final : public QAccessibleWidget {
+public:
+    explicit StaticAccessible(StaticWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return QString::fromStdString(static_cast<StaticWidget*>(widget())->Text()).remove(QLatin1Char('&'));
+        }
+        return QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface* MakeInterface(const QString&, QObject* object) {
     if (auto* button = dynamic_cast<ButtonWidget*>(object)) {
         return new ButtonAccessible(button);
+    }
+    if (auto* label = dynamic_cast<StaticWidget*>(object)) {
+        return new StaticAccessible(label);
     }
     return nullptr;
 }

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <optional>
 
+#include "platform/ControlAccessibility.h"
 #include "platform/DialogTemplate.h"
 #include "platform/GdiObjects.h"
 #include "platform/MessageDispatch.h"
@@ -18,6 +19,7 @@ constexpr UINT EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
 
 StaticWidget::StaticWidget(QWidget* parent, const DialogItemTemplate& item) : QWidget(parent), WindowHost(this) {
     SetUpWidget();
+    InstallControlAccessibility();
     windowStyle = item.style;
     windowExStyle = item.exStyle;
     controlId = item.id;

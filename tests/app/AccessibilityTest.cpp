@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What a screen reader learns through Qt's accessibility interfaces: the board's cells and
-// plates by name, a claim renaming its cell, the settings' choices as checked radio buttons.
+// plates by name, a claim renaming its cell, the settings' choices as checked radio buttons and
+// its boxes labelled.
 
 #include "tests/app/BoardFixture.h"
 
@@ -52,6 +53,11 @@ TEST_F(AccessibilityTest, TheSettingsChoicesAreCheckedRadioButtons)
         EXPECT_EQ(novice->text(QAccessible::Name).toStdString(), "Novice Computer");
         EXPECT_TRUE(novice->state().checked);
         EXPECT_FALSE(Accessible(settings, 1013)->state().checked);
+        // The name boxes are labelled by the texts beside them, which read as labels.
+        EXPECT_EQ(Name(settings, 1007), "Enter name for first player");
+        EXPECT_EQ(Name(settings, 1011), "Enter name if second player is a person");
+        EXPECT_EQ(Accessible(settings, 1525)->role(), QAccessible::StaticText);
+        EXPECT_EQ(Name(settings, 1525), "Enter name for first player");
         ClickControl(settings, 1013);
         ProcessPostedMessages();
         EXPECT_TRUE(Accessible(settings, 1013)->state().checked);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CAnswerDlg.h"
 
+#include <QAccessible>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -51,6 +53,14 @@ TEST_F(AnswerDialogTest, HasNoCaption)
         std::string caption = "unset";
         dialog.GetWindowText(caption);
         EXPECT_EQ(caption, "");
+        // A screen reader still hears a name, and what is asked.
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(dialog.GetSafeHwnd());
+        EXPECT_EQ(window->text(QAccessible::Name).toStdString(), "Add up the line");
+        EXPECT_EQ(window->text(QAccessible::Description).toStdString(), " 3 + 4 + 5 = ");
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.GetDlgItem(kAnswerBox)->GetSafeHwnd())
+                      ->text(QAccessible::Name)
+                      .toStdString(),
+                  " 3 + 4 + 5 = ");
         ClickControl(dialog, IDOK);
     });
 }
