@@ -61,6 +61,8 @@ BOOL CGameDlg::OnInitDialog()
     EnableDrag(1);
     LoadBackground(kBoardBackground);
     menuButton.SetSkin(219, 223, 223, 0, 0, 0, 0, 0, 0, "", CRect(), 8);
+    // Its word is part of the picture.
+    menuButton.SetAccessibleName("Options");
     SetWindowText(FormatString("%s %s", "Quinsum", "2.0"));
 
     CRect firstCell;

@@ -76,6 +76,7 @@ std::string CGameDlg::CellAccessibleName(std::int32_t col, std::int32_t row) con
     for (std::size_t i = 0; gameState.highlightCol[0] != -1 && i < 3; ++i) {
         if (col == gameState.highlightCol[i] && row == gameState.highlightRow[i]) {
             name += ", in the line";
+            break;
         }
     }
     return name;
