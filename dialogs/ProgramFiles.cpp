@@ -94,15 +94,6 @@ std::optional<std::filesystem::path> ProgramDirectory()
     return executable.remove_filename();
 }
 
-std::optional<std::filesystem::path> ProgramFilePath(std::string_view fileName)
-{
-    std::optional<std::filesystem::path> directory = ProgramDirectory();
-    if (!directory) {
-        return std::nullopt;
-    }
-    return *directory / fileName;
-}
-
 int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer)
 {
     std::fill(buffer.begin(), buffer.end(), static_cast<unsigned char>(0));

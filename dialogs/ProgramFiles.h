@@ -5,15 +5,11 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 
 // Files that live beside the program's executable, read and written whole.
 
 // The executable's directory, ending with its separator; none if the executable's path is unknown.
 std::optional<std::filesystem::path> ProgramDirectory();
-
-// `fileName` in the executable's directory; none if that directory is unknown.
-std::optional<std::filesystem::path> ProgramFilePath(std::string_view fileName);
 
 // Zero-fills `buffer`, then reads up to its size from the start of the file. 0 when the buffer was
 // filled, -1 when the file could not be opened or was shorter; the bytes that arrived stay either way.

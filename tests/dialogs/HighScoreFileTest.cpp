@@ -47,7 +47,7 @@ protected:
 
 TEST_F(HighScoreFile, DefaultLocationIsBesideTheExecutable)
 {
-    EXPECT_EQ(HighScoreRecords().FilePath(), ProgramFilePath("high scores.dat"));
+    EXPECT_EQ(HighScoreRecords().FilePath(), *ProgramDirectory() / "high scores.dat");
 }
 
 TEST_F(HighScoreFile, EmptyTableIsWrittenAsZeros)

@@ -59,7 +59,6 @@ TEST(ProgramDirectory, IsTheExecutablesFolderWithItsSeparator)
     EXPECT_EQ(directory->string().back(), '/');
     EXPECT_TRUE(std::filesystem::equivalent(directory->parent_path(),
                                             std::filesystem::canonical("/proc/self/exe").parent_path()));
-    EXPECT_EQ(ProgramFilePath("high scores.dat"), *directory / "high scores.dat");
 }
 
 TEST_F(WholeFile, ReadFillsTheWholeBuffer)
