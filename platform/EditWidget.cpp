@@ -41,7 +41,7 @@ EditWidget::EditWidget(QWidget* parent, const DialogItemTemplate& item) : QLineE
     windowExStyle = item.exStyle;
     controlId = item.id;
     setFrame((windowStyle & WS_BORDER) != 0 || (windowExStyle & WS_EX_CLIENTEDGE) != 0);
-    setText(QString::fromStdString(item.text));
+    SetText(item.text);
     StyleChanged();
     LimitCaretBlinking();
 }
@@ -54,12 +54,20 @@ void EditWidget::StyleChanged() {
     }
 }
 
+void EditWidget::SetText(const std::string& text) {
+    setText(QString::fromStdString(text));
+    setCursorPosition(0);
+}
+
 bool EditWidget::TextFits(const QString& text) const {
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
                                .marginsRemoved(textMargins());
-    const int available = contents.width() - 2 * kLineEditTextMargin - kCursorWidth;
+    // QLineEdit scrolls unless the text, the caret and the font's widest overhangs on either side
+    // fit; a box that cannot scroll takes no more than that.
+    const int overhangs = std::max(0, -fontMetrics().minLeftBearing()) + std::max(0, -fontMetrics().minRightBearing());
+    const int available = contents.width() - 2 * kLineEditTextMargin - kCursorWidth - overhangs;
     // Characters that take no room of their own (combining marks, zero-width characters) still
     // count, so that the width limits what is stored as well as what is seen.
     const auto invisible = std::count_if(text.cbegin(), text.cend(), [](QChar c) {

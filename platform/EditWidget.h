@@ -16,7 +16,9 @@ public:
     bool BaseEvent(QEvent* event) override { return QLineEdit::event(event); }
     void StyleChanged() override;
     std::string Text() const override { return text().toStdString(); }
-    void SetText(const std::string& text) override { setText(QString::fromStdString(text)); }
+    // As the designed platform's edit box, a new text puts the caret before its first character,
+    // so that a text wider than the box shows its start.
+    void SetText(const std::string& text) override;
     // Whether `text` fits in the visible width of the box, each character that takes no room
     // counted as an average one.
     bool TextFits(const QString& text) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
 
+#include "core/NumberRange.h"
 #include "platform/CBitmap.h"
 #include "platform/GdiObjects.h"
 #include "platform/Resources.h"
@@ -132,6 +133,33 @@ TEST_F(RenderingTest, ListsShowEachPlayersLinesInTheirColourAndPanel)
         const int drawnBottom = listTop + (listBottom - listTop - 1) / rowHeight * rowHeight;
         EXPECT_GT(CountColour(full, CRect(panel1.left, drawnBottom - rowHeight, panel1.right, drawnBottom), blue), 0);
         EXPECT_EQ(CountColour(full, CRect(panel1.left, drawnBottom, panel1.right, panel1.bottom), blue), 0);
+        PressKey(board, Qt::Key_Escape);
+    });
+}
+
+TEST_F(RenderingTest, WidestRowOfEveryRangeIsDrawnWhole)
+{
+    script.Then(IDD_SETTINGS, AcceptSettings(Person));
+    RunBoard([&](CGameDlg& board) {
+        const QRgb blue = qRgb(64, 64, 194);
+        const CRect panel = PanelArea(board, IDC_PLAYER1_LIST);
+        const int rowHeight = board.cellHeight / 5;
+        // Three-character numbers at both ends of each range: "-25 + -25 + -25 = -75" is the widest.
+        for (const NumberRange range : {Range0To10, Range0To25, RangeMinus10To10, RangeMinus25To25}) {
+            for (const std::int32_t number : {RangeBounds(range).first, RangeBounds(range).second}) {
+                for (std::size_t cell = 0; cell < 3; ++cell) {
+                    gameState.cellNumber[cell] = number;
+                }
+                gameState.lines[0] = ScoredLine{1, {0, 1, 2}, {0, 0, 0}, 3 * number};
+                gameState.lineCount = 1;
+                const QImage image = Grab(board);
+                const CRect row(panel.left, panel.top, panel.right, panel.top + 2 + rowHeight);
+                // A row wider than the list is cut at the list's left edge.
+                EXPECT_EQ(CountColour(image, CRect(row.left, row.top, row.left + 4, row.bottom), blue), 0)
+                    << "range " << range << ", number " << number;
+                EXPECT_GT(CountColour(image, row, blue), 0);
+            }
+        }
         PressKey(board, Qt::Key_Escape);
     });
 }

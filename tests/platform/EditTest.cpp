@@ -17,6 +17,16 @@ int Parse(const std::string& text, bool* ok, bool isSigned = true) {
     return static_cast<int>(ParseDlgItemInt(text, isSigned, ok));
 }
 
+// Where the start of the text is drawn once the box has painted with its caret where it stands.
+int TextStartAfterPaint(QLineEdit* edit) {
+    edit->grab();
+    const int caret = edit->cursorPosition();
+    edit->setCursorPosition(0);
+    const int start = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    edit->setCursorPosition(caret);
+    return start;
+}
+
 }  // namespace
 
 TEST(DlgItemInt, SignedNumbers) {
@@ -99,6 +109,25 @@ TEST(EditBoxes, PastedControlAndInvisibleCharactersAreKeptInCheck) {
         narrow->insert(QString(300, QChar(0x200B)));
         EXPECT_LT(narrow->text().size(), 40);
         dialog.EndDialog(IDOK);
+    });
+}
+
+// A box without horizontal scrolling never scrolls: a full box and a name set from outside show
+// their first letter where a single letter would stand.
+TEST(EditBoxes, BoxesShowTheStartOfTheirText) {
+    RecordingDialog settings(IDD_SETTINGS);
+    RunModal(settings, [](CDialog& dialog) {
+        auto* box = static_cast<QLineEdit*>(dialog.GetDlgItem(1011)->m_hWnd);
+        dialog.SetDlgItemText(1011, "A");
+        const int start = TextStartAfterPaint(box);
+        dialog.SetDlgItemText(1011, "Computer 1");
+        EXPECT_EQ(TextStartAfterPaint(box), start);
+        dialog.SetDlgItemText(1011, "");
+        QTest::keyClicks(box, QString(40, 'W'));
+        EXPECT_EQ(TextStartAfterPaint(box), start);
+        dialog.SetDlgItemText(1011, std::string(40, 'W'));
+        EXPECT_EQ(TextStartAfterPaint(box), start);
+        dialog.EndDialog(IDCANCEL);
     });
 }
 
