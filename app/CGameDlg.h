@@ -101,6 +101,8 @@ private:
     // Moves the focus to the next cell in the direction of an arrow key.
     void MoveCellFocus(UINT arrow);
     void PaintLists(CDC& dc);
+    // Assistive technologies read each list as one text: its player and every line they scored.
+    void NameLists();
     void PaintPanels();
     CRect ListPanelRect(int panelId) const;
     // Whether the player to move is a computer; only for a valid currentPlayer.

@@ -69,7 +69,11 @@ std::string CGameDlg::CellAccessibleName(std::int32_t col, std::int32_t row) con
 {
     const std::int32_t owner = gameState.cellOwner[CellIndex(col, row)];
     std::string name = FormatString("%d, ", gameState.cellNumber[CellIndex(col, row)]);
-    name += owner == 0 ? std::string("free") : settingsDlg.playerName[PlayerIndex(owner == 1 ? 1 : 2)];
+    // Only a claimed tile shows the marks (before the first deal the cleared state points at a free cell).
+    if (owner == 0) {
+        return name + "free";
+    }
+    name += settingsDlg.playerName[PlayerIndex(owner == 1 ? 1 : 2)];
     if (col == gameState.lastMoveCol && row == gameState.lastMoveRow) {
         name += ", last move";
     }
@@ -130,8 +134,33 @@ void CGameDlg::OnPaint()
     Default();
 }
 
+void CGameDlg::NameLists()
+{
+    std::array<std::string, 2> names;
+    for (std::size_t player = 0; player < 2; ++player) {
+        names[player] = "Lines scored by ";
+        names[player].append(settingsDlg.playerName[player]).append(":");
+    }
+    std::array<bool, 2> anyLine{false, false};
+    for (std::int32_t index = 0; index < gameState.lineCount && index < kMaxScoredLines; ++index) {
+        const ScoredLine& line = gameState.lines[static_cast<std::size_t>(index)];
+        const std::size_t player = line.player == 1 ? 0 : 1;
+        names[player].append(anyLine[player] ? "; " : " ");
+        names[player].append(FormatString("%d + %d + %d = %d", gameState.cellNumber[CellIndex(line.col[0], line.row[0])],
+                                          gameState.cellNumber[CellIndex(line.col[1], line.row[1])],
+                                          gameState.cellNumber[CellIndex(line.col[2], line.row[2])], line.sum));
+        anyLine[player] = true;
+    }
+    for (std::size_t player = 0; player < 2; ++player) {
+        if (CWnd* panel = GetDlgItem(kListPanel[player])) {
+            panel->SetAccessibleName(anyLine[player] ? names[player] : names[player] + " none");
+        }
+    }
+}
+
 void CGameDlg::PaintLists(CDC& dc)
 {
+    NameLists();
     std::array<int, 2> rowsUsed{0, 0};
     const int rowHeight = cellHeight / 5;
     for (std::int32_t index = 0; index < gameState.lineCount && index < kMaxScoredLines; ++index) {

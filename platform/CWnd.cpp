@@ -393,15 +393,19 @@ void CWnd::SetWindowText(const std::string& text) {
     }
 }
 
+// Names are set again at every paint, and Qt announces every name it is given to assistive
+// technologies: only a real change (a claim renaming its cell) is handed on.
 void CWnd::SetAccessibleName(const std::string& name) {
-    if (m_hWnd != nullptr) {
-        m_hWnd->setAccessibleName(QString::fromStdString(name));
+    const QString text = QString::fromStdString(name);
+    if (m_hWnd != nullptr && m_hWnd->accessibleName() != text) {
+        m_hWnd->setAccessibleName(text);
     }
 }
 
 void CWnd::SetAccessibleDescription(const std::string& description) {
-    if (m_hWnd != nullptr) {
-        m_hWnd->setAccessibleDescription(QString::fromStdString(description));
+    const QString text = QString::fromStdString(description);
+    if (m_hWnd != nullptr && m_hWnd->accessibleDescription() != text) {
+        m_hWnd->setAccessibleDescription(text);
     }
 }
 

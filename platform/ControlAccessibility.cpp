@@ -55,7 +55,10 @@ private:
 // A static control reads as the text it shows.
 class StaticAccessible final : public QAccessibleWidget {
 public:
-    explicit StaticAccessible(StaticWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    // A picture is an image to assistive technologies; one without a name is decoration.
+    explicit StaticAccessible(StaticWidget* label)
+        : QAccessibleWidget(label, (label->windowStyle & SS_TYPEMASK) == SS_BITMAP ? QAccessible::Graphic
+                                                                                  : QAccessible::StaticText) {}
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {

@@ -41,6 +41,17 @@ TEST_F(AccessibilityTest, CellsAndPlatesAreNamedAndAClaimRenamesItsCell)
         const std::string mover = gameState.currentPlayer == 1 ? "Ann" : "Bob";
         ClickControl(board, first + 7);
         EXPECT_EQ(Name(board, first + 7), number + ", " + mover + ", last move");
+
+        // Each list reads as its player and the lines they scored.
+        EXPECT_EQ(Name(board, IDC_PLAYER1_LIST), "Lines scored by Ann: none");
+        gameState.lines[0] = ScoredLine{2, {0, 1, 2}, {0, 0, 0}, -3};
+        gameState.lines[1] = ScoredLine{2, {0, 1, 2}, {1, 1, 1}, 12};
+        gameState.lineCount = 2;
+        board.GetSafeHwnd()->grab();
+        const auto cellNumber = [](int cell) { return std::to_string(gameState.cellNumber[static_cast<std::size_t>(cell)]); };
+        EXPECT_EQ(Name(board, IDC_PLAYER2_LIST),
+                  "Lines scored by Bob: " + cellNumber(0) + " + " + cellNumber(1) + " + " + cellNumber(2) + " = -3; " +
+                      cellNumber(5) + " + " + cellNumber(6) + " + " + cellNumber(7) + " = 12");
         PressKey(board, Qt::Key_Escape);
     });
 }
