@@ -12,6 +12,7 @@
 #include "platform/CBrush.h"
 #include "platform/CFont.h"
 #include "platform/GdiObjects.h"
+#include "platform/Resources.h"
 #include "platform/SystemColors.h"
 #include "platform/SystemMetrics.h"
 
@@ -129,6 +130,9 @@ struct CDC::State {
             return true;
         }
         if (memory) {
+            if (bitmap != nullptr) {
+                bitmap->resourceId = 0;  // no longer the resource's picture
+            }
             QPainter memoryPainter(memory.get());
             draw(memoryPainter);
             return true;
@@ -278,16 +282,31 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSour
         block = pixels->image->copy(available).convertToFormat(QImage::Format_RGB32);
         blockArea = block.rect();
     }
-    const QImage& picture = block.isNull() ? *pixels->image : block;
     const double scaleX = static_cast<double>(width) / asked.width();
     const double scaleY = static_cast<double>(height) / asked.height();
     const QRectF target(x + (available.left() - asked.left()) * scaleX, y + (available.top() - asked.top()) * scaleY,
                         available.width() * scaleX, available.height() * scaleY);
+    const QImage* picture = block.isNull() ? pixels->image : &block;
+    QRectF pictureArea(blockArea);
+    if (const QImage* dense = block.isNull() ? source->HighDensityPixels() : nullptr;
+        dense != nullptr && state_->painter != nullptr && state_->painter->device()->devicePixelRatio() > 1) {
+        picture = dense;
+        pictureArea = QRectF(blockArea.topLeft() * 2, blockArea.size() * 2);
+    }
     return state_->Paint([&](QPainter& painter) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.setCompositionMode(*mode);
-        painter.drawImage(target, picture, QRectF(blockArea));
+        painter.drawImage(target, *picture, pictureArea);
     }) ? TRUE : FALSE;
+}
+
+const QImage* CDC::HighDensityPixels() const {
+    const HBITMAP bitmap = state_->isMemory ? state_->bitmap : nullptr;
+    if (bitmap == nullptr || bitmap->resourceId == 0) {
+        return nullptr;
+    }
+    const QImage& dense = HighDensityBitmap(bitmap->resourceId);
+    return dense.size() == bitmap->pixels->size() * 2 ? &dense : nullptr;
 }
 
 COLORREF CDC::GetPixel(int x, int y) const {

@@ -11,6 +11,7 @@
 #include "platform/GdiHandles.h"
 #include "platform/Geometry.h"
 
+class QImage;
 class QPainter;
 class CBitmap;
 class CBrush;
@@ -95,6 +96,10 @@ protected:
     void DetachPainter();
 
 private:
+    // The @2x picture of the resource bitmap a memory DC holds, while its pixels are still that
+    // resource's; null otherwise.
+    const QImage* HighDensityPixels() const;
+
     struct State;
     std::unique_ptr<State> state_;
 };

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <QTextStream>
 #include <future>
@@ -129,7 +130,22 @@ HBITMAP LoadBitmapResource(UINT id) {
     }
     auto* bitmap = new BitmapObject;
     bitmap->pixels = std::make_shared<QImage>(picture);
+    bitmap->resourceId = id;
     return bitmap;
+}
+
+const QImage& HighDensityBitmap(UINT id) {
+    // Drawing happens on the interface thread only.
+    static auto* pictures = new std::map<UINT, QImage>;
+    if (const auto found = pictures->find(id); found != pictures->end()) {
+        return found->second;
+    }
+    QImage picture(ResourcePath("bitmaps", id, "@2x.png"));
+    if (!picture.isNull()) {
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+        picture.setDevicePixelRatio(2);
+    }
+    return pictures->emplace(id, std::move(picture)).first->second;
 }
 
 void PrefetchBitmapResources(const std::vector<UINT>& ids) {
@@ -141,8 +157,12 @@ HCURSOR LoadCursorResource(UINT id) {
     if (const auto found = cursors.find(id); found != cursors.end()) {
         return found->second.get();
     }
-    const QPixmap picture(ResourcePath("cursors", id, ".png"));
-    if (picture.isNull()) {
+    // The @2x picture, whose file name gives it its density, where a screen is that dense.
+    QPixmap picture;
+    if (qGuiApp->devicePixelRatio() > 1) {
+        picture.load(ResourcePath("cursors", id, "@2x.png"));
+    }
+    if (picture.isNull() && !picture.load(ResourcePath("cursors", id, ".png"))) {
         return nullptr;
     }
     int hotX = 0;
@@ -154,6 +174,12 @@ HCURSOR LoadCursorResource(UINT id) {
             hotX = coordinates[0].toInt();
             hotY = coordinates[1].toInt();
         }
+    }
+    // Qt takes the hot spot in device-independent pixels, but its X11 backend hands it to the server
+    // as it is, in the picture's own pixels.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        hotX = static_cast<int>(hotX * picture.devicePixelRatio());
+        hotY = static_cast<int>(hotY * picture.devicePixelRatio());
     }
     auto cursor = std::make_unique<CursorObject>(CursorObject{QCursor(picture, hotX, hotY)});
     return cursors.emplace(id, std::move(cursor)).first->second.get();

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The program's own resources by numeric id, compiled in with Qt's resource system:
-//   :/bitmaps/ID.png, :/sounds/ID.wav, :/cursors/ID.png (hot spots in :/cursors/hotspots.txt,
+//   :/bitmaps/ID.png (and ID@2x.png at twice the density), :/sounds/ID.wav, :/cursors/ID.png (hot spots in :/cursors/hotspots.txt,
 //   lines "ID X Y"), :/icons/ID-*.png (one file per size), :/strings/strings.txt (lines "ID text").
 // A missing resource gives a null handle or an empty result, never an error.
 
 #include <QByteArray>
+#include <QImage>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@
 // The picture at its own size in RGB32; the caller owns it (DeleteObject). LoadImage with
 // IMAGE_BITMAP, zero size and LR_DEFAULTCOLOR.
 HBITMAP LoadBitmapResource(UINT id);
+// The picture drawn at twice the density, decoded once at its first use (only a screen that asks
+// for it pays for it); null when the resource has none.
+const QImage& HighDensityBitmap(UINT id);
 // Decodes these bitmap resources on a worker thread, in this order, so that the windows shown first
 // find their pictures ready while the program sets itself up. A load of one the worker is decoding
 // waits for it; of one it has not begun, decodes it at once. Only once the application object

@@ -27,6 +27,7 @@ StaticWidget::StaticWidget(QWidget* parent, const DialogItemTemplate& item) : QW
     if ((windowStyle & SS_TYPEMASK) == SS_BITMAP) {
         if (HBITMAP bitmap = LoadBitmapResource(item.imageId)) {
             image_ = *bitmap->pixels;
+            imageId_ = item.imageId;
             DeleteObject(bitmap);
         }
     }
@@ -70,7 +71,11 @@ void StaticWidget::paintEvent(QPaintEvent*) {
         break;
     }
     case SS_BITMAP:
-        painter->drawImage(0, 0, image_);
+        if (painter->device()->devicePixelRatio() > 1 && HighDensityBitmap(imageId_).size() == image_.size() * 2) {
+            painter->drawImage(QRect(QPoint(0, 0), image_.size()), HighDensityBitmap(imageId_));
+        } else {
+            painter->drawImage(0, 0, image_);
+        }
         break;
     default:
         PaintText(*painter);

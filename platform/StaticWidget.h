@@ -29,4 +29,5 @@ private:
 
     std::string text_;
     QImage image_;
+    UINT imageId_ = 0;
 };

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include "platform/BackgroundWork.h"
 #include "platform/CBitmap.h"
 #include "platform/CDC.h"
 #include "platform/GdiObjects.h"
+#include "platform/PainterDC.h"
 #include "platform/Resources.h"
 
 TEST(BitmapResources, LoadAtTheirOwnSize) {
@@ -44,6 +47,36 @@ TEST(BitmapResources, DrawingIntoOneLoadLeavesTheOthersUntouched) {
     dc.SelectObject(&later);
     EXPECT_EQ(dc.GetPixel(10, 10), pixel);
     dc.SelectObject(previous);
+}
+
+// On a screen of twice the density a resource picture is drawn from its @2x twin, not doubled;
+// once drawn into, it is its own picture and is doubled.
+TEST(BitmapResources, DenseScreensGetTheHighDensityPicture) {
+    QImage dense = HighDensityBitmap(219);
+    ASSERT_EQ(dense.size(), QSize(386, 110));
+    dense.setDevicePixelRatio(1);
+    const auto drawOnDenseScreen = [](CDC& source) {
+        QImage screen(386, 110, QImage::Format_RGB32);
+        screen.setDevicePixelRatio(2);
+        QPainter painter(&screen);
+        PainterDC dc(&painter);
+        dc.BitBlt(0, 0, 193, 55, &source, 0, 0, SRCCOPY);
+        painter.end();
+        screen.setDevicePixelRatio(1);
+        return screen;
+    };
+    CBitmap button;
+    ASSERT_TRUE(button.LoadBitmap(219));
+    CDC source;
+    source.CreateCompatibleDC(nullptr);
+    CBitmap* previous = source.SelectObject(&button);
+    EXPECT_EQ(drawOnDenseScreen(source), dense);
+
+    source.FillSolidRect(0, 0, 1, 1, RGB(1, 2, 3));
+    const QImage doubled = drawOnDenseScreen(source);
+    EXPECT_NE(doubled, dense);
+    EXPECT_EQ(doubled.pixel(1, 1), qRgb(1, 2, 3) | 0xFF000000u);
+    source.SelectObject(previous);
 }
 
 // Pictures queued for the worker while this thread loads the same ones, in the other order: every

@@ -89,19 +89,22 @@ QImage loadBitmap(int id)
 
 class BitmapFileTest : public testing::TestWithParam<BitmapSize> {};
 
+// The picture and its high-density twin, at exactly twice the size.
 TEST_P(BitmapFileTest, IsAnOpaque24BitPictureOfItsExactSize)
 {
     const BitmapSize expected = GetParam();
-    const QString path = resourcePath(QStringLiteral("bitmaps/%1.png").arg(expected.id));
-    const QImage image(path);
-    ASSERT_FALSE(image.isNull()) << path.toStdString();
-    EXPECT_EQ(image.size(), QSize(expected.width, expected.height));
-    EXPECT_FALSE(image.hasAlphaChannel());
+    for (const auto& [suffix, scale] : {std::pair{"", 1}, std::pair{"@2x", 2}}) {
+        const QString path = resourcePath(QStringLiteral("bitmaps/%1%2.png").arg(expected.id).arg(QLatin1String(suffix)));
+        const QImage image(path);
+        ASSERT_FALSE(image.isNull()) << path.toStdString();
+        EXPECT_EQ(image.size(), QSize(expected.width, expected.height) * scale);
+        EXPECT_FALSE(image.hasAlphaChannel());
 
-    const std::optional<PngHeader> header = readPngHeader(path);
-    ASSERT_TRUE(header.has_value());
-    EXPECT_EQ(header->bitDepth, 8);
-    EXPECT_EQ(header->colourType, 2);
+        const std::optional<PngHeader> header = readPngHeader(path);
+        ASSERT_TRUE(header.has_value());
+        EXPECT_EQ(header->bitDepth, 8);
+        EXPECT_EQ(header->colourType, 2);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryBitmap, BitmapFileTest, testing::ValuesIn(allBitmaps),
@@ -112,8 +115,10 @@ INSTANTIATE_TEST_SUITE_P(EveryBitmap, BitmapFileTest, testing::ValuesIn(allBitma
 TEST(BitmapFolder, HoldsOnlyTheGamesBitmaps)
 {
     std::set<QString> expected;
-    for (const BitmapSize& bitmap : allBitmaps)
+    for (const BitmapSize& bitmap : allBitmaps) {
         expected.insert(QStringLiteral("%1.png").arg(bitmap.id));
+        expected.insert(QStringLiteral("%1@2x.png").arg(bitmap.id));
+    }
     const QStringList found = QDir(resourcePath(QStringLiteral("bitmaps"))).entryList(QDir::Files);
     EXPECT_EQ(std::set<QString>(found.begin(), found.end()), expected);
 }
@@ -177,14 +182,15 @@ TEST(CellTiles, FreeTilesKeepTheirMiddleClearForTheLargeNumber)
 
 TEST(Cursors, AreTransparent32PixelPicturesWithTheirHotSpots)
 {
-    for (const int id : {134, 135}) {
-        const QString path = resourcePath(QStringLiteral("cursors/%1.png").arg(id));
+    for (const QString name : {"134", "135", "134@2x", "135@2x"}) {
+        const QString path = resourcePath(QStringLiteral("cursors/%1.png").arg(name));
         const QImage image(path);
         ASSERT_FALSE(image.isNull()) << path.toStdString();
-        EXPECT_EQ(image.size(), QSize(32, 32));
+        const int side = name.endsWith(QLatin1String("@2x")) ? 64 : 32;
+        EXPECT_EQ(image.size(), QSize(side, side));
         EXPECT_TRUE(image.hasAlphaChannel());
         EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);
-        EXPECT_EQ(image.pixelColor(31, 31).alpha(), 0);
+        EXPECT_EQ(image.pixelColor(side - 1, side - 1).alpha(), 0);
         const std::optional<PngHeader> header = readPngHeader(path);
         ASSERT_TRUE(header.has_value());
         EXPECT_EQ(header->colourType, 6);
@@ -192,6 +198,7 @@ TEST(Cursors, AreTransparent32PixelPicturesWithTheirHotSpots)
     // The X crosses its hot spot; the O surrounds it.
     EXPECT_EQ(QImage(resourcePath(QStringLiteral("cursors/134.png"))).pixelColor(15, 15).alpha(), 255);
     EXPECT_EQ(QImage(resourcePath(QStringLiteral("cursors/135.png"))).pixelColor(16, 6).alpha(), 255);
+    EXPECT_EQ(QImage(resourcePath(QStringLiteral("cursors/134@2x.png"))).pixelColor(31, 31).alpha(), 255);
 
     EXPECT_EQ(readAll(resourcePath(QStringLiteral("cursors/hotspots.txt"))), QByteArray("134 15 15\n135 16 15\n"));
 }

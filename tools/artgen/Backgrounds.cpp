@@ -38,10 +38,10 @@ void paintEngravedRule(QPainter& painter, int x1, int x2, int y)
 
 }  // namespace
 
-QImage boardBackground()
+QImage boardBackground(int scale)
 {
     using namespace layout::board;
-    QImage image = opaqueCanvas(QSize(640, 480), palette::listArea);
+    QImage image = opaqueCanvas(QSize(640, 480), palette::listArea, scale);
     QPainter painter(&image);
 
     const int listAreaLeft = namePlate[0].x() - 10;
@@ -84,21 +84,21 @@ QImage boardBackground()
     return image;
 }
 
-QImage menuBackground()
+QImage menuBackground(int scale)
 {
-    QImage image = opaqueCanvas(QSize(300, 500), palette::dialogTop);
+    QImage image = opaqueCanvas(QSize(300, 500), palette::dialogTop, scale);
     QPainter painter(&image);
-    paintSlate(painter, image.size(), palette::dialogTop, palette::dialogBottom);
+    paintSlate(painter, image.deviceIndependentSize().toSize(), palette::dialogTop, palette::dialogBottom);
     const int ruleY = (layout::menu::sound.y() + 66 + layout::menu::ok.y()) / 2;
     paintEngravedRule(painter, layout::menu::ok.x() + 10, layout::menu::ok.x() + 182, ruleY);
     return image;
 }
 
-QImage dialogBackground()
+QImage dialogBackground(int scale)
 {
-    QImage image = opaqueCanvas(QSize(500, 833), palette::dialogTop);
+    QImage image = opaqueCanvas(QSize(500, 833), palette::dialogTop, scale);
     QPainter painter(&image);
-    paintSlate(painter, image.size(), palette::dialogTop, palette::dialogBottom);
+    paintSlate(painter, image.deviceIndependentSize().toSize(), palette::dialogTop, palette::dialogBottom);
     return image;
 }
 

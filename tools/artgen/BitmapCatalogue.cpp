@@ -87,12 +87,12 @@ void addDialogPictures(BitmapSet& set, const QImage& dialog)
 
 }  // namespace
 
-BitmapSet drawAllBitmaps()
+BitmapSet drawAllBitmaps(int scale)
 {
     BitmapSet set;
-    addBoardPictures(set, boardBackground());
-    addMenuPictures(set, menuBackground());
-    addDialogPictures(set, dialogBackground());
+    addBoardPictures(set, boardBackground(scale));
+    addMenuPictures(set, menuBackground(scale));
+    addDialogPictures(set, dialogBackground(scale));
     return set;
 }
 

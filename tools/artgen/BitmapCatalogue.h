@@ -12,6 +12,7 @@ namespace artgen {
 
 using BitmapSet = std::map<int, QImage>;
 
-BitmapSet drawAllBitmaps();
+// `scale` device pixels per pixel of the design: 1, or 2 for the @2x pictures.
+BitmapSet drawAllBitmaps(int scale);
 
 }  // namespace artgen

@@ -32,8 +32,8 @@ std::vector<SheetItem> sheetItems(const BitmapSet& bitmaps)
         (image.width() >= 300 && image.height() >= 300 ? large : small).push_back(std::move(item));
     }
     // Cursors on a light and on a dark swatch, to see the halo work on both.
-    for (const auto& [label, cursor] : {std::pair{QStringLiteral("cur 134"), crossCursor()},
-                                        std::pair{QStringLiteral("cur 135"), ringCursor()}}) {
+    for (const auto& [label, cursor] : {std::pair{QStringLiteral("cur 134"), crossCursor(1)},
+                                        std::pair{QStringLiteral("cur 135"), ringCursor(1)}}) {
         QImage swatch(72, 36, QImage::Format_RGB32);
         swatch.fill(QColor(236, 238, 242));
         QPainter painter(&swatch);

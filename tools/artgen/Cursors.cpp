@@ -16,9 +16,10 @@ QPointF pixelCentre(QPoint pixel)
     return QPointF(pixel) + QPointF(0.5, 0.5);
 }
 
-QImage strokedCursor(const QPainterPath& path, const QColor& colour)
+QImage strokedCursor(const QPainterPath& path, const QColor& colour, int scale)
 {
-    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    QImage image(32 * scale, 32 * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -35,7 +36,7 @@ QImage strokedCursor(const QPainterPath& path, const QColor& colour)
 
 }  // namespace
 
-QImage crossCursor()
+QImage crossCursor(int scale)
 {
     constexpr qreal arm = 9;
     const QPointF centre = pixelCentre(crossHotSpot);
@@ -44,14 +45,14 @@ QImage crossCursor()
     path.lineTo(centre + QPointF(arm, arm));
     path.moveTo(centre + QPointF(arm, -arm));
     path.lineTo(centre + QPointF(-arm, arm));
-    return strokedCursor(path, palette::playerOneMark);
+    return strokedCursor(path, palette::playerOneMark, scale);
 }
 
-QImage ringCursor()
+QImage ringCursor(int scale)
 {
     QPainterPath path;
     path.addEllipse(pixelCentre(ringHotSpot), 8.5, 8.5);
-    return strokedCursor(path, palette::playerTwoMark);
+    return strokedCursor(path, palette::playerTwoMark, scale);
 }
 
 }  // namespace artgen

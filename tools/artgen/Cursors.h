@@ -11,7 +11,9 @@ namespace artgen {
 inline constexpr QPoint crossHotSpot(15, 15);
 inline constexpr QPoint ringHotSpot(16, 15);
 
-QImage crossCursor();
-QImage ringCursor();
+// At `scale` device pixels per pixel (1, or 2 for high-density screens); the hot spots are in pixels
+// of the design at any scale.
+QImage crossCursor(int scale);
+QImage ringCursor(int scale);
 
 }  // namespace artgen

@@ -7,16 +7,20 @@
 
 namespace artgen {
 
-QImage opaqueCanvas(QSize size, const QColor& fill)
+QImage opaqueCanvas(QSize size, const QColor& fill, int scale)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
 }
 
 QImage canvasOver(const QImage& background, QPoint at, QSize size)
 {
-    return background.copy(QRect(at, size)).convertToFormat(QImage::Format_RGB32);
+    const qreal scale = background.devicePixelRatio();
+    QImage image = background.copy(QRect(at * scale, size * scale)).convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    return image;
 }
 
 QRectF bodyRect(QSize size, int marginX, int marginY)

@@ -14,11 +14,12 @@ class QPainter;
 // a soft top highlight and a small shadow; the blue selection outline; centred text.
 namespace artgen {
 
-// An opaque 24-bit picture filled with one colour.
-QImage opaqueCanvas(QSize size, const QColor& fill);
+// An opaque 24-bit picture of `size` filled with one colour, with `scale` device pixels per pixel
+// of the design: drawing on it is in the design's pixels at any scale.
+QImage opaqueCanvas(QSize size, const QColor& fill, int scale);
 
 // An opaque picture that starts as the part of `background` it will cover at `at`, so that rounded
-// corners and margins blend into the window behind them.
+// corners and margins blend into the window behind them. It has the background's scale.
 QImage canvasOver(const QImage& background, QPoint at, QSize size);
 
 // The body of a picture of `size` with the given margins, placed on half pixels so 1-pixel

@@ -37,21 +37,25 @@ QString ensureFolder(const QDir& root, const QString& name)
 
 }  // namespace
 
-QString writeResources(const QString& root, const BitmapSet& bitmaps)
+QString writeResources(const QString& root, const BitmapSet& bitmaps, const BitmapSet& bitmaps2x)
 {
     const QDir dir(root);
     for (const char* folder : {"bitmaps", "cursors", "icons", "sounds"})
         if (QString error = ensureFolder(dir, QString::fromLatin1(folder)); !error.isEmpty())
             return error;
 
-    for (const auto& [id, image] : bitmaps) {
-        const QString path = dir.filePath(QStringLiteral("bitmaps/%1.png").arg(id));
-        if (QString error = savePng(image.convertToFormat(QImage::Format_RGB888), path); !error.isEmpty())
-            return error;
+    for (const auto& [set, suffix] : {std::pair{&bitmaps, ""}, std::pair{&bitmaps2x, "@2x"}}) {
+        for (const auto& [id, image] : *set) {
+            const QString path = dir.filePath(QStringLiteral("bitmaps/%1%2.png").arg(id).arg(QLatin1String(suffix)));
+            if (QString error = savePng(image.convertToFormat(QImage::Format_RGB888), path); !error.isEmpty())
+                return error;
+        }
     }
 
-    const QString cursorErrors = savePng(crossCursor(), dir.filePath(QStringLiteral("cursors/134.png"))) +
-                                 savePng(ringCursor(), dir.filePath(QStringLiteral("cursors/135.png"))) +
+    const QString cursorErrors = savePng(crossCursor(1), dir.filePath(QStringLiteral("cursors/134.png"))) +
+                                 savePng(ringCursor(1), dir.filePath(QStringLiteral("cursors/135.png"))) +
+                                 savePng(crossCursor(2), dir.filePath(QStringLiteral("cursors/134@2x.png"))) +
+                                 savePng(ringCursor(2), dir.filePath(QStringLiteral("cursors/135@2x.png"))) +
                                  saveText(QStringLiteral("134 %1 %2\n135 %3 %4\n")
                                               .arg(crossHotSpot.x())
                                               .arg(crossHotSpot.y())

@@ -47,8 +47,9 @@ int main(int argc, char* argv[])
     if (const QString error = artgen::loadArtFonts(); !error.isEmpty())
         return fail(error);
 
-    const artgen::BitmapSet bitmaps = artgen::drawAllBitmaps();
-    if (const QString error = artgen::writeResources(arguments.front(), bitmaps); !error.isEmpty())
+    const artgen::BitmapSet bitmaps = artgen::drawAllBitmaps(1);
+    if (const QString error = artgen::writeResources(arguments.front(), bitmaps, artgen::drawAllBitmaps(2));
+        !error.isEmpty())
         return fail(error);
     if (!previewDir.isEmpty())
         if (const QString error = artgen::writePreviews(previewDir, bitmaps); !error.isEmpty())
