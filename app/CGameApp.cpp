@@ -34,8 +34,6 @@ BOOL CGameApp::InitInstance()
     PrefetchBitmapResources(kBoardPictures);
     ReadFontDatabaseInBackground();
     PrefetchBitmapResources(kSettingsPictures);
-    AfxEnableControlContainer();
-    Enable3dControlsStatic();
     RegisterGameDialogTemplates();
 
     CGameDlg board;

@@ -14,12 +14,6 @@
 #include "platform/MouseCapture.h"
 #include "platform/PainterDC.h"
 
-namespace {
-
-constexpr DWORD BS_3STATE = 0x5;
-constexpr DWORD BS_AUTO3STATE = 0x6;
-
-}  // namespace
 
 ButtonWidget::ButtonWidget(QWidget* parent, const DialogItemTemplate& item) : QPushButton(parent), WindowHost(this) {
     SetUpWidget();
@@ -39,8 +33,7 @@ void ButtonWidget::SetText(const std::string& text) {
 
 bool ButtonWidget::KeepsCheck() const {
     const UINT type = Type();
-    return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_3STATE ||
-           type == BS_AUTO3STATE || type == BS_AUTORADIOBUTTON;
+    return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 
 LRESULT ButtonWidget::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam, QEvent* event) {

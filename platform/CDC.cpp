@@ -230,16 +230,8 @@ COLORREF CDC::SetTextColor(COLORREF color) {
     return std::exchange(state_->textColor, color & 0x00FFFFFFu);
 }
 
-COLORREF CDC::GetTextColor() const {
-    return state_->textColor;
-}
-
 COLORREF CDC::SetBkColor(COLORREF color) {
     return std::exchange(state_->bkColor, color & 0x00FFFFFFu);
-}
-
-COLORREF CDC::GetBkColor() const {
-    return state_->bkColor;
 }
 
 int CDC::SetBkMode(int mode) {
@@ -247,10 +239,6 @@ int CDC::SetBkMode(int mode) {
         return 0;
     }
     return std::exchange(state_->bkMode, mode);
-}
-
-int CDC::GetBkMode() const {
-    return state_->bkMode;
 }
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource, DWORD rop) {
@@ -350,28 +338,12 @@ int CDC::DrawText(const std::string& text, CRect* rect, UINT format) {
     const int lineHeight = metrics.height();
     const int textHeight = lineHeight * static_cast<int>(lines.size());
 
-    if ((format & DT_CALCRECT) != 0) {
-        int widest = 0;
-        for (const QString& line : lines) {
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        }
-        rect->right = rect->left + widest;
-        rect->bottom = rect->top + textHeight;
-        return textHeight;
-    }
-
     int top = rect->top;
-    if ((format & DT_SINGLELINE) != 0) {
-        if ((format & DT_VCENTER) != 0) {
-            top = rect->top + (rect->Height() - lineHeight) / 2;
-        } else if ((format & DT_BOTTOM) != 0) {
-            top = rect->bottom - lineHeight;
-        }
+    if ((format & DT_SINGLELINE) != 0 && (format & DT_VCENTER) != 0) {
+        top = rect->top + (rect->Height() - lineHeight) / 2;
     }
     state_->Paint([&](QPainter& painter) {
-        if ((format & DT_NOCLIP) == 0) {
-            painter.setClipRect(ToQRect(*rect), Qt::IntersectClip);
-        }
+        painter.setClipRect(ToQRect(*rect), Qt::IntersectClip);
         painter.setFont(font);
         painter.setPen(ToQColor(state_->textColor));
         int lineTop = top;

@@ -47,11 +47,8 @@ public:
     HGDIOBJ SelectObject(HGDIOBJ object);
 
     COLORREF SetTextColor(COLORREF color);  // each setter returns the previous value
-    COLORREF GetTextColor() const;
     COLORREF SetBkColor(COLORREF color);
-    COLORREF GetBkColor() const;
     int SetBkMode(int mode);  // TRANSPARENT or OPAQUE (the default)
-    int GetBkMode() const;
 
     // Parts of the source rectangle outside the source's pixels are not copied (the matching
     // destination pixels stay as they were). Only SRCCOPY, SRCINVERT and SRCAND are known.
@@ -69,11 +66,10 @@ public:
     void FillRect(const CRect* rect, CBrush* brush);
     void FillRect(const CRect* rect, HBRUSH brush);
 
-    // Flags: DT_LEFT, DT_CENTER, DT_RIGHT, DT_TOP, DT_VCENTER and DT_BOTTOM (single line only),
-    // DT_SINGLELINE, DT_WORDBREAK, DT_NOCLIP, DT_CALCRECT. "&x" shows x ("&&" shows "&"); the
+    // Flags: DT_LEFT, DT_CENTER, DT_RIGHT, DT_TOP, DT_VCENTER (single line only), DT_SINGLELINE,
+    // DT_WORDBREAK; the text is clipped to the rectangle. "&x" shows x ("&&" shows "&"); the
     // mnemonic underline is not drawn. In OPAQUE mode each line's text cell is first filled with
-    // the background colour. Returns the height of the text; with DT_CALCRECT only measures and
-    // sets the rectangle's right and bottom to fit the text.
+    // the background colour. Returns the height of the text.
     int DrawText(const std::string& text, CRect* rect, UINT format);
     int DrawText(const std::string& text, const CRect& rect, UINT format);
     // Width and cell height of one line of text in the selected font.

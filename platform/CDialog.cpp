@@ -158,11 +158,6 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
     return TRUE;
 }
 
-void CDialog::MapDialogRect(CRect* rect) const {
-    *rect = CRect(DialogUnitsToPixelsX(rect->left, fontPointSize_), DialogUnitsToPixelsY(rect->top, fontPointSize_),
-                  DialogUnitsToPixelsX(rect->right, fontPointSize_), DialogUnitsToPixelsY(rect->bottom, fontPointSize_));
-}
-
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:

@@ -39,8 +39,6 @@ public:
     void EndDialog(int result);
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
-    // Dialog units of this dialog's template font -> pixels.
-    void MapDialogRect(CRect* rect) const;
     UINT GetTemplateId() const { return templateId_; }
 
     // Handles WM_INITDIALOG; WM_CLOSE -> WM_COMMAND IDCANCEL.

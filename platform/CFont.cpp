@@ -121,6 +121,3 @@ BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, i
     return CreateFontIndirect(&description);
 }
 
-int CFont::GetLogFont(LOGFONT* out) const {
-    return GetObject(static_cast<HFONT>(*this), sizeof(LOGFONT), out);
-}

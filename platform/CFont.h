@@ -21,8 +21,6 @@ public:
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
                     BYTE quality, BYTE pitchAndFamily, const std::string& faceName);
-    // The description the font was made from; 0 when no font is attached.
-    int GetLogFont(LOGFONT* out) const;
 };
 
 HFONT CreateFontIndirect(const LOGFONT* logFont);

@@ -21,15 +21,11 @@ public:
     virtual BOOL InitInstance();
     // The target of the help command ID_HELP (F1): there is no help file, so nothing happens.
     virtual void OnHelp();
-    // The framework's 3-D control drawing switch; Qt draws its controls itself.
-    BOOL Enable3dControlsStatic() { return TRUE; }
 
     CWnd* m_pMainWnd = nullptr;
 };
 
 CWinApp* AfxGetApp();
-// The framework's switch for embedded controls; nothing to switch on here.
-inline void AfxEnableControlContainer() {}
 
 // Answers --help and --version (ProgramCommandLine.h), creates the QApplication, refuses any other
 // argument, calls InitInstance of the application object and returns the exit code (0 when

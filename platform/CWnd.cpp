@@ -379,10 +379,6 @@ BOOL CWnd::IsWindowEnabled() const {
     return host != nullptr && host->modalDisableCount == 0 && !m_hWnd->testAttribute(Qt::WA_ForceDisabled);
 }
 
-BOOL CWnd::IsWindowVisible() const {
-    return m_hWnd != nullptr && m_hWnd->isVisible();
-}
-
 BOOL CWnd::IsIconic() const {
     return m_hWnd != nullptr && m_hWnd->isMinimized();
 }

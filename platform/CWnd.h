@@ -117,7 +117,6 @@ public:
     BOOL EnableWindow(BOOL enable = TRUE);
     // FALSE also while the window owns a running modal dialog.
     BOOL IsWindowEnabled() const;
-    BOOL IsWindowVisible() const;
     BOOL IsIconic() const;
     void SetWindowText(const std::string& text);
     // What assistive technologies read for the window, where its text says nothing (a picture

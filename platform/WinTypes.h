@@ -46,28 +46,20 @@ constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<std::int16_t>(lp & 0x
 constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<std::int16_t>((lp >> 16) & 0xFFFF); }
 
 // Window messages
-inline constexpr UINT WM_CREATE = 0x0001;
 inline constexpr UINT WM_DESTROY = 0x0002;
 inline constexpr UINT WM_SIZE = 0x0005;
 inline constexpr UINT WM_SETFOCUS = 0x0007;
 inline constexpr UINT WM_KILLFOCUS = 0x0008;
-inline constexpr UINT WM_SETTEXT = 0x000C;
-inline constexpr UINT WM_GETTEXT = 0x000D;
 inline constexpr UINT WM_PAINT = 0x000F;
 inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_ERASEBKGND = 0x0014;
 inline constexpr UINT WM_SETCURSOR = 0x0020;
 inline constexpr UINT WM_ICONERASEBKGND = 0x0027;
-inline constexpr UINT WM_DRAWITEM = 0x002B;
 inline constexpr UINT WM_SETFONT = 0x0030;
 inline constexpr UINT WM_GETFONT = 0x0031;
 inline constexpr UINT WM_QUERYDRAGICON = 0x0037;
-inline constexpr UINT WM_CONTEXTMENU = 0x007B;
-inline constexpr UINT WM_SETICON = 0x0080;
 inline constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
-inline constexpr UINT WM_KEYUP = 0x0101;
-inline constexpr UINT WM_CHAR = 0x0102;
 inline constexpr UINT WM_INITDIALOG = 0x0110;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_SYSCOMMAND = 0x0112;
@@ -83,7 +75,6 @@ inline constexpr WPARAM MK_LBUTTON = 0x0001;
 inline constexpr WPARAM MK_RBUTTON = 0x0002;
 inline constexpr WPARAM MK_SHIFT = 0x0004;
 inline constexpr WPARAM MK_CONTROL = 0x0008;
-inline constexpr UINT WM_USER = 0x0400;
 
 // Button messages, states and notifications
 inline constexpr UINT BM_GETCHECK = 0x00F0;
@@ -105,12 +96,10 @@ inline constexpr UINT BST_FOCUS = 0x0008;
 // Window styles
 inline constexpr DWORD WS_POPUP = 0x80000000u;
 inline constexpr DWORD WS_CHILD = 0x40000000u;
-inline constexpr DWORD WS_MINIMIZE = 0x20000000u;
 inline constexpr DWORD WS_VISIBLE = 0x10000000u;
 inline constexpr DWORD WS_DISABLED = 0x08000000u;
 inline constexpr DWORD WS_CAPTION = 0x00C00000u;
 inline constexpr DWORD WS_BORDER = 0x00800000u;
-inline constexpr DWORD WS_DLGFRAME = 0x00400000u;
 inline constexpr DWORD WS_SYSMENU = 0x00080000u;
 inline constexpr DWORD WS_GROUP = 0x00020000u;
 inline constexpr DWORD WS_MINIMIZEBOX = 0x00020000u;
@@ -167,11 +156,8 @@ inline constexpr UINT DT_LEFT = 0x00;
 inline constexpr UINT DT_CENTER = 0x01;
 inline constexpr UINT DT_RIGHT = 0x02;
 inline constexpr UINT DT_VCENTER = 0x04;
-inline constexpr UINT DT_BOTTOM = 0x08;
 inline constexpr UINT DT_WORDBREAK = 0x10;
 inline constexpr UINT DT_SINGLELINE = 0x20;
-inline constexpr UINT DT_NOCLIP = 0x100;
-inline constexpr UINT DT_CALCRECT = 0x400;
 inline constexpr int TRANSPARENT = 1;
 inline constexpr int OPAQUE = 2;
 
@@ -222,12 +208,9 @@ inline constexpr UINT SWP_NOMOVE = 0x0002;
 inline constexpr UINT SWP_NOZORDER = 0x0004;
 inline constexpr UINT SWP_NOREDRAW = 0x0008;
 inline constexpr UINT SWP_NOACTIVATE = 0x0010;
-inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOW = 5;
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
-inline constexpr WPARAM ICON_SMALL = 0;
-inline constexpr WPARAM ICON_BIG = 1;
 inline constexpr UINT MF_STRING = 0x0000;
 inline constexpr UINT MF_SEPARATOR = 0x0800;
 
@@ -246,7 +229,6 @@ inline constexpr UINT MB_OK = 0x0000;
 inline constexpr UINT MB_ICONEXCLAMATION = 0x0030;
 
 // Sound
-inline constexpr DWORD SND_SYNC = 0x0000;
 inline constexpr DWORD SND_ASYNC = 0x0001;
 inline constexpr DWORD SND_RESOURCE = 0x00040004u;
 

@@ -129,7 +129,6 @@ private:
     // The window is exposed for the first time: its widgets take their fonts.
     void CameOnScreen();
     void Paint(QPaintEvent* event);
-    void PaintParentBackground(const QRegion& area);
     void DispatchErase(QPainter& painter, WindowHost& target);
     void DispatchMouse(QEvent* event);
     bool DispatchKey(QEvent* event);

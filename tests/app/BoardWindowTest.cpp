@@ -67,7 +67,7 @@ TEST_F(BoardWindowTest, SettingsOpenOnlyOnceTheBoardIsPaintedAndDealTheFirstGame
     WindowOrder order([this] { return currentBoard != nullptr ? currentBoard->GetSafeHwnd() : nullptr; });
     bool boardVisible = false;
     script.Then(IDD_SETTINGS, [&](CDialog& settings) {
-        boardVisible = currentBoard->IsWindowVisible() != FALSE;
+        boardVisible = currentBoard->GetSafeHwnd()->isVisible();
         EXPECT_FALSE(currentBoard->GetSafeHwnd()->windowIcon().isNull());
         EXPECT_EQ(gameState.gameOver, 1);
         AcceptSettings(Person)(settings);

@@ -11,6 +11,20 @@
 
 namespace {
 
+// What the colour request left in a DC, read as the framework's callers read it: a setter hands
+// back the value it replaces.
+COLORREF TextColourOf(CDC& dc) {
+    const COLORREF colour = dc.SetTextColor(0);
+    dc.SetTextColor(colour);
+    return colour;
+}
+
+COLORREF BackgroundColourOf(CDC& dc) {
+    const COLORREF colour = dc.SetBkColor(0);
+    dc.SetBkColor(colour);
+    return colour;
+}
+
 COLORREF BrushColour(HBRUSH brush) { return brush == nullptr ? CLR_INVALID : brush->color; }
 
 TEST(ColorLabelTest, StartsWithButtonFaceBehindBlackText) {
@@ -19,8 +33,8 @@ TEST(ColorLabelTest, StartsWithButtonFaceBehindBlackText) {
     dc.CreateCompatibleDC(nullptr);
     const HBRUSH brush = label.CtlColor(&dc, CTLCOLOR_STATIC);
     EXPECT_EQ(BrushColour(brush), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(dc.GetBkColor(), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+    EXPECT_EQ(BackgroundColourOf(dc), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(TextColourOf(dc), RGB(0, 0, 0));
 }
 
 TEST(ColorLabelTest, NewColoursReachTheColourRequest) {
@@ -30,8 +44,8 @@ TEST(ColorLabelTest, NewColoursReachTheColourRequest) {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     EXPECT_EQ(BrushColour(label.CtlColor(&dc, CTLCOLOR_STATIC)), RGB(150, 150, 150));
-    EXPECT_EQ(dc.GetBkColor(), RGB(150, 150, 150));
-    EXPECT_EQ(dc.GetTextColor(), RGB(255, 255, 255));
+    EXPECT_EQ(BackgroundColourOf(dc), RGB(150, 150, 150));
+    EXPECT_EQ(TextColourOf(dc), RGB(255, 255, 255));
 }
 
 constexpr UINT kLabelTemplate = 9120;

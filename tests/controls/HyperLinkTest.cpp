@@ -18,6 +18,21 @@
 
 namespace {
 
+// What the colour request left in a DC, read as the framework's callers read it: a setter hands
+// back the value it replaces.
+COLORREF TextColourOf(CDC& dc) {
+    const COLORREF colour = dc.SetTextColor(0);
+    dc.SetTextColor(colour);
+    return colour;
+}
+
+int BackgroundModeOf(CDC& dc) {
+    const int mode = dc.SetBkMode(OPAQUE);
+    dc.SetBkMode(mode);
+    return mode;
+}
+
+
 const std::string kTarget = "http://example.org/quinsum";
 
 class OpenErrorMessageTest : public ::testing::TestWithParam<std::pair<int, std::string>> {};
@@ -63,19 +78,19 @@ TEST(HyperLinkColourTest, TextColourFollowsTheStateOverATransparentBackground) {
     dc.CreateCompatibleDC(nullptr);
     const HBRUSH brush = link.CtlColor(&dc, CTLCOLOR_STATIC);
     EXPECT_EQ(brush, GetStockObject(NULL_BRUSH));
-    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 238));
-    EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
+    EXPECT_EQ(TextColourOf(dc), RGB(0, 0, 238));
+    EXPECT_EQ(BackgroundModeOf(dc), TRANSPARENT);
 
     link.MarkVisited(true);
     link.CtlColor(&dc, CTLCOLOR_STATIC);
-    EXPECT_EQ(dc.GetTextColor(), RGB(85, 26, 139));
+    EXPECT_EQ(TextColourOf(dc), RGB(85, 26, 139));
 
     link.SetLinkColors(RGB(1, 1, 1), RGB(2, 2, 2), 0xFFFFFFFFu);
     link.CtlColor(&dc, CTLCOLOR_STATIC);
-    EXPECT_EQ(dc.GetTextColor(), RGB(2, 2, 2));
+    EXPECT_EQ(TextColourOf(dc), RGB(2, 2, 2));
     link.MarkVisited(false);
     link.CtlColor(&dc, CTLCOLOR_STATIC);
-    EXPECT_EQ(dc.GetTextColor(), RGB(1, 1, 1));
+    EXPECT_EQ(TextColourOf(dc), RGB(1, 1, 1));
 }
 
 constexpr UINT kLinkTemplate = 9110;

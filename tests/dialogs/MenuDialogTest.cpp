@@ -91,7 +91,7 @@ TEST_F(MenuDialogTest, SoundSwitchIsSilentOffAndClicksOnceOn)
         afterOff = Sounds();
         ClickControl(dialog, kSoundButton);
         EXPECT_EQ(soundEnabled, 1);
-        stillOpen = dialog.IsWindowVisible() != FALSE;
+        stillOpen = dialog.GetSafeHwnd()->isVisible();
         PressKey(dialog, Qt::Key_Escape);
     });
     EXPECT_TRUE(afterOff.empty());

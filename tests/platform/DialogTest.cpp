@@ -47,7 +47,7 @@ TEST(DialogBuild, BoardTemplateGivesItsPixelGeometry) {
         EXPECT_EQ(ClientRectOf(dialog, 1001), CRect(102, 418, 294, 472));
         // The list frames exist but are not shown; the picture static takes its picture's size.
         EXPECT_EQ(dialog.GetDlgItem(1510)->GetStyle() & WS_VISIBLE, 0u);
-        EXPECT_FALSE(dialog.GetDlgItem(1511)->IsWindowVisible());
+        EXPECT_FALSE(dialog.GetDlgItem(1511)->GetSafeHwnd()->isVisible());
         CRect picture = ClientRectOf(dialog, -1);
         EXPECT_EQ(picture.TopLeft(), CPoint(16, 418));
         EXPECT_EQ(CSize(picture.Width(), picture.Height()), CSize(53, 53));
@@ -119,8 +119,8 @@ TEST(DialogBuild, TabOrderFollowsTheTemplate) {
 TEST(DialogBuild, HiddenControlsStayHidden) {
     RecordingDialog test;
     RunModal(test, [](CDialog& dialog) {
-        EXPECT_FALSE(dialog.GetDlgItem(kHiddenStatic)->IsWindowVisible());
-        EXPECT_TRUE(dialog.GetDlgItem(kPlainStatic)->IsWindowVisible());
+        EXPECT_FALSE(dialog.GetDlgItem(kHiddenStatic)->GetSafeHwnd()->isVisible());
+        EXPECT_TRUE(dialog.GetDlgItem(kPlainStatic)->GetSafeHwnd()->isVisible());
         dialog.EndDialog(IDOK);
     });
 }

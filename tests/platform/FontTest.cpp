@@ -48,7 +48,7 @@ TEST(Fonts, TheDescriptionComesBackUnchanged) {
     CFont font;
     ASSERT_TRUE(font.CreateFont(13, 0, 0, 0, FW_MEDIUM, 0, 1, 0, ANSI_CHARSET, 0, 0, 0, 0x31, "Arial"));
     LOGFONT description;
-    ASSERT_EQ(font.GetLogFont(&description), static_cast<int>(sizeof(LOGFONT)));
+    ASSERT_EQ(GetObject(font.GetSafeHandle(), sizeof(LOGFONT), &description), static_cast<int>(sizeof(LOGFONT)));
     EXPECT_EQ(description.lfHeight, 13);
     EXPECT_EQ(description.lfWeight, FW_MEDIUM);
     EXPECT_EQ(description.lfUnderline, 1);
@@ -64,7 +64,7 @@ TEST(Fonts, TheDescriptionComesBackUnchanged) {
 TEST(Fonts, NothingAttachedOrAWrongSizeGivesNoDescription) {
     CFont empty;
     LOGFONT description;
-    EXPECT_EQ(empty.GetLogFont(&description), 0);
+    EXPECT_EQ(GetObject(empty.GetSafeHandle(), sizeof(LOGFONT), &description), 0);
     CFont font;
     font.CreateFont(10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     EXPECT_EQ(GetObject(font.GetSafeHandle(), 3, &description), 0);

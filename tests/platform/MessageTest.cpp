@@ -15,9 +15,11 @@
 
 namespace {
 
-constexpr UINT kFirst = WM_USER + 1;
-constexpr UINT kPosted = WM_USER + 2;
-constexpr UINT kSent = WM_USER + 3;
+// Messages of the program's own, above the system's range.
+constexpr UINT kPrivateMessages = 0x0400;
+constexpr UINT kFirst = kPrivateMessages + 1;
+constexpr UINT kPosted = kPrivateMessages + 2;
+constexpr UINT kSent = kPrivateMessages + 3;
 
 class NotifyEater : public CWnd {
 public:

@@ -138,7 +138,10 @@ TEST(WindowRegion, OnlyTheRegionIsHit) {
     RecordingDialog test;
     RunModal(test, [](CDialog& dialog) {
         CWnd* push = dialog.GetDlgItem(kPushButton);
-        EXPECT_EQ(push->SetWindowRgn(CreateRectRgn(0, 0, 10, 10), TRUE), 1);
+        CRgn corner;
+        corner.CreateRectRgn(0, 0, 10, 10);
+        EXPECT_EQ(push->SetWindowRgn(corner, TRUE), 1);
+        corner.Detach();  // the window owns it now
         CPoint inside(5, 5);
         CPoint outside(40, 15);
         push->ClientToScreen(&inside);
