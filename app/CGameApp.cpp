@@ -2,12 +2,12 @@
 #include "app/CGameApp.h"
 
 #include "app/CGameDlg.h"
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "dialogs/HelpPage.h"
-#include "platform/CFont.h"
-#include "platform/Resources.h"
-#include "platform/Shell.h"
-#include "resources/DialogTemplates.h"
+#include "platform/draw/CFont.h"
+#include "platform/draw/Resources.h"
+#include "platform/shell/Shell.h"
+#include "resources/GameDialogTemplates.h"
 
 CGameApp theApp;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/CWinApp.h"
+#include "platform/shell/CWinApp.h"
 
 // The application: runs the board window modally and ends when it closes.
 class CGameApp : public CWinApp {

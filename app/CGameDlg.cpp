@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/CGameDlg.h"
 
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CAnswerDlg.h"
-#include "platform/CMenu.h"
-#include "platform/DataExchange.h"
+#include "platform/window/CMenu.h"
+#include "platform/dialog/DataExchange.h"
 #include "platform/FormatString.h"
-#include "platform/Resources.h"
-#include "platform/VirtualKeys.h"
-#include "resources/DialogTemplates.h"
+#include "platform/draw/Resources.h"
+#include "platform/window/VirtualKeys.h"
+#include "resources/GameDialogTemplates.h"
 
 HCURSOR playerCursor[2] = {nullptr, nullptr};
 UINT_PTR timerId = 0;

@@ -8,7 +8,7 @@
 #include "dialogs/CHighScoresDlg.h"
 #include "dialogs/CSettingsDlg.h"
 #include "dialogs/CSkinDialog.h"
-#include "platform/CFont.h"
+#include "platform/draw/CFont.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/CGameDlg.h"
 
-#include "platform/CPaintDC.h"
+#include "platform/window/CPaintDC.h"
 #include "platform/FormatString.h"
-#include "platform/SystemMetrics.h"
+#include "platform/draw/SystemMetrics.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/CGameDlg.h"
 
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "core/GameSounds.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CMenuDlg.h"
-#include "platform/CursorShape.h"
-#include "platform/Resources.h"
+#include "platform/window/CursorShape.h"
+#include "platform/draw/Resources.h"
 
 bool CGameDlg::ComputerToMove() const
 {

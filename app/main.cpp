@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/CWinApp.h"
+#include "platform/shell/CWinApp.h"
 
 int main(int argc, char** argv)
 {

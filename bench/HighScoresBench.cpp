@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "dialogs/HighScoreRecords.h"
+#include "scores/HighScoreRecords.h"
 
 #include <benchmark/benchmark.h>
 

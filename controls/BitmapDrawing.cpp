@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/BitmapInfo.h"
-#include "platform/CRgn.h"
+#include "platform/draw/BitmapInfo.h"
+#include "platform/draw/CRgn.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "platform/CBitmap.h"
-#include "platform/CDC.h"
+#include "platform/draw/CBitmap.h"
+#include "platform/draw/CDC.h"
 #include "platform/Geometry.h"
 
 enum class BitmapDrawMode : std::int16_t {

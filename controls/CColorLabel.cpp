@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "controls/CColorLabel.h"
 
-#include "platform/CDC.h"
-#include "platform/SystemColors.h"
+#include "platform/draw/CDC.h"
+#include "platform/draw/SystemColors.h"
 
 CColorLabel::CColorLabel() : backColor(GetSysColor(COLOR_BTNFACE)), foreColor(RGB(0, 0, 0)) {
     backBrush.CreateSolidBrush(backColor);

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "controls/CHyperLink.h"
 
-#include "platform/CClientDC.h"
-#include "platform/CDC.h"
-#include "platform/CursorShape.h"
+#include "platform/window/CClientDC.h"
+#include "platform/draw/CDC.h"
+#include "platform/window/CursorShape.h"
 #include "platform/FormatString.h"
-#include "platform/GdiObjects.h"
-#include "platform/Resources.h"
-#include "platform/Shell.h"
-#include "platform/SystemColors.h"
+#include "platform/draw/HandleObjects.h"
+#include "platform/draw/Resources.h"
+#include "platform/shell/Shell.h"
+#include "platform/draw/SystemColors.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "platform/CFont.h"
-#include "platform/CStatic.h"
-#include "platform/CToolTipCtrl.h"
+#include "platform/draw/CFont.h"
+#include "platform/dialog/CStatic.h"
+#include "platform/window/CToolTipCtrl.h"
 
 class CHyperLink : public CStatic {
 public:

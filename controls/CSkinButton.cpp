@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/CClientDC.h"
-#include "platform/CDC.h"
-#include "platform/CFont.h"
-#include "platform/CursorPosition.h"
-#include "platform/SystemColors.h"
-#include "platform/TrackMouseEvent.h"
+#include "platform/window/CClientDC.h"
+#include "platform/draw/CDC.h"
+#include "platform/draw/CFont.h"
+#include "platform/window/CursorPosition.h"
+#include "platform/draw/SystemColors.h"
+#include "platform/window/TrackMouseEvent.h"
 
 namespace {
 

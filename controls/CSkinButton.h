@@ -8,8 +8,8 @@
 #include <string>
 
 #include "controls/BitmapDrawing.h"
-#include "platform/CBitmap.h"
-#include "platform/CButton.h"
+#include "platform/draw/CBitmap.h"
+#include "platform/dialog/CButton.h"
 #include "platform/Geometry.h"
 
 // Private message of the skin button; both parameters 0.

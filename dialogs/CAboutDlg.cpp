@@ -3,10 +3,10 @@
 #include "dialogs/DialogLook.h"
 #include "dialogs/HelpPage.h"
 
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "core/GameSounds.h"
-#include "platform/DataExchange.h"
-#include "resources/DialogTemplates.h"
+#include "platform/dialog/DataExchange.h"
+#include "resources/GameDialogTemplates.h"
 
 namespace {
 

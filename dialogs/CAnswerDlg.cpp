@@ -2,12 +2,12 @@
 #include "dialogs/CAnswerDlg.h"
 #include "dialogs/DialogLook.h"
 
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "core/GameSounds.h"
 #include "dialogs/AnswerPlacement.h"
-#include "platform/DataExchange.h"
-#include "platform/EditInputFilter.h"
-#include "resources/DialogTemplates.h"
+#include "platform/dialog/DataExchange.h"
+#include "platform/dialog/EditInputFilter.h"
+#include "resources/GameDialogTemplates.h"
 
 namespace {
 

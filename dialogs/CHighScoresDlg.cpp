@@ -4,10 +4,10 @@
 
 #include <cstddef>
 
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "core/GameSounds.h"
-#include "platform/DataExchange.h"
-#include "resources/DialogTemplates.h"
+#include "platform/dialog/DataExchange.h"
+#include "resources/GameDialogTemplates.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "controls/CColorLabel.h"
 #include "controls/CSkinButton.h"
 #include "dialogs/CSkinDialog.h"
-#include "dialogs/HighScoreRecords.h"
+#include "scores/HighScoreRecords.h"
 
 class CHighScoresDlg : public CSkinDialog, public HighScoreRecords {
 public:

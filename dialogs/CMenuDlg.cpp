@@ -2,10 +2,10 @@
 #include "dialogs/CMenuDlg.h"
 #include "dialogs/DialogLook.h"
 
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "core/GameSounds.h"
-#include "platform/DataExchange.h"
-#include "resources/DialogTemplates.h"
+#include "platform/dialog/DataExchange.h"
+#include "resources/GameDialogTemplates.h"
 
 namespace {
 

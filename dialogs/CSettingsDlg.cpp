@@ -6,11 +6,11 @@
 #include <tuple>
 #include <utility>
 
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "core/GameSounds.h"
 #include "core/NumberRange.h"
-#include "platform/DataExchange.h"
-#include "resources/DialogTemplates.h"
+#include "platform/dialog/DataExchange.h"
+#include "resources/GameDialogTemplates.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CSkinDialog.h"
 
-#include "platform/BitmapInfo.h"
-#include "platform/CDC.h"
-#include "platform/GdiObjects.h"
-#include "platform/Resources.h"
+#include "platform/draw/BitmapInfo.h"
+#include "platform/draw/CDC.h"
+#include "platform/draw/HandleObjects.h"
+#include "platform/draw/Resources.h"
 
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/HelpPage.h"
 
-#include "dialogs/ProgramFiles.h"
-#include "resources/DialogTemplates.h"
+#include "scores/ProgramFiles.h"
+#include "resources/GameDialogTemplates.h"
 
 std::filesystem::path HelpPagePath()
 {

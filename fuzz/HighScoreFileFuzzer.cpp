@@ -3,8 +3,8 @@
 // bytes past the file's size ranked in, then encoded and decoded again. Whatever the bytes, the
 // table keeps within its limits and the bytes written are canonical.
 
-#include "dialogs/HighScoreRecords.h"
-#include "dialogs/HighScoreTable.h"
+#include "scores/HighScoreRecords.h"
+#include "scores/HighScoreTable.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

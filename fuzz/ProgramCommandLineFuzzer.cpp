@@ -4,7 +4,7 @@
 // output and error; tools/fuzz.sh has libFuzzer close both.
 
 #include "fuzz/FuzzSupport.h"
-#include "platform/ProgramCommandLine.h"
+#include "platform/shell/ProgramCommandLine.h"
 
 #include <QString>
 #include <QStringList>

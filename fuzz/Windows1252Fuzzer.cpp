@@ -2,7 +2,7 @@
 // Arbitrary bytes through both conversions of the high-score file's text, read once as UTF-8 and
 // once as Windows-1252.
 
-#include "dialogs/Windows1252.h"
+#include "scores/Windows1252.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <algorithm>

@@ -5,8 +5,8 @@
 
 #include "tests/app/BoardFixture.h"
 
-#include "resources/DialogTemplates.h"
-#include "tests/app/DialogActions.h"
+#include "resources/GameDialogTemplates.h"
+#include "tests/support/Input.h"
 
 #include <QAccessible>
 #include <QWidget>

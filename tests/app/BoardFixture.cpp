@@ -2,14 +2,16 @@
 #include "tests/app/BoardFixture.h"
 
 #include "app/CGameApp.h"
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "dialogs/CAnswerDlg.h"
-#include "resources/DialogTemplates.h"
-#include "tests/app/DialogActions.h"
+#include "resources/GameDialogTemplates.h"
+#include "tests/support/Input.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+
+#include <sstream>
 
 BoardFixture::BoardFixture()
 {
@@ -126,4 +128,16 @@ void BoardFixture::SetPosition(const std::array<std::int32_t, kCellCount>& owner
 {
     gameState.cellOwner = owner;
     gameState.currentPlayer = toMove;
+}
+
+int SumOfQuestion(const std::string& question)
+{
+    std::istringstream in(question);
+    int a = 0;
+    int b = 0;
+    int c = 0;
+    char plus1 = 0;
+    char plus2 = 0;
+    in >> a >> plus1 >> b >> plus2 >> c;
+    return a + b + c;
 }

@@ -3,10 +3,11 @@
 
 #include "app/CGameDlg.h"
 #include "core/GameState.h"
-#include "platform/RecordingSoundOutput.h"
-#include "platform/SoundOutput.h"
+#include "tests/support/RecordingSoundOutput.h"
+#include "platform/sound/SoundOutput.h"
 #include "tests/app/ModalScript.h"
-#include "tests/dialogs/TemporaryDirectory.h"
+#include "tests/support/Input.h"
+#include "tests/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,9 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+// The sum a challenge " a + b + c = " asks for.
+int SumOfQuestion(const std::string& question);
 
 // One board window per test, its high-score file in a fresh directory, sounds recorded instead of
 // played and every modal dialog scripted.

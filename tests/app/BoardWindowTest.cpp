@@ -4,12 +4,12 @@
 #include "app/CGameApp.h"
 #include "dialogs/HelpPage.h"
 #include "dialogs/CAboutDlg.h"
-#include "platform/CMenu.h"
-#include "platform/CursorShape.h"
-#include "platform/Resources.h"
-#include "platform/ShellServices.h"
-#include "resources/DialogTemplates.h"
-#include "tests/app/DialogActions.h"
+#include "platform/window/CMenu.h"
+#include "platform/window/CursorShape.h"
+#include "platform/draw/Resources.h"
+#include "platform/shell/ShellServices.h"
+#include "resources/GameDialogTemplates.h"
+#include "tests/support/Input.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
 
-#include "platform/MessageBox.h"
-#include "resources/DialogTemplates.h"
-#include "tests/app/DialogActions.h"
+#include "platform/dialog/MessageBox.h"
+#include "resources/GameDialogTemplates.h"
+#include "tests/support/Input.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
 
-#include "resources/DialogTemplates.h"
-#include "tests/app/DialogActions.h"
+#include "resources/GameDialogTemplates.h"
+#include "tests/support/Input.h"
 
 namespace {
 

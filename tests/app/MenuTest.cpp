@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
 
-#include "controls/GameSound.h"
-#include "resources/DialogTemplates.h"
-#include "tests/app/DialogActions.h"
+#include "controls/GameSoundPlayer.h"
+#include "resources/GameDialogTemplates.h"
+#include "tests/support/Input.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/CDialog.h"
+#include "platform/dialog/CDialog.h"
 
 #include <deque>
 #include <functional>

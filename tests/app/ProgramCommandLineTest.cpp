@@ -2,7 +2,7 @@
 // The program's command line, tried as a player would: the answers need no display; anything else
 // is refused with a message and exit code 2 (the program never starts then; `timeout` guards it).
 
-#include "tests/dialogs/TemporaryDirectory.h"
+#include "tests/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 #include "tests/app/BoardFixture.h"
 
 #include "core/NumberRange.h"
-#include "platform/CBitmap.h"
-#include "platform/GdiObjects.h"
-#include "platform/Resources.h"
-#include "resources/DialogTemplates.h"
-#include "tests/app/DialogActions.h"
+#include "platform/draw/CBitmap.h"
+#include "platform/draw/HandleObjects.h"
+#include "platform/draw/Resources.h"
+#include "resources/GameDialogTemplates.h"
+#include "tests/support/Input.h"
 
 #include <QImage>
 #include <QWidget>

@@ -2,8 +2,8 @@
 #include "tests/app/BoardFixture.h"
 
 #include "dialogs/CAnswerDlg.h"
-#include "resources/DialogTemplates.h"
-#include "tests/app/DialogActions.h"
+#include "resources/GameDialogTemplates.h"
+#include "tests/support/Input.h"
 
 #include <algorithm>
 #include <numeric>

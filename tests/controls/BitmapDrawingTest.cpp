@@ -4,8 +4,8 @@
 #include <QRegion>
 
 #include "controls/BitmapDrawing.h"
-#include "platform/CRgn.h"
-#include "platform/GdiObjects.h"
+#include "platform/draw/CRgn.h"
+#include "platform/draw/HandleObjects.h"
 #include "tests/controls/TestBitmaps.h"
 
 namespace {

@@ -2,28 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "controls/CColorLabel.h"
-#include "platform/CDC.h"
-#include "platform/DataExchange.h"
-#include "platform/DialogTemplate.h"
-#include "platform/GdiObjects.h"
-#include "platform/SystemColors.h"
-#include "tests/controls/ModalHarness.h"
+#include "platform/draw/CDC.h"
+#include "platform/dialog/DataExchange.h"
+#include "platform/dialog/TemplateTypes.h"
+#include "platform/draw/HandleObjects.h"
+#include "platform/draw/SystemColors.h"
+#include "tests/support/DeviceContextState.h"
+#include "tests/support/Input.h"
+#include "tests/support/ModalRun.h"
 
 namespace {
-
-// What the colour request left in a DC, read as the framework's callers read it: a setter hands
-// back the value it replaces.
-COLORREF TextColourOf(CDC& dc) {
-    const COLORREF colour = dc.SetTextColor(0);
-    dc.SetTextColor(colour);
-    return colour;
-}
-
-COLORREF BackgroundColourOf(CDC& dc) {
-    const COLORREF colour = dc.SetBkColor(0);
-    dc.SetBkColor(colour);
-    return colour;
-}
 
 COLORREF BrushColour(HBRUSH brush) { return brush == nullptr ? CLR_INVALID : brush->color; }
 
@@ -81,7 +69,7 @@ TEST(ColorLabelWindowTest, VisibleLabelShowsItsColoursAtOnce) {
     RegisterDialogTemplate(dialog);
 
     LabelDialog labelDialog;
-    RunModal(labelDialog, [&] {
+    RunInModalLoop(labelDialog, [&] {
         labelDialog.label.SetBackColor(RGB(150, 150, 150));
         labelDialog.label.SetForeColor(RGB(255, 255, 255));
         const QImage shot = labelDialog.label.GetSafeHwnd()->grab().toImage();

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/GameSound.h"
-#include "platform/RecordingSoundOutput.h"
-#include "platform/SdlSoundOutput.h"
+#include "controls/GameSoundPlayer.h"
+#include "tests/support/RecordingSoundOutput.h"
+#include "platform/sound/SdlSoundOutput.h"
 
 namespace {
 

@@ -7,31 +7,18 @@
 #include <utility>
 
 #include "controls/CHyperLink.h"
-#include "platform/CClientDC.h"
-#include "platform/DataExchange.h"
-#include "platform/DialogTemplate.h"
-#include "platform/GdiObjects.h"
-#include "platform/MessageBox.h"
-#include "platform/SystemColors.h"
-#include "tests/controls/FakeShellServices.h"
-#include "tests/controls/ModalHarness.h"
+#include "platform/window/CClientDC.h"
+#include "platform/dialog/DataExchange.h"
+#include "platform/dialog/TemplateTypes.h"
+#include "platform/draw/HandleObjects.h"
+#include "platform/dialog/MessageBox.h"
+#include "platform/draw/SystemColors.h"
+#include "tests/support/DeviceContextState.h"
+#include "tests/support/FakeShellServices.h"
+#include "tests/support/Input.h"
+#include "tests/support/ModalRun.h"
 
 namespace {
-
-// What the colour request left in a DC, read as the framework's callers read it: a setter hands
-// back the value it replaces.
-COLORREF TextColourOf(CDC& dc) {
-    const COLORREF colour = dc.SetTextColor(0);
-    dc.SetTextColor(colour);
-    return colour;
-}
-
-int BackgroundModeOf(CDC& dc) {
-    const int mode = dc.SetBkMode(OPAQUE);
-    dc.SetBkMode(mode);
-    return mode;
-}
-
 
 const std::string kTarget = "http://example.org/quinsum";
 
@@ -167,7 +154,7 @@ protected:
 };
 
 TEST_F(HyperLinkDialogTest, SubclassingTakesTargetUnderlinesAndFitsToText) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         EXPECT_EQ(dialog.link.GetTarget(), kTarget);
         EXPECT_NE(dialog.link.GetStyle() & SS_NOTIFY, 0u);
         const auto font = reinterpret_cast<HFONT>(dialog.link.SendMessage(WM_GETFONT));
@@ -184,8 +171,8 @@ TEST_F(HyperLinkDialogTest, SubclassingTakesTargetUnderlinesAndFitsToText) {
 }
 
 TEST_F(HyperLinkDialogTest, ShowingTheDialogAgainSetsTheLinkUpAgain) {
-    RunModal(dialog, [&] { MovePointer(ScreenCentre(dialog.link)); });
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] { MovePointer(ScreenCentre(dialog.link)); });
+    RunInModalLoop(dialog, [&] {
         EXPECT_FALSE(dialog.link.IsOverLink());
         const auto font = reinterpret_cast<HFONT>(dialog.link.SendMessage(WM_GETFONT));
         ASSERT_NE(font, nullptr);
@@ -195,7 +182,7 @@ TEST_F(HyperLinkDialogTest, ShowingTheDialogAgainSetsTheLinkUpAgain) {
 }
 
 TEST_F(HyperLinkDialogTest, EmptyTextAndTargetStayEmptyAndFitToZeroWidth) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         std::string text = "x";
         dialog.emptyLink.GetWindowText(text);
         EXPECT_TRUE(text.empty());
@@ -207,7 +194,7 @@ TEST_F(HyperLinkDialogTest, EmptyTextAndTargetStayEmptyAndFitToZeroWidth) {
 }
 
 TEST_F(HyperLinkDialogTest, CentredLinkShrinksTowardsItsMiddle) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         CRect window;
         dialog.centredLink.GetWindowRect(&window);
         dialog.ScreenToClient(&window);
@@ -221,7 +208,7 @@ TEST_F(HyperLinkDialogTest, CentredLinkShrinksTowardsItsMiddle) {
 
 TEST_F(HyperLinkDialogTest, TargetSetBeforeSubclassingFillsAnEmptyText) {
     dialog.emptyLink.SetTarget("quinsum-help.html");
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         std::string text;
         dialog.emptyLink.GetWindowText(text);
         EXPECT_EQ(text, "quinsum-help.html");
@@ -229,7 +216,7 @@ TEST_F(HyperLinkDialogTest, TargetSetBeforeSubclassingFillsAnEmptyText) {
 }
 
 TEST_F(HyperLinkDialogTest, PointerOverTheLinkCapturesAndLeavingReleases) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         MovePointer(ScreenCentre(dialog.link));
         EXPECT_TRUE(dialog.link.IsOverLink());
         EXPECT_EQ(CWnd::GetCapture(), &dialog.link);
@@ -243,7 +230,7 @@ TEST_F(HyperLinkDialogTest, PointerOverTheLinkCapturesAndLeavingReleases) {
 }
 
 TEST_F(HyperLinkDialogTest, SuccessfulClickMarksTheLinkVisited) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         ClickAt(dialog.link);
         EXPECT_EQ(shell.opened, (std::vector<std::string>{kTarget}));
         EXPECT_TRUE(dialog.link.IsVisited());
@@ -253,7 +240,7 @@ TEST_F(HyperLinkDialogTest, SuccessfulClickMarksTheLinkVisited) {
 }
 
 TEST_F(HyperLinkDialogTest, FailedClickBeepsReportsAndClearsVisited) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         dialog.link.MarkVisited(true);
         shell.openResult = SE_ERR_SHARE;
         ClickAt(dialog.link);

@@ -2,6 +2,9 @@
 // A dialog of skin buttons driven through the pointer, the keyboard and the button messages:
 // kinds, pushed look while dragging, hover, check boxes, radio groups and the posted uncheck.
 
+#include <QCursor>
+#include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,10 +12,11 @@
 #include <vector>
 
 #include "controls/CSkinButton.h"
-#include "platform/DataExchange.h"
-#include "platform/DialogTemplate.h"
+#include "platform/dialog/DataExchange.h"
+#include "platform/dialog/TemplateTypes.h"
 
-#include "tests/controls/ModalHarness.h"
+#include "tests/support/Input.h"
+#include "tests/support/ModalRun.h"
 #include "tests/controls/TestResourceIds.h"
 
 namespace {
@@ -132,7 +136,7 @@ protected:
 };
 
 TEST_F(SkinButtonBehaviourTest, SubclassingSettlesKindAndMakesTheButtonOwnerDrawn) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         EXPECT_EQ(Button(kPush).GetKind(), PushKind);
         EXPECT_EQ(Button(kCheck).GetKind(), CheckKind);
         EXPECT_EQ(Button(kRadioB).GetKind(), RadioKind);
@@ -143,7 +147,7 @@ TEST_F(SkinButtonBehaviourTest, SubclassingSettlesKindAndMakesTheButtonOwnerDraw
 }
 
 TEST_F(SkinButtonBehaviourTest, WindowPaintsNormalCheckedAndDisabledBitmaps) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         EXPECT_EQ(Shown(kPush), kRedColour);
         Button(kCheck).SetCheck(1);
         EXPECT_EQ(Shown(kCheck), kGreenColour) << "checked shows the pressed bitmap without the mouse";
@@ -153,7 +157,7 @@ TEST_F(SkinButtonBehaviourTest, WindowPaintsNormalCheckedAndDisabledBitmaps) {
 }
 
 TEST_F(SkinButtonBehaviourTest, CheckBoxClickTogglesBeforeTheOwnerHearsOfIt) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         ClickAt(Button(kCheck));
         ClickAt(Button(kCheck));
         EXPECT_EQ(dialog.clicks, (std::vector<std::string>{"1102:1", "1102:0"}));
@@ -161,14 +165,14 @@ TEST_F(SkinButtonBehaviourTest, CheckBoxClickTogglesBeforeTheOwnerHearsOfIt) {
 }
 
 TEST_F(SkinButtonBehaviourTest, RadioClickPostsUncheckToTheRestOfItsGroupInGroupOrder) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         Button(kRadioA).SetCheck(1);
-        Pump();
+        ProcessPostedMessages();
         dialog.unchecks.clear();
 
         ClickAt(Button(kRadioB));
         EXPECT_EQ(dialog.clicks, (std::vector<std::string>{"1104:1"}));
-        Pump();
+        ProcessPostedMessages();
         EXPECT_EQ(dialog.unchecks, (std::vector<int>{kRadioC, kRadioA}));
         EXPECT_EQ(Button(kRadioA).GetCheck(), 0);
         EXPECT_EQ(Button(kRadioB).GetCheck(), 1);
@@ -177,44 +181,44 @@ TEST_F(SkinButtonBehaviourTest, RadioClickPostsUncheckToTheRestOfItsGroupInGroup
 }
 
 TEST_F(SkinButtonBehaviourTest, UncheckIsPostedNotSent) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         Button(kRadioA).SetCheck(1);
-        Pump();
+        ProcessPostedMessages();
         Button(kRadioC).SetCheck(1);
         EXPECT_EQ(Button(kRadioA).GetCheck(), 1) << "still checked until the posted message arrives";
-        Pump();
+        ProcessPostedMessages();
         EXPECT_EQ(Button(kRadioA).GetCheck(), 0);
         EXPECT_EQ(Button(kRadioC).GetCheck(), 1);
     });
 }
 
 TEST_F(SkinButtonBehaviourTest, CheckingACheckedRadioAgainStillUnchecksTheOthers) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         Button(kRadioB).SetCheck(1);
-        Pump();
+        ProcessPostedMessages();
         dialog.unchecks.clear();
         ClickAt(Button(kRadioB));
-        Pump();
+        ProcessPostedMessages();
         EXPECT_EQ(Button(kRadioB).GetCheck(), 1);
         EXPECT_EQ(dialog.unchecks, (std::vector<int>{kRadioC, kRadioA}));
     });
 }
 
 TEST_F(SkinButtonBehaviourTest, SpaceTogglesACheckBoxButNotAPushButton) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         Button(kCheck).SetFocus();
         QTest::keyClick(TopWindowOf(dialog), Qt::Key_Space);
-        Pump();
+        ProcessPostedMessages();
         EXPECT_EQ(Button(kCheck).GetCheck(), 1);
         Button(kPush).SetFocus();
         QTest::keyClick(TopWindowOf(dialog), Qt::Key_Space);
-        Pump();
+        ProcessPostedMessages();
         EXPECT_EQ(Button(kPush).GetCheck(), 0);
     });
 }
 
 TEST_F(SkinButtonBehaviourTest, PressedLookFollowsThePointerAndAReleaseOffClicksNothing) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         MovePointer(ScreenCentre(Button(kCheck)));
         PressLeft(dialog);
         EXPECT_TRUE(Pushed(kCheck));
@@ -236,7 +240,7 @@ TEST_F(SkinButtonBehaviourTest, PressedLookFollowsThePointerAndAReleaseOffClicks
 }
 
 TEST_F(SkinButtonBehaviourTest, HoverShowsUntilLeaveAndComesBackOnlyWithTheNextMove) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         MovePointer(ScreenCentre(Button(kPush)));
         EXPECT_TRUE(Button(kPush).IsHovering());
         EXPECT_EQ(Shown(kPush), kBlueColour);
@@ -262,40 +266,40 @@ TEST_F(SkinButtonBehaviourTest, HoverShowsUntilLeaveAndComesBackOnlyWithTheNextM
 }
 
 TEST_F(SkinButtonBehaviourTest, ShowingTheDialogAgainStartsWithoutHoverOrPress) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         MovePointer(ScreenCentre(Button(kPush)));
         EXPECT_TRUE(Button(kPush).IsHovering());
     });
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         EXPECT_FALSE(Button(kPush).IsHovering());
         EXPECT_EQ(Shown(kPush), kRedColour);
     });
 }
 
 TEST_F(SkinButtonBehaviourTest, DoubleClickActsAsASecondPress) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         MovePointer(ScreenCentre(Button(kCheck)));
         QWindow* top = TopWindowOf(dialog);
         QTest::mouseDClick(top, Qt::LeftButton, Qt::NoModifier, top->mapFromGlobal(QCursor::pos()));
-        Pump();
+        ProcessPostedMessages();
         EXPECT_EQ(dialog.clicks, (std::vector<std::string>{"1102:1", "1102:0"}));
     });
 }
 
 TEST_F(SkinButtonBehaviourTest, LosingFocusWhilePressedReleasesTheMouse) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         MovePointer(ScreenCentre(Button(kPush)));
         PressLeft(dialog);
         EXPECT_EQ(CWnd::GetCapture(), &Button(kPush));
         Button(kCheck).SetFocus();
-        Pump();
+        ProcessPostedMessages();
         EXPECT_NE(CWnd::GetCapture(), &Button(kPush));
         ReleaseLeft(dialog);
     });
 }
 
 TEST_F(SkinButtonBehaviourTest, MaskShapesTheWindowAndSizesItInCopyMode) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         CRect before;
         Button(kRadioC).GetClientRect(&before);
 

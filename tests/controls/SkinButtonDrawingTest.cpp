@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "controls/CSkinButton.h"
-#include "platform/SystemColors.h"
+#include "platform/draw/SystemColors.h"
 #include "tests/controls/TestBitmaps.h"
 #include "tests/controls/TestResourceIds.h"
 

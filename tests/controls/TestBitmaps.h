@@ -2,8 +2,8 @@
 #pragma once
 // Bitmaps painted pixel by pixel in a memory DC, for drawing tests.
 
-#include "platform/CBitmap.h"
-#include "platform/CDC.h"
+#include "platform/draw/CBitmap.h"
+#include "platform/draw/CDC.h"
 
 struct TestBitmap {
     CBitmap bitmap;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/GameSound.h"
-#include "resources/DialogTemplates.h"
+#include "controls/GameSoundPlayer.h"
+#include "resources/GameDialogTemplates.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
 namespace {

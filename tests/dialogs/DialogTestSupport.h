@@ -1,30 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Driving a modal dialog from a test the way a player would, and hearing what it plays.
+// The dialogs' tests hear what a dialog plays; the support drives it the way a player would.
 
 #include <gtest/gtest.h>
 
-#include <Qt>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/CDialog.h"
-#include "platform/RecordingSoundOutput.h"
-#include "platform/SoundOutput.h"
-
-// Runs `dialog` modally; `script` acts on it once its modal loop runs and should end it. A dialog
-// the script leaves open fails the test and is cancelled, so no test waits forever.
-INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& script);
-
-// A left click (press and release) in the middle of a control.
-void ClickControl(const CWnd& dialog, int controlId);
-// A key pressed on the dialog's focused control (or the dialog itself).
-void PressKey(const CWnd& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-void TypeKeys(const CWnd& dialog, int controlId, const std::string& keys);
-// Handles what the event loop has queued (posted messages), as the modal loop does next.
-void ProcessPostedMessages();
-std::string ControlText(const CWnd& dialog, int controlId);
+#include "platform/dialog/CDialog.h"
+#include "platform/sound/SoundOutput.h"
+#include "tests/support/Input.h"
+#include "tests/support/ModalRun.h"
+#include "tests/support/RecordingSoundOutput.h"
 
 inline const std::string kClickPlayed = "play 303 sync";
 

@@ -9,7 +9,7 @@
 
 #include "core/OpponentKind.h"
 #include "tests/dialogs/DialogTestSupport.h"
-#include "tests/dialogs/TemporaryDirectory.h"
+#include "tests/support/TemporaryDirectory.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/GameSound.h"
+#include "controls/GameSoundPlayer.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
 namespace {

@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "dialogs/CSkinDialog.h"
-#include "platform/CDC.h"
-#include "platform/DialogTemplate.h"
-#include "platform/GdiObjects.h"
-#include "tests/controls/ModalHarness.h"
+#include "platform/draw/CDC.h"
+#include "platform/dialog/TemplateTypes.h"
+#include "platform/draw/HandleObjects.h"
+#include "tests/support/Input.h"
+#include "tests/support/ModalRun.h"
 
 namespace {
 
@@ -89,7 +90,7 @@ TEST_F(SkinDialogTest, StartsDraggableWithoutBackground) {
 }
 
 TEST_F(SkinDialogTest, BackgroundIsPaintedOneToOneFromTheTopLeftAndCutAtTheClientEdge) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         CRect client;
         dialog.GetClientRect(&client);
         ASSERT_EQ(dialog.SetBackground(GradientBitmap(client.Width() + 40, client.Height() + 40)), 1);
@@ -103,7 +104,7 @@ TEST_F(SkinDialogTest, BackgroundIsPaintedOneToOneFromTheTopLeftAndCutAtTheClien
 }
 
 TEST_F(SkinDialogTest, NullBackgroundRemovesThePictureAndSucceeds) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         const COLORREF plain = ShownAt(dialog, 5, 5);
         dialog.SetBackground(GradientBitmap(300, 300));
         EXPECT_EQ(ShownAt(dialog, 5, 5), Gradient(5, 5));
@@ -135,7 +136,7 @@ TEST_F(SkinDialogTest, SettingTheSameBitmapAgainKeepsIt) {
 }
 
 TEST_F(SkinDialogTest, PressOnTheSurfacePostsACaptionDragWithThePoint) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         MovePointer(ScreenPoint(dialog, 12, 7));
         PressLeft(dialog);
         ReleaseLeft(dialog);
@@ -146,7 +147,7 @@ TEST_F(SkinDialogTest, PressOnTheSurfacePostsACaptionDragWithThePoint) {
 }
 
 TEST_F(SkinDialogTest, NoDragWhenSwitchedOffOrPressedOnAControl) {
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         ClickAt(*dialog.GetDlgItem(kButton));
         EXPECT_TRUE(dialog.dragRequests.empty());
         dialog.EnableDrag(0);
@@ -159,7 +160,7 @@ TEST_F(SkinDialogTest, NoDragWhenSwitchedOffOrPressedOnAControl) {
 
 TEST_F(SkinDialogTest, DraggingTheSurfaceMovesTheWindow) {
     dialog.keepDragRequests = false;
-    RunModal(dialog, [&] {
+    RunInModalLoop(dialog, [&] {
         CRect before;
         dialog.GetWindowRect(&before);
         MovePointer(ScreenPoint(dialog, 12, 7));

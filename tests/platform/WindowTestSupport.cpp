@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "tests/platform/WindowTestSupport.h"
 
-#include <QCoreApplication>
-#include <QTest>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
+#include <gtest/gtest.h>
 
-#include "platform/DataExchange.h"
-#include "platform/DialogTemplate.h"
+#include <memory>
+
+#include "platform/dialog/DataExchange.h"
+#include "platform/dialog/TemplateTypes.h"
 
 namespace {
 
@@ -19,11 +17,9 @@ DialogItemTemplate Item(int id, ControlClass kind, const std::string& text, int 
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-QPoint InWindow(QWidget* widget, QPoint point) {
-    return widget->mapTo(widget->window(), point);
-}
-
 }  // namespace
+
+namespace {
 
 void RegisterTestTemplates() {
     DialogTemplate test;
@@ -64,9 +60,30 @@ void RegisterTestTemplates() {
     RegisterDialogTemplate(owner);
 }
 
+}  // namespace
+
 TestApp& TheTestApp() {
     return *static_cast<TestApp*>(AfxGetApp());
 }
+
+namespace {
+
+class WindowTestEnvironment final : public testing::Environment {
+public:
+    void SetUp() override {
+        RegisterTestTemplates();
+        app_ = std::make_unique<TestApp>();
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<TestApp> app_;
+};
+
+[[maybe_unused]] testing::Environment* const windowTestEnvironment =
+    testing::AddGlobalTestEnvironment(new WindowTestEnvironment);
+
+}  // namespace
 
 LRESULT RecordingDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     log.push_back({message, wParam, lParam});
@@ -105,47 +122,4 @@ std::vector<std::pair<int, int>> RecordingDialog::Commands() const {
         }
     }
     return commands;
-}
-
-INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& script) {
-    bool ran = false;
-    CDialog::SetModalHook([&](CDialog& running) {
-        if (&running == &dialog && !ran) {
-            ran = true;
-            script(running);
-            // A script that stopped early (a failed assertion) must not leave the loop running.
-            if (running.m_hWnd != nullptr) {
-                QTimer::singleShot(0, running.m_hWnd, [&running] { running.EndDialog(-2); });
-            }
-        }
-    });
-    const INT_PTR result = dialog.DoModal();
-    CDialog::SetModalHook({});
-    return result;
-}
-
-void PressAt(QWidget* widget, QPoint point) {
-    QTest::mousePress(widget->window()->windowHandle(), Qt::LeftButton, {}, InWindow(widget, point));
-}
-
-void ReleaseAt(QWidget* widget, QPoint point) {
-    QTest::mouseRelease(widget->window()->windowHandle(), Qt::LeftButton, {}, InWindow(widget, point));
-}
-
-void MoveTo(QWidget* widget, QPoint point) {
-    QTest::mouseMove(widget->window()->windowHandle(), InWindow(widget, point));
-}
-
-void ClickAt(QWidget* widget, QPoint point) {
-    QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {}, InWindow(widget, point));
-}
-
-QPoint Centre(const QWidget* widget) {
-    return widget->rect().center();
-}
-
-void Flush() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
 }

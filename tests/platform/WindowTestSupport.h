@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A small template of every control kind, a dialog that records its messages and runs scripted
-// steps, and input helpers that go through the window system (so modality applies).
+// A small template of every control kind and a dialog that records its messages; the templates
+// and an application object of the framework (the owner of template dialogs) exist while tests run.
 
-#include <QPoint>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "platform/CDialog.h"
-#include "platform/CWinApp.h"
-
-class QWidget;
+#include "platform/dialog/CDialog.h"
+#include "platform/shell/CWinApp.h"
+#include "tests/support/Input.h"
+#include "tests/support/ModalRun.h"
 
 inline constexpr UINT kTestTemplate = 9001;
 inline constexpr UINT kOwnerTemplate = 9002;
@@ -26,8 +25,6 @@ inline constexpr int kNotifyStatic = 40;
 inline constexpr int kPlainStatic = 41;
 inline constexpr int kHiddenStatic = 42;
 inline constexpr int kOwnerDrawn = 50;
-
-void RegisterTestTemplates();
 
 class TestApp : public CWinApp {
 public:
@@ -62,15 +59,3 @@ public:
     // The WM_COMMAND notifications received, as (id, code).
     std::vector<std::pair<int, int>> Commands() const;
 };
-
-// Runs `dialog` modally with `script` called once its loop runs; returns DoModal's result.
-INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& script);
-
-// Mouse input through the widget's window, in the widget's client coordinates.
-void PressAt(QWidget* widget, QPoint point);
-void ReleaseAt(QWidget* widget, QPoint point);
-void MoveTo(QWidget* widget, QPoint point);
-void ClickAt(QWidget* widget, QPoint point);
-QPoint Centre(const QWidget* widget);
-// Handles everything queued, posted messages included.
-void Flush();

@@ -7,10 +7,10 @@
 #include "tests/app/BoardFixture.h"
 
 #include "dialogs/CAnswerDlg.h"
-#include "platform/SdlSoundOutput.h"
-#include "platform/WindowHost.h"
-#include "resources/DialogTemplates.h"
-#include "tests/app/DialogActions.h"
+#include "platform/sound/SdlSoundOutput.h"
+#include "platform/window/WindowHost.h"
+#include "resources/GameDialogTemplates.h"
+#include "tests/support/Input.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,4 +1,0 @@
-// SPDX-License-Identifier: MIT
-#include "platform/CButton.h"
-
-void CButton::DrawItem(LPDRAWITEMSTRUCT) {}

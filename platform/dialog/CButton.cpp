@@ -1,0 +1,4 @@
+// SPDX-License-Identifier: MIT
+#include "platform/dialog/CButton.h"
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}

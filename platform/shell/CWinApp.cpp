@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "platform/shell/CWinApp.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <optional>
+
+#include "platform/draw/BackgroundWork.h"
+#include "platform/shell/TerminationSignals.h"
+
+namespace {
+
+CWinApp* g_application = nullptr;
+
+}  // namespace
+
+CWinApp::CWinApp(const char*) {
+    g_application = this;
+}
+
+CWinApp::~CWinApp() {
+    if (g_application == this) {
+        g_application = nullptr;
+    }
+}
+
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
+
+void CWinApp::OnHelp() {}
+
+CWinApp* AfxGetApp() {
+    return g_application;
+}
+
+int RunApplication(int argc, char** argv, const ApplicationIdentity& identity) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    if (const std::optional<int> answered = AnswerInformationRequest(arguments, identity)) {
+        return *answered;
+    }
+    QApplication::setApplicationName(QString::fromUtf8(identity.name));
+    QApplication::setApplicationVersion(QString::fromUtf8(identity.version));
+    // Launchers group the windows under the desktop entry's icon.
+    QApplication::setDesktopFileName(QString::fromUtf8(identity.desktopFileName));
+    // QApplication keeps a reference to the count for its whole life.
+    int count = argc;
+    QApplication application(count, argv);
+    if (const std::optional<int> refused = RefuseOtherArguments(QApplication::arguments(), identity)) {
+        return *refused;
+    }
+    CloseWindowsOnTerminationSignals();
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr) {
+        FinishBackgroundWork();
+        return 1;
+    }
+    // A dialog-based application ends when InitInstance returns, not when a window closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (!app->InitInstance()) {
+        FinishBackgroundWork();
+        return 0;
+    }
+    QApplication::setQuitOnLastWindowClosed(true);
+    const int result = QApplication::exec();
+    FinishBackgroundWork();
+    return result;
+}

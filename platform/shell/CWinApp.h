@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The application object and the program's entry: one object of a CWinApp subclass exists with
+// static storage duration; RunApplication creates the QApplication and calls its InitInstance.
+
+#include "platform/shell/ProgramCommandLine.h"
+#include "platform/WinTypes.h"
+
+class CWnd;
+
+class CWinApp {
+public:
+    // Registers this object as the application (AfxGetApp). `appName` is not used.
+    explicit CWinApp(const char* appName = nullptr);
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+    virtual ~CWinApp();
+
+    // FALSE ends the program once it returns (a dialog-based application runs its main dialog
+    // modally inside); TRUE runs the application's event loop until the last window closes.
+    virtual BOOL InitInstance();
+    // The target of the help command ID_HELP (F1): there is no help file, so nothing happens.
+    virtual void OnHelp();
+
+    CWnd* m_pMainWnd = nullptr;
+};
+
+CWinApp* AfxGetApp();
+
+// Answers --help and --version (ProgramCommandLine.h), creates the QApplication, refuses any other
+// argument, calls InitInstance of the application object and returns the exit code (0 when
+// InitInstance returned FALSE; 1 when there is no application object; 2 for a bad command line).
+int RunApplication(int argc, char** argv, const ApplicationIdentity& identity);

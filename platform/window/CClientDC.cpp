@@ -1,0 +1,4 @@
+// SPDX-License-Identifier: MIT
+#include "platform/window/CClientDC.h"
+
+CClientDC::CClientDC(CWnd*) {}

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+#include "resources/GameDialogTemplates.h"
+
+#include <string>
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kPushButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kDefaultButton = kChild | WS_TABSTOP | BS_DEFPUSHBUTTON;
+constexpr DWORD kRadioPushLike = kChild | BS_AUTORADIOBUTTON | BS_PUSHLIKE;
+constexpr DWORD kNameBox = kChild | WS_BORDER | WS_GROUP | WS_TABSTOP | ES_LEFT;
+constexpr DWORD kText = kChild | SS_LEFT;
+
+DialogItemTemplate Button(int id, const std::string& text, int x, int y, int cx, int cy, DWORD style) {
+    return {id, ControlClass::Button, text, x, y, cx, cy, style, 0, 0};
+}
+
+DialogItemTemplate Static(int id, const std::string& text, int x, int y, int cx, int cy, DWORD style) {
+    return {id, ControlClass::Static, text, x, y, cx, cy, style, 0, 0};
+}
+
+DialogItemTemplate Picture(int id, UINT bitmapId, int x, int y, int cx, int cy) {
+    return {id, ControlClass::Static, "", x, y, cx, cy, kChild | SS_BITMAP, 0, bitmapId};
+}
+
+DialogItemTemplate Edit(int id, int x, int y, int cx, int cy, DWORD style, DWORD exStyle) {
+    return {id, ControlClass::Edit, "", x, y, cx, cy, style, exStyle, 0};
+}
+
+DialogTemplate About() {
+    DialogTemplate t;
+    t.id = IDD_ABOUT;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    t.cx = 259;
+    t.cy = 81;
+    t.caption = "About quinsum";
+    t.fontPointSize = 8;
+    t.fontFace = "MS Sans Serif";
+    t.items = {
+        Button(IDOK, "OK", 202, 60, 50, 14, kDefaultButton | WS_GROUP),
+        Static(1530, kHelpPageName, 49, 19, 174, 8, kText | WS_GROUP),
+        Picture(1531, 278, 7, 7, 20, 20),
+        Static(1532, "Quinsum 2.0 - claim three in a row and add them up to score. Good luck!", 49, 33, 174, 20, kText),
+    };
+    return t;
+}
+
+DialogTemplate Board() {
+    DialogTemplate t;
+    t.id = IDD_BOARD;
+    t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
+    t.cx = 319;
+    t.cy = 240;
+    t.fontPointSize = 10;
+    t.fontFace = "MS Sans Serif";
+    t.items.push_back(Button(1001, "", 51, 209, 96, 27, kPushButton));
+    for (int row = 0; row < 5; ++row) {
+        for (int col = 0; col < 5; ++col) {
+            t.items.push_back(Button(1030 + row * 5 + col, "", 4 + 38 * col, 4 + 38 * row, 38, 38, kPushButton | BS_BITMAP));
+        }
+    }
+    t.items.push_back(Static(1511, "", 264, 25, 52, 173, WS_CHILD | SS_ETCHEDFRAME));
+    t.items.push_back(Static(1510, "", 211, 25, 52, 173, WS_CHILD | SS_ETCHEDFRAME));
+    t.items.push_back(Button(134, "", 206, 4, 55, 18, kChild | BS_PUSHBUTTON));
+    t.items.push_back(Button(136, "", 261, 4, 55, 18, kChild | BS_PUSHBUTTON));
+    t.items.push_back(Button(137, "", 206, 198, 55, 18, kChild | BS_PUSHBUTTON));
+    t.items.push_back(Button(138, "", 261, 198, 55, 18, kChild | BS_PUSHBUTTON));
+    t.items.push_back(Picture(-1, 278, 8, 209, 27, 27));
+    return t;
+}
+
+DialogTemplate Answer() {
+    DialogTemplate t;
+    t.id = IDD_ANSWER;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    t.cx = 144;
+    t.cy = 44;
+    t.fontPointSize = 14;
+    t.fontFace = "MS Sans Serif";
+    t.items = {
+        Edit(1002, 114, 3, 28, 12, kChild | WS_BORDER | WS_TABSTOP | ES_LEFT, WS_EX_CLIENTEDGE),
+        Button(1003, "", 0, 1, 112, 18, kPushButton),
+        Button(IDOK, "Check Answer", 73, 23, 72, 21, kDefaultButton),
+        Button(IDCANCEL, "Forfeit Game", 0, 23, 72, 21, kPushButton),
+    };
+    return t;
+}
+
+DialogTemplate Settings() {
+    DialogTemplate t;
+    t.id = IDD_SETTINGS;
+    t.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT;
+    t.cx = 284;
+    t.cy = 199;
+    t.caption = "Settings for this Game...";
+    t.fontPointSize = 8;
+    t.fontFace = "MS Sans Serif";
+    t.items = {
+        Edit(1007, 99, 13, 36, 14, kNameBox, 0),
+        Button(1012, "Novice Computer", 13, 45, 75, 24, kRadioPushLike | WS_GROUP | WS_TABSTOP),
+        Button(1013, "Intermediate Computer", 96, 45, 75, 24, kRadioPushLike),
+        Button(1015, "Expert Computer", 179, 45, 75, 24, kRadioPushLike),
+        Button(1014, "Person", 13, 79, 75, 24, kRadioPushLike),
+        Edit(1011, 221, 84, 36, 14, kNameBox, 0),
+        Button(1026, "0 to 10", 7, 131, 64, 20, kRadioPushLike | WS_GROUP | WS_TABSTOP),
+        Button(1027, "0 to 25", 76, 131, 64, 20, kRadioPushLike),
+        Button(1028, "-10 to 10", 145, 131, 64, 20, kRadioPushLike),
+        Button(1029, "-25 to 25", 213, 131, 64, 20, kRadioPushLike),
+        Button(IDOK, "Done", 106, 172, 64, 20, kDefaultButton | WS_GROUP),
+        Static(1528, "Specify the range of numbers to use in calculations", 9, 118, 161, 8, kText),
+        Static(1525, "Enter name for first player", 7, 15, 80, 8, kText),
+        Static(1526, "Specify whether second player is another person or a computer opponent", 7, 35, 231, 8, kText),
+        Static(1527, "Enter name if second player is a person", 92, 86, 124, 8, kText),
+    };
+    return t;
+}
+
+DialogTemplate HighScores() {
+    DialogTemplate t;
+    t.id = IDD_HIGH_SCORES;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    t.cx = 271;
+    t.cy = 239;
+    t.caption = "High Scores";
+    t.fontPointSize = 8;
+    t.fontFace = "MS Sans Serif";
+    t.items.push_back(Button(IDOK, "Done", 104, 206, 64, 20, kDefaultButton | WS_GROUP));
+    for (int k = 0; k < 10; ++k) {
+        t.items.push_back(Static(1016 + k, "Static", 7, 7 + 17 * k, 253, 11, kText | WS_GROUP));
+    }
+    t.items.push_back(Button(1523, "0 to 10", 7, 182, 64, 20, kRadioPushLike | WS_GROUP));
+    t.items.push_back(Button(1524, "0 to 25", 72, 182, 64, 20, kRadioPushLike));
+    t.items.push_back(Button(1525, "-10 to 10", 136, 182, 64, 20, kRadioPushLike));
+    t.items.push_back(Button(1526, "-25 to 25", 200, 182, 64, 20, kRadioPushLike));
+    return t;
+}
+
+DialogTemplate Menu() {
+    DialogTemplate t;
+    t.id = IDD_MENU;
+    t.style = WS_POPUP | WS_BORDER | DS_SETFONT;
+    t.cx = 110;
+    t.cy = 204;
+    t.fontPointSize = 10;
+    t.fontFace = "MS Sans Serif";
+    t.items = {
+        Button(IDCANCEL, "Cancel", 7, 169, 96, 28, kPushButton),
+        Button(1518, "High Scores", 7, 7, 96, 27, kPushButton),
+        Button(1001, "Start New Game", 7, 34, 96, 27, kPushButton),
+        Button(1002, "Quit Game", 7, 61, 96, 27, kPushButton),
+        Button(1003, "About Quinsum", 7, 88, 96, 27, kPushButton),
+        Button(1524, "Check1", 7, 115, 96, 33, kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE),
+    };
+    return t;
+}
+
+}  // namespace
+
+std::vector<DialogTemplate> GameDialogTemplates() {
+    return {About(), Board(), Answer(), Settings(), HighScores(), Menu()};
+}
+
+void RegisterGameDialogTemplates() {
+    for (const DialogTemplate& dialogTemplate : GameDialogTemplates()) {
+        RegisterDialogTemplate(dialogTemplate);
+    }
+}

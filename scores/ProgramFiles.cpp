@@ -1,0 +1,201 @@
+// SPDX-License-Identifier: MIT
+#include "scores/ProgramFiles.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(FileDescriptor&&) = delete;
+    ~FileDescriptor() { Close(); }
+
+    int Get() const { return fd_; }
+    bool IsOpen() const { return fd_ >= 0; }
+
+    bool Close()
+    {
+        if (fd_ < 0) {
+            return true;
+        }
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, std::span<const unsigned char> bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// A fresh file beside `path` that no one else uses; O_EXCL guarantees the name was not taken.
+FileDescriptor CreateTemporaryBeside(const std::filesystem::path& path, std::filesystem::path& temporary)
+{
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        temporary = path;
+        temporary += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (fd.IsOpen() || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return FileDescriptor(-1);
+}
+
+// Makes the rename itself durable; a failure here cannot undo the rename, so it is not reported.
+void SyncDirectoryOf(const std::filesystem::path& path)
+{
+    std::filesystem::path directory = path.parent_path();
+    if (directory.empty()) {
+        directory = ".";
+    }
+    FileDescriptor fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.IsOpen()) {
+        ::fsync(fd.Get());
+    }
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> ProgramDirectory()
+{
+    std::error_code error;
+    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error || !executable.has_filename()) {
+        return std::nullopt;
+    }
+    return executable.remove_filename();
+}
+
+int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer)
+{
+    std::fill(buffer.begin(), buffer.end(), static_cast<unsigned char>(0));
+    // Opening a FIFO for reading would wait for a writer; O_NONBLOCK returns at once, and what was
+    // opened is checked before a byte is read.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    if (!fd.IsOpen() || ::fstat(fd.Get(), &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        return -1;
+    }
+    std::span<unsigned char> rest = buffer;
+    while (!rest.empty()) {
+        const ssize_t got = ::read(fd.Get(), rest.data(), rest.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        rest = rest.subspan(static_cast<std::size_t>(got));
+    }
+    return rest.empty() ? 0 : -1;
+}
+
+int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes, std::string* failure)
+{
+    const auto fail = [failure](const std::string& reason) {
+        if (failure != nullptr) {
+            *failure = reason;
+        }
+        return -1;
+    };
+    const auto failWithError = [&fail] { return fail(std::generic_category().message(errno)); };
+
+    // Renaming would replace a link rather than write through it, and would replace a file that
+    // was made read-only to protect it; neither is touched.
+    struct stat existing {};
+    const bool exists = ::lstat(path.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        return fail("it is not a regular file");
+    }
+    if (exists && ::access(path.c_str(), W_OK) != 0) {
+        return failWithError();
+    }
+    std::filesystem::path temporary;
+    FileDescriptor fd = CreateTemporaryBeside(path, temporary);
+    if (!fd.IsOpen()) {
+        return failWithError();
+    }
+    const bool written = WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 &&
+                         (!exists || ::fchmod(fd.Get(), existing.st_mode & 07777) == 0);
+    const int writeError = errno;
+    const bool closed = fd.Close();
+    if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = written && closed ? errno : writeError;
+        ::unlink(temporary.c_str());
+        errno = error;
+        return failWithError();
+    }
+    SyncDirectoryOf(path);
+    return 1;
+}
+
+FolderLock::FolderLock(const std::filesystem::path& folder)
+{
+    constexpr int kAttempts = 200;
+    constexpr useconds_t kPause = 10000;
+    fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int attempt = 0; fd_ >= 0 && attempt < kAttempts; ++attempt) {
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+            held_ = true;
+            return;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return;
+        }
+        ::usleep(kPause);
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+bool IsPresentButNotARegularFile(const std::filesystem::path& path)
+{
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+}
+
+bool CreatePrivateFolder(const std::filesystem::path& folder)
+{
+    std::filesystem::path partial;
+    for (const std::filesystem::path& part : folder) {
+        partial /= part;
+        if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    std::error_code error;
+    return std::filesystem::is_directory(folder, error);
+}

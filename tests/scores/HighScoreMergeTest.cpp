@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+// Two copies of the game on one file, as real processes: whichever saves last keeps the other's
+// results; a copy killed in the middle of a save leaves a whole file behind.
+
+#include "scores/HighScoreRecords.h"
+#include "tests/support/TemporaryDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <functional>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class HighScoreMergeTest : public ::testing::Test {
+protected:
+    HighScoreRecords Copy() const
+    {
+        HighScoreRecords records;
+        records.SetFilePath(directory / "high scores.dat");
+        records.LoadHighScores();
+        return records;
+    }
+
+    // Runs `copy` in a process of its own; it exits with 0 when all went well.
+    static pid_t InOtherProcess(const std::function<int()>& copy)
+    {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            std::_Exit(copy());
+        }
+        return pid;
+    }
+
+    static int ExitCode(pid_t pid)
+    {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // Whose lines the list of the first range holds, best first.
+    static std::vector<std::string> Lines(const HighScoreRecords& records)
+    {
+        std::vector<std::string> names;
+        for (int line = 0; line < records.Table().ranges[0].count; ++line) {
+            const std::string text = records.LineText(0, line);
+            names.push_back(text.substr(0, text.find(' ')));
+        }
+        return names;
+    }
+
+    TemporaryDirectory directory;
+};
+
+const std::vector<std::string> kBoth{"Al", "Bea"};
+
+}  // namespace
+
+TEST_F(HighScoreMergeTest, TheCopySavingLastKeepsTheOthersResults)
+{
+    HighScoreRecords first = Copy();
+    const pid_t other = InOtherProcess([this] {
+        HighScoreRecords second = Copy();
+        second.RecordResult(0, "Bea", 30, 1, "Computer", 0, 0);
+        return second.SaveHighScores() == 1 ? 0 : 1;
+    });
+    ASSERT_EQ(ExitCode(other), 0);
+
+    first.RecordResult(0, "Al", 40, 1, "Computer", 0, 0);
+    ASSERT_EQ(first.SaveHighScores(), 1);
+    EXPECT_EQ(Lines(Copy()), kBoth);
+    // The table on screen shows everyone's results, the new line still marked.
+    EXPECT_EQ(Lines(first), kBoth);
+    EXPECT_EQ(first.newLine[0], 0);
+}
+
+TEST_F(HighScoreMergeTest, TheCopySavingFirstKeepsItsResultsToo)
+{
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    HighScoreRecords first = Copy();
+    const pid_t other = InOtherProcess([&] {
+        HighScoreRecords second = Copy();
+        char byte = 0;
+        // Loaded before the first copy saved; records and saves after it.
+        if (::read(ready[0], &byte, 1) != 1) {
+            return 2;
+        }
+        second.RecordResult(0, "Bea", 30, 1, "Computer", 0, 0);
+        return second.SaveHighScores() == 1 ? 0 : 1;
+    });
+    first.RecordResult(0, "Al", 40, 1, "Computer", 0, 0);
+    ASSERT_EQ(first.SaveHighScores(), 1);
+    ASSERT_EQ(::write(ready[1], "x", 1), 1);
+    ASSERT_EQ(ExitCode(other), 0);
+    EXPECT_EQ(Lines(Copy()), kBoth);
+    ::close(ready[0]);
+    ::close(ready[1]);
+}
+
+// The file is replaced whole or not at all: killed at any moment, a copy saving over and over
+// leaves one of the two tables it writes.
+TEST_F(HighScoreMergeTest, AKillDuringASaveLeavesAWholeFile)
+{
+    HighScoreRecords seed = Copy();
+    seed.RecordResult(0, "Seed", 5, 1, "Computer", 0, 0);
+    ASSERT_EQ(seed.SaveHighScores(), 1);
+    for (int round = 0; round < 10; ++round) {
+        const pid_t saver = InOtherProcess([this] {
+            HighScoreRecords copy = Copy();
+            for (int score = 0;; ++score) {
+                copy.RecordResult(0, "Loop", score, 1, "Computer", 0, 1);
+                copy.SaveHighScores();
+            }
+            return 0;
+        });
+        ::usleep(static_cast<useconds_t>(2000 + round * 1500));
+        ::kill(saver, SIGKILL);
+        ExitCode(saver);
+        HighScoreRecords after;
+        after.SetFilePath(directory / "high scores.dat");
+        ASSERT_EQ(after.LoadHighScores(), 0) << "round " << round;
+        EXPECT_EQ(Lines(after), std::vector<std::string>{"Seed"});
+    }
+}
