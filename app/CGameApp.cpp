@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/CGameApp.h"
+#include "resources/ResourceIds.h"
 
 #include "app/CGameDlg.h"
 #include "controls/GameSoundPlayer.h"
@@ -16,9 +17,13 @@ namespace {
 // What the first second shows, in the order it is needed: the board (emblem, background, menu
 // button, free tiles, plates), then the settings dialog over it (background, range, Done and opponent
 // buttons).
-const std::vector<UINT> kBoardPictures = {278, 218, 219, 223, 152, 155, 221, 222};
-const std::vector<UINT> kSettingsPictures = {262, 246, 253, 248, 254, 249, 256, 250, 255,
-                                             251, 252, 271, 272, 265, 266, 267, 268, 269, 270};
+const std::vector<UINT> kBoardPictures = {IDB_EMBLEM,    IDB_BOARD_BACKGROUND,  IDB_OPTIONS,       IDB_OPTIONS_SELECTED,
+                                          IDB_FREE_CELL, IDB_FREE_CELL_PRESSED, IDB_PLAYER1_PLATE, IDB_PLAYER2_PLATE};
+const std::vector<UINT> kSettingsPictures = {
+    IDB_DIALOG_BACKGROUND,    IDB_RANGE_0_TO_10,          IDB_RANGE_0_TO_10_SELECTED, IDB_RANGE_0_TO_25,
+    IDB_RANGE_0_TO_25_SELECTED, IDB_RANGE_MINUS_10_TO_10, IDB_RANGE_MINUS_10_TO_10_SELECTED, IDB_RANGE_MINUS_25_TO_25,
+    IDB_RANGE_MINUS_25_TO_25_SELECTED, IDB_DONE, IDB_DONE_SELECTED, IDB_NOVICE, IDB_NOVICE_SELECTED, IDB_INTERMEDIATE,
+    IDB_INTERMEDIATE_SELECTED, IDB_EXPERT, IDB_EXPERT_SELECTED, IDB_PERSON, IDB_PERSON_SELECTED};
 
 }
 

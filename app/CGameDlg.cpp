@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/CGameDlg.h"
+#include "resources/ResourceIds.h"
 
 #include "controls/GameSoundPlayer.h"
 #include "dialogs/CAboutDlg.h"
@@ -16,11 +17,6 @@ UINT_PTR timerId = 0;
 
 namespace {
 
-constexpr UINT kAppIconId = 128;
-constexpr UINT kAboutStringId = 101;
-constexpr UINT kBoardBackground = 218;
-constexpr UINT kPlayer1CursorId = 134;
-constexpr UINT kPlayer2CursorId = 135;
 
 ScreenRect ToScreenRect(const CRect& rect)
 {
@@ -32,7 +28,7 @@ ScreenRect ToScreenRect(const CRect& rect)
 CGameDlg::CGameDlg(CWnd* parent)
     : CSkinDialog(IDD_BOARD, parent), rules(gameState, settingsDlg, *this)
 {
-    appIcon = LoadIconResource(kAppIconId);
+    appIcon = LoadIconResource(IDI_PROGRAM);
 }
 
 // listFont and the member dialogs release what they own themselves.
@@ -59,8 +55,8 @@ BOOL CGameDlg::OnInitDialog()
     SetIcon(appIcon, TRUE);
     SetIcon(appIcon, FALSE);
     EnableDrag(1);
-    LoadBackground(kBoardBackground);
-    menuButton.SetSkin(219, 223, 223, 0, 0, 0, 0, 0, 0, "", CRect(), 8);
+    LoadBackground(IDB_BOARD_BACKGROUND);
+    menuButton.SetSkin(IDB_OPTIONS, IDB_OPTIONS_SELECTED, IDB_OPTIONS_SELECTED, 0, 0, 0, 0, 0, 0, "", CRect(), 8);
     // Its word is part of the picture.
     menuButton.SetAccessibleName("Options");
     SetWindowText(FormatString("%s %s", "Quinsum", "2.0"));
@@ -79,8 +75,8 @@ BOOL CGameDlg::OnInitDialog()
             DrawCell(col, row);
         }
     }
-    playerCursor[0] = LoadCursorResource(kPlayer1CursorId);
-    playerCursor[1] = LoadCursorResource(kPlayer2CursorId);
+    playerCursor[0] = LoadCursorResource(IDCUR_PLAYER1);
+    playerCursor[1] = LoadCursorResource(IDCUR_PLAYER2);
     timerId = SetTimer(kComputerTimerId, 1000, nullptr);
     // Posted, so that the settings open from the running window, after set-up has finished.
     PostMessage(WM_COMMAND, IDC_NEW_GAME, 0);
@@ -93,7 +89,7 @@ void CGameDlg::AppendAboutToSystemMenu()
     if (systemMenu == nullptr) {
         return;
     }
-    const std::string aboutText = LoadStringResource(kAboutStringId);
+    const std::string aboutText = LoadStringResource(IDS_ABOUT);
     if (!aboutText.empty()) {
         systemMenu->AppendMenu(MF_SEPARATOR);
         systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText.c_str());

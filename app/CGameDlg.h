@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/CSkinButton.h"
+#include "resources/ResourceIds.h"
 #include "core/GameRules.h"
 #include "core/GameState.h"
 #include "core/WindowOperations.h"
@@ -13,17 +14,6 @@
 #include <array>
 #include <cstdint>
 
-// Control ids of the board window.
-inline constexpr UINT IDC_NEW_GAME = 1000;
-inline constexpr UINT IDC_MENU_BUTTON = 1001;
-inline constexpr UINT IDC_FIRST_CELL = 1030;
-inline constexpr UINT IDC_LAST_CELL = 1054;
-inline constexpr UINT IDC_PLAYER1_NAME = 134;
-inline constexpr UINT IDC_PLAYER2_NAME = 136;
-inline constexpr UINT IDC_PLAYER1_SCORE = 137;
-inline constexpr UINT IDC_PLAYER2_SCORE = 138;
-inline constexpr int IDC_PLAYER1_LIST = 1510;
-inline constexpr int IDC_PLAYER2_LIST = 1511;
 // The window-menu command that opens the about box.
 inline constexpr UINT IDM_ABOUTBOX = 0x0010;
 inline constexpr UINT_PTR kComputerTimerId = 1;

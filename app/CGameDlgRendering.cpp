@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/CGameDlg.h"
+#include "resources/ResourceIds.h"
 
 #include "platform/window/CPaintDC.h"
 #include "platform/FormatString.h"
@@ -7,11 +8,9 @@
 
 namespace {
 
-constexpr UINT kFreeCell = 152;
-constexpr UINT kFreeCellPressed = 155;
-constexpr UINT kPlayerCell[2] = {178, 179};
-constexpr UINT kMarkedPlayerCell[2] = {300, 289};
-constexpr UINT kPlayerPlate[2] = {221, 222};
+constexpr UINT kPlayerCell[2] = {IDB_PLAYER1_CELL, IDB_PLAYER2_CELL};
+constexpr UINT kMarkedPlayerCell[2] = {IDB_PLAYER1_CELL_MARKED, IDB_PLAYER2_CELL_MARKED};
+constexpr UINT kPlayerPlate[2] = {IDB_PLAYER1_PLATE, IDB_PLAYER2_PLATE};
 constexpr COLORREF kListColor[2] = {RGB(64, 64, 194), RGB(194, 64, 64)};
 constexpr COLORREF kListBackground = RGB(255, 255, 255);
 constexpr int kListPanel[2] = {IDC_PLAYER1_LIST, IDC_PLAYER2_LIST};
@@ -52,7 +51,7 @@ void CGameDlg::DrawCell(std::int32_t col, std::int32_t row)
     const std::string caption = FormatString("%d", gameState.cellNumber[CellIndex(col, row)]);
     const std::int32_t owner = gameState.cellOwner[CellIndex(col, row)];
     if (owner == 0) {
-        cell.SetSkin(kFreeCell, kFreeCellPressed, 0, 0, 0, 0, 0, 0, 0, caption, freeCaption, 30);
+        cell.SetSkin(IDB_FREE_CELL, IDB_FREE_CELL_PRESSED, 0, 0, 0, 0, 0, 0, 0, caption, freeCaption, 30);
     } else {
         const std::size_t player = PlayerIndex(owner == 1 ? 1 : 2);
         const UINT image = IsMarked(col, row) ? kMarkedPlayerCell[player] : kPlayerCell[player];

@@ -2,7 +2,7 @@
 #include "app/CGameDlg.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "core/GameSounds.h"
+#include "resources/ResourceIds.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CMenuDlg.h"
 #include "platform/window/CursorShape.h"
@@ -37,7 +37,7 @@ void CGameDlg::OnShowMenu()
     CAboutDlg about;
     CMenuDlg menu;
     menuOpen = 1;
-    ::PlayGameSound(kClickSound, 1, 0, 0);
+    ::PlayGameSound(IDW_CLICK, 1, 0, 0);
     menu.DoModal();
     if (menu.quitRequested) {
         OnOK();

@@ -8,8 +8,8 @@
 #include <cstdint>
 
 // The rules of the game, acting on one GameState and GameSettings and reaching the window only
-// through WindowOperations. The board window derives from both WindowOperations and GameRules,
-// passing itself, so NewGame, PlaceMark, ComputerMove... are its own operations.
+// through WindowOperations. The board window is a WindowOperations and holds the rules, passing
+// itself, and forwards its NewGame, PlaceMark, ComputerMove... to them.
 class GameRules {
 public:
     GameRules(GameState& state, GameSettings& settings, WindowOperations& window);

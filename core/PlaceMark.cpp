@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/GameRules.h"
 
-#include "core/GameSounds.h"
+#include "resources/ResourceIds.h"
 #include "core/LinePatterns.h"
 
 #include <algorithm>
@@ -69,7 +69,7 @@ void GameRules::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t compu
         rulesWindow.DrawCell(col, row);
         rulesWindow.DrawCell(colA, rowA);
         rulesWindow.DrawCell(colB, rowB);
-        rulesWindow.PlayGameSound(kLineCompletedSound, 1, 0, 0);
+        rulesWindow.PlayGameSound(IDW_LINE_COMPLETED, 1, 0, 0);
 
         // A forfeit leaves this line unscored and its highlight set, and skips the other patterns;
         // the move still passes the turn below.
@@ -90,7 +90,7 @@ void GameRules::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t compu
     rulesWindow.RefreshScorePanels();
     rulesWindow.DrawCell(col, row);
     if (!lineFound) {
-        rulesWindow.PlayGameSound(kClickSound, 1, 0, 500);
+        rulesWindow.PlayGameSound(IDW_CLICK, 1, 0, 500);
     }
     CheckGameOver();
     rulesWindow.RefreshCursor();

@@ -4,14 +4,12 @@
 #include "dialogs/HelpPage.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "core/GameSounds.h"
+#include "resources/ResourceIds.h"
 #include "platform/dialog/DataExchange.h"
 #include "resources/GameDialogTemplates.h"
 
 namespace {
 
-constexpr int kLinkId = 1530;
-constexpr int kNoticeId = 1532;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 }  // namespace
@@ -24,15 +22,15 @@ CAboutDlg::CAboutDlg(CWnd* parent) : CSkinDialog(IDD_ABOUT, parent)
 void CAboutDlg::DoDataExchange(CDataExchange* dx)
 {
     CSkinDialog::DoDataExchange(dx);
-    DDX_Control(dx, kLinkId, link);
-    DDX_Control(dx, kNoticeId, noticeLabel);
+    DDX_Control(dx, IDC_HELP_LINK, link);
+    DDX_Control(dx, IDC_ABOUT_NOTICE, noticeLabel);
 }
 
 BOOL CAboutDlg::OnInitDialog()
 {
     CSkinDialog::OnInitDialog();
     EnableDrag(1);
-    LoadBackground(kDialogBackgroundBitmap);
+    LoadBackground(IDB_DIALOG_BACKGROUND);
     // White in every state: the link reads the same on the background picture.
     link.SetLinkColors(kWhite, kWhite, kWhite);
     noticeLabel.SetForeColor(kLabelForeColor);
@@ -42,6 +40,6 @@ BOOL CAboutDlg::OnInitDialog()
 
 void CAboutDlg::OnOK()
 {
-    PlayGameSound(kClickSound, 1, 0, 0);
+    PlayGameSound(IDW_CLICK, 1, 0, 0);
     CSkinDialog::OnOK();
 }

@@ -3,7 +3,7 @@
 #include "dialogs/DialogLook.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "core/GameSounds.h"
+#include "resources/ResourceIds.h"
 #include "dialogs/AnswerPlacement.h"
 #include "platform/dialog/DataExchange.h"
 #include "platform/dialog/EditInputFilter.h"
@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kAnswerBoxId = 1002;
-constexpr int kQuestionId = 1003;
 constexpr int kQuestionFontHeight = 30;
 
 // A whole number: digits with at most one leading minus sign.
@@ -26,10 +24,10 @@ void CAnswerDlg::DoDataExchange(CDataExchange* dx)
 {
     CSkinDialog::DoDataExchange(dx);
     // Read in both directions: opening sets `answer` from the empty box, i.e. 0.
-    answer = static_cast<int>(GetDlgItemInt(kAnswerBoxId, nullptr, TRUE));
+    answer = static_cast<int>(GetDlgItemInt(IDC_ANSWER_BOX, nullptr, TRUE));
     DDX_Control(dx, IDOK, okButton);
     DDX_Control(dx, IDCANCEL, forfeitButton);
-    DDX_Control(dx, kQuestionId, questionLabel);
+    DDX_Control(dx, IDC_QUESTION, questionLabel);
 }
 
 BOOL CAnswerDlg::OnInitDialog()
@@ -41,29 +39,29 @@ BOOL CAnswerDlg::OnInitDialog()
     MoveWindow(PlaceClearOfLine(dialogRect, ownerRect, lineTop, lineBottom), FALSE);
 
     EnableDrag(1);
-    LoadBackground(kDialogBackgroundBitmap);
-    SetEditInputFilter(GetDlgItem(kAnswerBoxId), kAnswerPattern);
+    LoadBackground(IDB_DIALOG_BACKGROUND);
+    SetEditInputFilter(GetDlgItem(IDC_ANSWER_BOX), kAnswerPattern);
     // No caption on screen; a screen reader hears what is asked, and the box carries the question.
     SetAccessibleName("Add up the line");
     SetAccessibleDescription(question);
-    GetDlgItem(kAnswerBoxId)->SetAccessibleName(question);
+    GetDlgItem(IDC_ANSWER_BOX)->SetAccessibleName(question);
 
-    okButton.SetSkin(295, 295, 296, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
-    forfeitButton.SetSkin(297, 297, 298, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
+    okButton.SetSkin(IDB_CHECK_ANSWER, IDB_CHECK_ANSWER, IDB_CHECK_ANSWER_SELECTED, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
+    forfeitButton.SetSkin(IDB_FORFEIT, IDB_FORFEIT, IDB_FORFEIT_SELECTED, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
     CRect questionRect;
     questionLabel.GetClientRect(&questionRect);
-    questionLabel.SetSkin(292, 292, 292, 0, 0, 0, 0, 0, 0, question, questionRect, kQuestionFontHeight);
+    questionLabel.SetSkin(IDB_QUESTION, IDB_QUESTION, IDB_QUESTION, 0, 0, 0, 0, 0, 0, question, questionRect, kQuestionFontHeight);
     return TRUE;
 }
 
 void CAnswerDlg::OnOK()
 {
-    PlayGameSound(kClickSound, 1, 0, 0);
+    PlayGameSound(IDW_CLICK, 1, 0, 0);
     CSkinDialog::OnOK();
 }
 
 void CAnswerDlg::OnCancel()
 {
-    PlayGameSound(kClickSound, 1, 0, 0);
+    PlayGameSound(IDW_CLICK, 1, 0, 0);
     CSkinDialog::OnCancel();
 }

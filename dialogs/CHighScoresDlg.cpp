@@ -5,14 +5,12 @@
 #include <cstddef>
 
 #include "controls/GameSoundPlayer.h"
-#include "core/GameSounds.h"
+#include "resources/ResourceIds.h"
 #include "platform/dialog/DataExchange.h"
 #include "resources/GameDialogTemplates.h"
 
 namespace {
 
-constexpr int kFirstRangeButtonId = 1523;
-constexpr int kFirstLineLabelId = 1016;
 
 struct RangeButtonPictures {
     UINT normal;
@@ -20,15 +18,15 @@ struct RangeButtonPictures {
 };
 // The normal picture, and the same with a blue outline for pressed or checked.
 constexpr std::array<RangeButtonPictures, 4> kRangeButtonPictures{{
-    {246, 253},
-    {248, 254},
-    {249, 256},
-    {250, 255},
+    {IDB_RANGE_0_TO_10, IDB_RANGE_0_TO_10_SELECTED},
+    {IDB_RANGE_0_TO_25, IDB_RANGE_0_TO_25_SELECTED},
+    {IDB_RANGE_MINUS_10_TO_10, IDB_RANGE_MINUS_10_TO_10_SELECTED},
+    {IDB_RANGE_MINUS_25_TO_25, IDB_RANGE_MINUS_25_TO_25_SELECTED},
 }};
 
 int RangeButtonId(std::size_t range)
 {
-    return kFirstRangeButtonId + static_cast<int>(range);
+    return IDC_FIRST_SCORES_RANGE + static_cast<int>(range);
 }
 
 }  // namespace
@@ -43,7 +41,7 @@ void CHighScoresDlg::DoDataExchange(CDataExchange* dx)
     }
     DDX_Control(dx, IDOK, doneButton);
     for (std::size_t line = 0; line < lineLabels.size(); ++line) {
-        DDX_Control(dx, kFirstLineLabelId + static_cast<int>(line), lineLabels[line]);
+        DDX_Control(dx, IDC_FIRST_SCORE_LINE + static_cast<int>(line), lineLabels[line]);
     }
 }
 
@@ -51,7 +49,7 @@ BOOL CHighScoresDlg::OnInitDialog()
 {
     CSkinDialog::OnInitDialog();
     EnableDrag(1);
-    LoadBackground(kDialogBackgroundBitmap);
+    LoadBackground(IDB_DIALOG_BACKGROUND);
 
     shownRange = lastRange;
     for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
@@ -62,7 +60,7 @@ BOOL CHighScoresDlg::OnInitDialog()
         rangeButtons[range].SetSkin(pictures.normal, pictures.checked, 0, 0, 0, 0, 0, 0, 0, "", CRect(),
                                     kButtonFontHeight);
     }
-    doneButton.SetSkin(251, 252, 0, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
+    doneButton.SetSkin(IDB_DONE, IDB_DONE_SELECTED, 0, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
 
     for (CColorLabel& label : lineLabels) {
         label.SetBackColor(kLabelBackColor);
@@ -85,10 +83,10 @@ void CHighScoresDlg::FillLines()
 BOOL CHighScoresDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const int id = LOWORD(wParam);
-    const int range = id - kFirstRangeButtonId;
+    const int range = id - IDC_FIRST_SCORES_RANGE;
     if (HIWORD(wParam) == BN_CLICKED && range >= 0 && range < static_cast<int>(rangeButtons.size())) {
         shownRange = range;
-        PlayGameSound(kClickSound, 1, 0, 0);
+        PlayGameSound(IDW_CLICK, 1, 0, 0);
         FillLines();
         return TRUE;
     }
@@ -97,7 +95,7 @@ BOOL CHighScoresDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CHighScoresDlg::OnOK()
 {
-    PlayGameSound(kClickSound, 1, 0, 0);
+    PlayGameSound(IDW_CLICK, 1, 0, 0);
     newLine = {-1, -1};
     CSkinDialog::OnOK();
 }

@@ -3,21 +3,13 @@
 #include "dialogs/DialogLook.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "core/GameSounds.h"
+#include "resources/ResourceIds.h"
 #include "platform/dialog/DataExchange.h"
 #include "resources/GameDialogTemplates.h"
 
 namespace {
 
-constexpr int kNewGameId = 1001;
-constexpr int kQuitId = 1002;
-constexpr int kAboutId = 1003;
-constexpr int kHighScoresId = 1518;
-constexpr int kSoundId = 1524;
 
-constexpr WORD kBackgroundBitmap = 244;
-constexpr UINT kSoundOnBitmap = 259;
-constexpr UINT kSoundOffBitmap = 261;
 
 void SkinPictureButton(CSkinButton& button, UINT normal, UINT hover)
 {
@@ -31,12 +23,12 @@ CMenuDlg::CMenuDlg(CWnd* parent) : CSkinDialog(IDD_MENU, parent) {}
 void CMenuDlg::DoDataExchange(CDataExchange* dx)
 {
     CSkinDialog::DoDataExchange(dx);
-    DDX_Control(dx, kNewGameId, newGameButton);
-    DDX_Control(dx, kAboutId, aboutButton);
-    DDX_Control(dx, kQuitId, quitButton);
-    DDX_Control(dx, kHighScoresId, highScoresButton);
+    DDX_Control(dx, IDC_MENU_NEW_GAME, newGameButton);
+    DDX_Control(dx, IDC_MENU_ABOUT, aboutButton);
+    DDX_Control(dx, IDC_MENU_QUIT, quitButton);
+    DDX_Control(dx, IDC_MENU_HIGH_SCORES, highScoresButton);
     DDX_Control(dx, IDCANCEL, closeButton);
-    DDX_Control(dx, kSoundId, soundButton);
+    DDX_Control(dx, IDC_MENU_SOUND, soundButton);
 }
 
 BOOL CMenuDlg::OnInitDialog()
@@ -47,15 +39,15 @@ BOOL CMenuDlg::OnInitDialog()
     highScoresRequested = 0;
     newGameRequested = 0;
     EnableDrag(1);
-    LoadBackground(kBackgroundBitmap);
+    LoadBackground(IDB_MENU_BACKGROUND);
     // The menu has no caption; a screen reader still names it.
     SetAccessibleName("Game menu");
 
-    SkinPictureButton(closeButton, 230, 231);
-    SkinPictureButton(highScoresButton, 237, 238);
-    SkinPictureButton(newGameButton, 233, 167);
-    SkinPictureButton(aboutButton, 168, 243);
-    SkinPictureButton(quitButton, 163, 164);
+    SkinPictureButton(closeButton, IDB_OK, IDB_OK_SELECTED);
+    SkinPictureButton(highScoresButton, IDB_HIGH_SCORES, IDB_HIGH_SCORES_SELECTED);
+    SkinPictureButton(newGameButton, IDB_NEW_GAME, IDB_NEW_GAME_SELECTED);
+    SkinPictureButton(aboutButton, IDB_ABOUT, IDB_ABOUT_SELECTED);
+    SkinPictureButton(quitButton, IDB_QUIT, IDB_QUIT_SELECTED);
     SkinSoundButton();
     return TRUE;
 }
@@ -64,19 +56,19 @@ BOOL CMenuDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
-        case kQuitId:
+        case IDC_MENU_QUIT:
             Choose(quitRequested, IDOK);
             return TRUE;
-        case kAboutId:
+        case IDC_MENU_ABOUT:
             Choose(aboutRequested, IDCANCEL);
             return TRUE;
-        case kHighScoresId:
+        case IDC_MENU_HIGH_SCORES:
             Choose(highScoresRequested, IDCANCEL);
             return TRUE;
-        case kNewGameId:
+        case IDC_MENU_NEW_GAME:
             Choose(newGameRequested, IDCANCEL);
             return TRUE;
-        case kSoundId:
+        case IDC_MENU_SOUND:
             ToggleSound();
             return TRUE;
         default:
@@ -89,7 +81,7 @@ BOOL CMenuDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 void CMenuDlg::Choose(int& flag, int result)
 {
     flag = 1;
-    PlayGameSound(kClickSound, 1, 0, 0);
+    PlayGameSound(IDW_CLICK, 1, 0, 0);
     if (result == IDOK) {
         CSkinDialog::OnOK();
     } else {
@@ -103,7 +95,7 @@ void CMenuDlg::ToggleSound()
         soundEnabled = 0;
     } else {
         soundEnabled = 1;
-        PlayGameSound(kClickSound, 1, 0, 0);
+        PlayGameSound(IDW_CLICK, 1, 0, 0);
     }
     SkinSoundButton();
     soundButton.Invalidate();
@@ -111,6 +103,6 @@ void CMenuDlg::ToggleSound()
 
 void CMenuDlg::SkinSoundButton()
 {
-    const UINT picture = soundEnabled != 0 ? kSoundOnBitmap : kSoundOffBitmap;
+    const UINT picture = soundEnabled != 0 ? IDB_SOUND_ON : IDB_SOUND_OFF;
     soundButton.SetSkin(picture, picture, 0, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
 }

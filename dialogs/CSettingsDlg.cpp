@@ -7,23 +7,13 @@
 #include <utility>
 
 #include "controls/GameSoundPlayer.h"
-#include "core/GameSounds.h"
+#include "resources/ResourceIds.h"
 #include "core/NumberRange.h"
 #include "platform/dialog/DataExchange.h"
 #include "resources/GameDialogTemplates.h"
 
 namespace {
 
-constexpr int kFirstNameBoxId = 1007;
-constexpr int kSecondNameBoxId = 1011;
-constexpr int kNoviceId = 1012;
-constexpr int kIntermediateId = 1013;
-constexpr int kPersonId = 1014;
-constexpr int kExpertId = 1015;
-constexpr int kRange0To10Id = 1026;
-constexpr int kRange0To25Id = 1027;
-constexpr int kRangeMinus10To10Id = 1028;
-constexpr int kRangeMinus25To25Id = 1029;
 
 
 // A first player with one of these exact names is played by the computer.
@@ -49,26 +39,26 @@ CSettingsDlg::CSettingsDlg(CWnd* parent) : CSkinDialog(IDD_SETTINGS, parent) {}
 void CSettingsDlg::DoDataExchange(CDataExchange* dx)
 {
     CSkinDialog::DoDataExchange(dx);
-    DDX_Control(dx, 1525, firstNameLabel);
-    DDX_Control(dx, 1526, opponentLabel);
-    DDX_Control(dx, 1527, secondNameLabel);
-    DDX_Control(dx, 1528, rangeLabel);
+    DDX_Control(dx, IDC_FIRST_NAME_LABEL, firstNameLabel);
+    DDX_Control(dx, IDC_OPPONENT_LABEL, opponentLabel);
+    DDX_Control(dx, IDC_SECOND_NAME_LABEL, secondNameLabel);
+    DDX_Control(dx, IDC_RANGE_LABEL, rangeLabel);
     DDX_Control(dx, IDOK, doneButton);
-    DDX_Control(dx, kRange0To10Id, range0To10Button);
-    DDX_Control(dx, kRange0To25Id, range0To25Button);
-    DDX_Control(dx, kRangeMinus10To10Id, rangeMinus10To10Button);
-    DDX_Control(dx, kRangeMinus25To25Id, rangeMinus25To25Button);
-    DDX_Control(dx, kNoviceId, noviceButton);
-    DDX_Control(dx, kIntermediateId, intermediateButton);
-    DDX_Control(dx, kExpertId, expertButton);
-    DDX_Control(dx, kPersonId, personButton);
+    DDX_Control(dx, IDC_RANGE_0_TO_10, range0To10Button);
+    DDX_Control(dx, IDC_RANGE_0_TO_25, range0To25Button);
+    DDX_Control(dx, IDC_RANGE_MINUS_10_TO_10, rangeMinus10To10Button);
+    DDX_Control(dx, IDC_RANGE_MINUS_25_TO_25, rangeMinus25To25Button);
+    DDX_Control(dx, IDC_NOVICE, noviceButton);
+    DDX_Control(dx, IDC_INTERMEDIATE, intermediateButton);
+    DDX_Control(dx, IDC_EXPERT, expertButton);
+    DDX_Control(dx, IDC_PERSON, personButton);
 }
 
 BOOL CSettingsDlg::OnInitDialog()
 {
     CSkinDialog::OnInitDialog();
     EnableDrag(1);
-    LoadBackground(kDialogBackgroundBitmap);
+    LoadBackground(IDB_DIALOG_BACKGROUND);
 
     const std::array<CColorLabel*, 4> labels{&firstNameLabel, &opponentLabel, &secondNameLabel, &rangeLabel};
     for (CColorLabel* label : labels) {
@@ -78,18 +68,18 @@ BOOL CSettingsDlg::OnInitDialog()
         label->SetForeColor(kLabelForeColor);
     }
 
-    SkinTwoPictureButton(range0To10Button, 246, 253);
-    SkinTwoPictureButton(range0To25Button, 248, 254);
-    SkinTwoPictureButton(rangeMinus10To10Button, 249, 256);
-    SkinTwoPictureButton(rangeMinus25To25Button, 250, 255);
-    SkinTwoPictureButton(doneButton, 251, 252);
-    SkinTwoPictureButton(noviceButton, 271, 272);
-    SkinTwoPictureButton(intermediateButton, 265, 266);
-    SkinTwoPictureButton(expertButton, 267, 268);
-    SkinTwoPictureButton(personButton, 269, 270);
+    SkinTwoPictureButton(range0To10Button, IDB_RANGE_0_TO_10, IDB_RANGE_0_TO_10_SELECTED);
+    SkinTwoPictureButton(range0To25Button, IDB_RANGE_0_TO_25, IDB_RANGE_0_TO_25_SELECTED);
+    SkinTwoPictureButton(rangeMinus10To10Button, IDB_RANGE_MINUS_10_TO_10, IDB_RANGE_MINUS_10_TO_10_SELECTED);
+    SkinTwoPictureButton(rangeMinus25To25Button, IDB_RANGE_MINUS_25_TO_25, IDB_RANGE_MINUS_25_TO_25_SELECTED);
+    SkinTwoPictureButton(doneButton, IDB_DONE, IDB_DONE_SELECTED);
+    SkinTwoPictureButton(noviceButton, IDB_NOVICE, IDB_NOVICE_SELECTED);
+    SkinTwoPictureButton(intermediateButton, IDB_INTERMEDIATE, IDB_INTERMEDIATE_SELECTED);
+    SkinTwoPictureButton(expertButton, IDB_EXPERT, IDB_EXPERT_SELECTED);
+    SkinTwoPictureButton(personButton, IDB_PERSON, IDB_PERSON_SELECTED);
 
     // Each name box is labelled by the text beside it.
-    for (const auto& [box, label] : {std::pair{kFirstNameBoxId, 1525}, std::pair{kSecondNameBoxId, 1527}}) {
+    for (const auto& [box, label] : {std::pair{IDC_FIRST_NAME, IDC_FIRST_NAME_LABEL}, std::pair{IDC_SECOND_NAME, IDC_SECOND_NAME_LABEL}}) {
         std::string text;
         GetDlgItemText(label, text);
         GetDlgItem(box)->SetAccessibleName(text);
@@ -100,8 +90,8 @@ BOOL CSettingsDlg::OnInitDialog()
 
 void CSettingsDlg::ShowSettings()
 {
-    SetDlgItemText(kFirstNameBoxId, playerName[0]);
-    SetDlgItemText(kSecondNameBoxId, playerName[1]);
+    SetDlgItemText(IDC_FIRST_NAME, playerName[0]);
+    SetDlgItemText(IDC_SECOND_NAME, playerName[1]);
 
     const OpponentKind second = playerKind[1];
     personButton.SetCheck(second == Person ? 1 : 0);
@@ -120,7 +110,7 @@ void CSettingsDlg::ShowSettings()
 
 void CSettingsDlg::EnableSecondName(bool enable)
 {
-    if (CWnd* box = GetDlgItem(kSecondNameBoxId)) {
+    if (CWnd* box = GetDlgItem(IDC_SECOND_NAME)) {
         box->EnableWindow(enable ? TRUE : FALSE);
     }
 }
@@ -129,21 +119,21 @@ BOOL CSettingsDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
-        case kPersonId:
+        case IDC_PERSON:
             EnableSecondName(true);
-            PlayGameSound(kClickSound, 1, 0, 0);
+            PlayGameSound(IDW_CLICK, 1, 0, 0);
             return TRUE;
-        case kNoviceId:
-        case kIntermediateId:
-        case kExpertId:
+        case IDC_NOVICE:
+        case IDC_INTERMEDIATE:
+        case IDC_EXPERT:
             EnableSecondName(false);
-            PlayGameSound(kClickSound, 1, 0, 0);
+            PlayGameSound(IDW_CLICK, 1, 0, 0);
             return TRUE;
-        case kRange0To10Id:
-        case kRange0To25Id:
-        case kRangeMinus10To10Id:
-        case kRangeMinus25To25Id:
-            PlayGameSound(kClickSound, 1, 0, 0);
+        case IDC_RANGE_0_TO_10:
+        case IDC_RANGE_0_TO_25:
+        case IDC_RANGE_MINUS_10_TO_10:
+        case IDC_RANGE_MINUS_25_TO_25:
+            PlayGameSound(IDW_CLICK, 1, 0, 0);
             return TRUE;
         default:
             break;
@@ -156,14 +146,14 @@ void CSettingsDlg::OnOK()
 {
     playerKind[0] = Person;
     ReadOpponent();
-    GetDlgItemText(kFirstNameBoxId, playerName[0]);
+    GetDlgItemText(IDC_FIRST_NAME, playerName[0]);
     for (const HiddenComputer& hidden : kHiddenComputers) {
         if (playerName[0] == hidden.name) {
             playerKind[0] = hidden.kind;
         }
     }
     ReadRange();
-    PlayGameSound(kClickSound, 1, 0, 0);
+    PlayGameSound(IDW_CLICK, 1, 0, 0);
     CSkinDialog::OnOK();
 }
 
@@ -171,7 +161,7 @@ void CSettingsDlg::ReadOpponent()
 {
     if (personButton.GetCheck() != 0) {
         playerKind[1] = Person;
-        GetDlgItemText(kSecondNameBoxId, playerName[1]);
+        GetDlgItemText(IDC_SECOND_NAME, playerName[1]);
     } else if (noviceButton.GetCheck() != 0) {
         playerKind[1] = Novice;
         playerName[1] = "Computer 1";

@@ -39,9 +39,9 @@ DialogTemplate About() {
     t.fontFace = "MS Sans Serif";
     t.items = {
         Button(IDOK, "OK", 202, 60, 50, 14, kDefaultButton | WS_GROUP),
-        Static(1530, kHelpPageName, 49, 19, 174, 8, kText | WS_GROUP),
-        Picture(1531, 278, 7, 7, 20, 20),
-        Static(1532, "Quinsum 2.0 - claim three in a row and add them up to score. Good luck!", 49, 33, 174, 20, kText),
+        Static(IDC_HELP_LINK, kHelpPageName, 49, 19, 174, 8, kText | WS_GROUP),
+        Picture(IDC_ABOUT_PICTURE, IDB_EMBLEM, 7, 7, 20, 20),
+        Static(IDC_ABOUT_NOTICE, "Quinsum 2.0 - claim three in a row and add them up to score. Good luck!", 49, 33, 174, 20, kText),
     };
     return t;
 }
@@ -54,19 +54,19 @@ DialogTemplate Board() {
     t.cy = 240;
     t.fontPointSize = 10;
     t.fontFace = "MS Sans Serif";
-    t.items.push_back(Button(1001, "", 51, 209, 96, 27, kPushButton));
+    t.items.push_back(Button(IDC_MENU_BUTTON, "", 51, 209, 96, 27, kPushButton));
     for (int row = 0; row < 5; ++row) {
         for (int col = 0; col < 5; ++col) {
-            t.items.push_back(Button(1030 + row * 5 + col, "", 4 + 38 * col, 4 + 38 * row, 38, 38, kPushButton | BS_BITMAP));
+            t.items.push_back(Button(static_cast<int>(IDC_FIRST_CELL) + row * 5 + col, "", 4 + 38 * col, 4 + 38 * row, 38, 38, kPushButton | BS_BITMAP));
         }
     }
-    t.items.push_back(Static(1511, "", 264, 25, 52, 173, WS_CHILD | SS_ETCHEDFRAME));
-    t.items.push_back(Static(1510, "", 211, 25, 52, 173, WS_CHILD | SS_ETCHEDFRAME));
-    t.items.push_back(Button(134, "", 206, 4, 55, 18, kChild | BS_PUSHBUTTON));
-    t.items.push_back(Button(136, "", 261, 4, 55, 18, kChild | BS_PUSHBUTTON));
-    t.items.push_back(Button(137, "", 206, 198, 55, 18, kChild | BS_PUSHBUTTON));
-    t.items.push_back(Button(138, "", 261, 198, 55, 18, kChild | BS_PUSHBUTTON));
-    t.items.push_back(Picture(-1, 278, 8, 209, 27, 27));
+    t.items.push_back(Static(IDC_PLAYER2_LIST, "", 264, 25, 52, 173, WS_CHILD | SS_ETCHEDFRAME));
+    t.items.push_back(Static(IDC_PLAYER1_LIST, "", 211, 25, 52, 173, WS_CHILD | SS_ETCHEDFRAME));
+    t.items.push_back(Button(IDC_PLAYER1_NAME, "", 206, 4, 55, 18, kChild | BS_PUSHBUTTON));
+    t.items.push_back(Button(IDC_PLAYER2_NAME, "", 261, 4, 55, 18, kChild | BS_PUSHBUTTON));
+    t.items.push_back(Button(IDC_PLAYER1_SCORE, "", 206, 198, 55, 18, kChild | BS_PUSHBUTTON));
+    t.items.push_back(Button(IDC_PLAYER2_SCORE, "", 261, 198, 55, 18, kChild | BS_PUSHBUTTON));
+    t.items.push_back(Picture(-1, IDB_EMBLEM, 8, 209, 27, 27));
     return t;
 }
 
@@ -79,8 +79,8 @@ DialogTemplate Answer() {
     t.fontPointSize = 14;
     t.fontFace = "MS Sans Serif";
     t.items = {
-        Edit(1002, 114, 3, 28, 12, kChild | WS_BORDER | WS_TABSTOP | ES_LEFT, WS_EX_CLIENTEDGE),
-        Button(1003, "", 0, 1, 112, 18, kPushButton),
+        Edit(IDC_ANSWER_BOX, 114, 3, 28, 12, kChild | WS_BORDER | WS_TABSTOP | ES_LEFT, WS_EX_CLIENTEDGE),
+        Button(IDC_QUESTION, "", 0, 1, 112, 18, kPushButton),
         Button(IDOK, "Check Answer", 73, 23, 72, 21, kDefaultButton),
         Button(IDCANCEL, "Forfeit Game", 0, 23, 72, 21, kPushButton),
     };
@@ -97,21 +97,21 @@ DialogTemplate Settings() {
     t.fontPointSize = 8;
     t.fontFace = "MS Sans Serif";
     t.items = {
-        Edit(1007, 99, 13, 36, 14, kNameBox, 0),
-        Button(1012, "Novice Computer", 13, 45, 75, 24, kRadioPushLike | WS_GROUP | WS_TABSTOP),
-        Button(1013, "Intermediate Computer", 96, 45, 75, 24, kRadioPushLike),
-        Button(1015, "Expert Computer", 179, 45, 75, 24, kRadioPushLike),
-        Button(1014, "Person", 13, 79, 75, 24, kRadioPushLike),
-        Edit(1011, 221, 84, 36, 14, kNameBox, 0),
-        Button(1026, "0 to 10", 7, 131, 64, 20, kRadioPushLike | WS_GROUP | WS_TABSTOP),
-        Button(1027, "0 to 25", 76, 131, 64, 20, kRadioPushLike),
-        Button(1028, "-10 to 10", 145, 131, 64, 20, kRadioPushLike),
-        Button(1029, "-25 to 25", 213, 131, 64, 20, kRadioPushLike),
+        Edit(IDC_FIRST_NAME, 99, 13, 36, 14, kNameBox, 0),
+        Button(IDC_NOVICE, "Novice Computer", 13, 45, 75, 24, kRadioPushLike | WS_GROUP | WS_TABSTOP),
+        Button(IDC_INTERMEDIATE, "Intermediate Computer", 96, 45, 75, 24, kRadioPushLike),
+        Button(IDC_EXPERT, "Expert Computer", 179, 45, 75, 24, kRadioPushLike),
+        Button(IDC_PERSON, "Person", 13, 79, 75, 24, kRadioPushLike),
+        Edit(IDC_SECOND_NAME, 221, 84, 36, 14, kNameBox, 0),
+        Button(IDC_RANGE_0_TO_10, "0 to 10", 7, 131, 64, 20, kRadioPushLike | WS_GROUP | WS_TABSTOP),
+        Button(IDC_RANGE_0_TO_25, "0 to 25", 76, 131, 64, 20, kRadioPushLike),
+        Button(IDC_RANGE_MINUS_10_TO_10, "-10 to 10", 145, 131, 64, 20, kRadioPushLike),
+        Button(IDC_RANGE_MINUS_25_TO_25, "-25 to 25", 213, 131, 64, 20, kRadioPushLike),
         Button(IDOK, "Done", 106, 172, 64, 20, kDefaultButton | WS_GROUP),
-        Static(1528, "Specify the range of numbers to use in calculations", 9, 118, 161, 8, kText),
-        Static(1525, "Enter name for first player", 7, 15, 80, 8, kText),
-        Static(1526, "Specify whether second player is another person or a computer opponent", 7, 35, 231, 8, kText),
-        Static(1527, "Enter name if second player is a person", 92, 86, 124, 8, kText),
+        Static(IDC_RANGE_LABEL, "Specify the range of numbers to use in calculations", 9, 118, 161, 8, kText),
+        Static(IDC_FIRST_NAME_LABEL, "Enter name for first player", 7, 15, 80, 8, kText),
+        Static(IDC_OPPONENT_LABEL, "Specify whether second player is another person or a computer opponent", 7, 35, 231, 8, kText),
+        Static(IDC_SECOND_NAME_LABEL, "Enter name if second player is a person", 92, 86, 124, 8, kText),
     };
     return t;
 }
@@ -127,12 +127,12 @@ DialogTemplate HighScores() {
     t.fontFace = "MS Sans Serif";
     t.items.push_back(Button(IDOK, "Done", 104, 206, 64, 20, kDefaultButton | WS_GROUP));
     for (int k = 0; k < 10; ++k) {
-        t.items.push_back(Static(1016 + k, "Static", 7, 7 + 17 * k, 253, 11, kText | WS_GROUP));
+        t.items.push_back(Static(IDC_FIRST_SCORE_LINE + k, "Static", 7, 7 + 17 * k, 253, 11, kText | WS_GROUP));
     }
-    t.items.push_back(Button(1523, "0 to 10", 7, 182, 64, 20, kRadioPushLike | WS_GROUP));
-    t.items.push_back(Button(1524, "0 to 25", 72, 182, 64, 20, kRadioPushLike));
-    t.items.push_back(Button(1525, "-10 to 10", 136, 182, 64, 20, kRadioPushLike));
-    t.items.push_back(Button(1526, "-25 to 25", 200, 182, 64, 20, kRadioPushLike));
+    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE, "0 to 10", 7, 182, 64, 20, kRadioPushLike | WS_GROUP));
+    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 1, "0 to 25", 72, 182, 64, 20, kRadioPushLike));
+    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 2, "-10 to 10", 136, 182, 64, 20, kRadioPushLike));
+    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 3, "-25 to 25", 200, 182, 64, 20, kRadioPushLike));
     return t;
 }
 
@@ -146,11 +146,11 @@ DialogTemplate Menu() {
     t.fontFace = "MS Sans Serif";
     t.items = {
         Button(IDCANCEL, "Cancel", 7, 169, 96, 28, kPushButton),
-        Button(1518, "High Scores", 7, 7, 96, 27, kPushButton),
-        Button(1001, "Start New Game", 7, 34, 96, 27, kPushButton),
-        Button(1002, "Quit Game", 7, 61, 96, 27, kPushButton),
-        Button(1003, "About Quinsum", 7, 88, 96, 27, kPushButton),
-        Button(1524, "Check1", 7, 115, 96, 33, kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE),
+        Button(IDC_MENU_HIGH_SCORES, "High Scores", 7, 7, 96, 27, kPushButton),
+        Button(IDC_MENU_NEW_GAME, "Start New Game", 7, 34, 96, 27, kPushButton),
+        Button(IDC_MENU_QUIT, "Quit Game", 7, 61, 96, 27, kPushButton),
+        Button(IDC_MENU_ABOUT, "About Quinsum", 7, 88, 96, 27, kPushButton),
+        Button(IDC_MENU_SOUND, "Check1", 7, 115, 96, 33, kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE),
     };
     return t;
 }

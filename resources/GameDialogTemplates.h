@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The game's six dialog templates as data: 100 about, 102 board window, 129 challenge,
-// 131 settings, 132 high scores, 200 game menu.
+// The game's six dialog templates as data: about, board window, challenge, settings, high scores and
+// game menu (their ids in ResourceIds.h).
 
 #include <vector>
 
 #include "platform/dialog/TemplateTypes.h"
-
-inline constexpr UINT IDD_ABOUT = 100;
-inline constexpr UINT IDD_BOARD = 102;
-inline constexpr UINT IDD_ANSWER = 129;
-inline constexpr UINT IDD_SETTINGS = 131;
-inline constexpr UINT IDD_HIGH_SCORES = 132;
-inline constexpr UINT IDD_MENU = 200;
+#include "resources/ResourceIds.h"
 
 // The link of the about dialog: the how-to-play page shipped beside the program.
 inline constexpr const char* kHelpPageName = "quinsum-help.html";

@@ -4,6 +4,7 @@
 // its boxes labelled.
 
 #include "tests/app/BoardFixture.h"
+#include "resources/ResourceIds.h"
 
 #include "resources/GameDialogTemplates.h"
 #include "tests/support/Input.h"
@@ -59,19 +60,19 @@ TEST_F(AccessibilityTest, CellsAndPlatesAreNamedAndAClaimRenamesItsCell)
 TEST_F(AccessibilityTest, TheSettingsChoicesAreCheckedRadioButtons)
 {
     script.Then(IDD_SETTINGS, [](CDialog& settings) {
-        QAccessibleInterface* novice = Accessible(settings, 1012);
+        QAccessibleInterface* novice = Accessible(settings, IDC_NOVICE);
         EXPECT_EQ(novice->role(), QAccessible::RadioButton);
         EXPECT_EQ(novice->text(QAccessible::Name).toStdString(), "Novice Computer");
         EXPECT_TRUE(novice->state().checked);
-        EXPECT_FALSE(Accessible(settings, 1013)->state().checked);
+        EXPECT_FALSE(Accessible(settings, IDC_INTERMEDIATE)->state().checked);
         // The name boxes are labelled by the texts beside them, which read as labels.
-        EXPECT_EQ(Name(settings, 1007), "Enter name for first player");
-        EXPECT_EQ(Name(settings, 1011), "Enter name if second player is a person");
-        EXPECT_EQ(Accessible(settings, 1525)->role(), QAccessible::StaticText);
-        EXPECT_EQ(Name(settings, 1525), "Enter name for first player");
-        ClickControl(settings, 1013);
+        EXPECT_EQ(Name(settings, IDC_FIRST_NAME), "Enter name for first player");
+        EXPECT_EQ(Name(settings, IDC_SECOND_NAME), "Enter name if second player is a person");
+        EXPECT_EQ(Accessible(settings, IDC_FIRST_NAME_LABEL)->role(), QAccessible::StaticText);
+        EXPECT_EQ(Name(settings, IDC_FIRST_NAME_LABEL), "Enter name for first player");
+        ClickControl(settings, IDC_INTERMEDIATE);
         ProcessPostedMessages();
-        EXPECT_TRUE(Accessible(settings, 1013)->state().checked);
+        EXPECT_TRUE(Accessible(settings, IDC_INTERMEDIATE)->state().checked);
         EXPECT_FALSE(novice->state().checked);
         PressKey(settings, Qt::Key_Escape);
     });

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
+#include "resources/ResourceIds.h"
 
 #include "app/CGameApp.h"
 #include "controls/GameSoundPlayer.h"
@@ -52,13 +53,13 @@ ModalScript::Step BoardFixture::AcceptSettings(OpponentKind opponent, const std:
                                                const std::string& secondName, int range)
 {
     return [=](CDialog& settings) {
-        static constexpr int kOpponentButton[] = {1014, 1012, 1013, 1015};
+        static constexpr int kOpponentButton[] = {IDC_PERSON, IDC_NOVICE, IDC_INTERMEDIATE, IDC_EXPERT};
         ClickControl(settings, kOpponentButton[opponent]);
-        TypeInto(settings, 1007, firstName);
+        TypeInto(settings, IDC_FIRST_NAME, firstName);
         if (opponent == Person) {
-            TypeInto(settings, 1011, secondName);
+            TypeInto(settings, IDC_SECOND_NAME, secondName);
         }
-        ClickControl(settings, 1026 + range);
+        ClickControl(settings, IDC_RANGE_0_TO_10 + range);
         ClickControl(settings, IDOK);
     };
 }
@@ -81,7 +82,7 @@ void BoardFixture::AnswerChallenges(bool wrongFirst)
         const int sum = SumOfQuestion(challenge.question);
         const bool answerWrong = wrongFirst && !lastAnswerWrong;
         lastAnswerWrong = answerWrong;
-        TypeInto(dialog, 1002, std::to_string(answerWrong ? sum + 1 : sum));
+        TypeInto(dialog, IDC_ANSWER_BOX, std::to_string(answerWrong ? sum + 1 : sum));
         ClickControl(dialog, IDOK);
     });
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
+#include "resources/ResourceIds.h"
 
 #include "platform/dialog/MessageBox.h"
 #include "resources/GameDialogTemplates.h"
@@ -10,6 +11,22 @@
 namespace {
 
 enum class Closing { QuitGame, Escape, CloseBox };
+
+const char* NameOf(Closing way)
+{
+    const char* const names[] = {"QuitGame", "Escape", "CloseBox"};
+    return names[static_cast<int>(way)];
+}
+
+void PrintTo(Closing way, std::ostream* out)
+{
+    *out << NameOf(way);
+}
+
+std::string WayName(const ::testing::TestParamInfo<Closing>& way)
+{
+    return NameOf(way.param);
+}
 
 }
 
@@ -23,7 +40,7 @@ TEST_P(ClosingTest, LeavesTheHighScoreFileWithTheSessionsResults)
     CloseHighScoresWithDone();
     script.Then(IDD_SETTINGS, AcceptSettings(Novice, "Closer", "", 2));
     if (GetParam() == Closing::QuitGame) {
-        script.Then(IDD_MENU, ClickButton(1002));
+        script.Then(IDD_MENU, ClickButton(IDC_MENU_QUIT));
     }
     const INT_PTR result = RunBoard([&](CGameDlg& board) {
         PlayToTheEnd(board);
@@ -56,7 +73,8 @@ TEST_P(ClosingTest, LeavesTheHighScoreFileWithTheSessionsResults)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, ClosingTest,
-                         ::testing::Values(Closing::QuitGame, Closing::Escape, Closing::CloseBox));
+                         ::testing::Values(Closing::QuitGame, Closing::Escape, Closing::CloseBox),
+                         WayName);
 
 using ExistingScoresTest = BoardFixture;
 

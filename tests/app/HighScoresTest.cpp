@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
+#include "resources/ResourceIds.h"
 
 #include "resources/GameDialogTemplates.h"
 #include "tests/support/Input.h"
@@ -33,13 +34,13 @@ TEST_F(HighScoresTest, MarksTheNewLineAtTheEndAndNotAfterDone)
         endOfGameLine = LabelText(dialog, 0);
         EXPECT_EQ(LabelText(dialog, 1), "");
         // Another range shows no marks, and coming back shows them again.
-        ClickControl(dialog, 1523);
+        ClickControl(dialog, IDC_FIRST_SCORES_RANGE);
         EXPECT_EQ(LabelText(dialog, 0), "");
-        ClickControl(dialog, 1526);
+        ClickControl(dialog, IDC_FIRST_SCORES_RANGE + 3);
         EXPECT_EQ(LabelText(dialog, 0), endOfGameLine);
         ClickControl(dialog, IDOK);
     });
-    script.Then(IDD_MENU, ClickButton(1518));
+    script.Then(IDD_MENU, ClickButton(IDC_MENU_HIGH_SCORES));
     std::string fromMenuLine;
     std::int32_t gameOverWhileShown = 0;
     script.Then(IDD_HIGH_SCORES, [&](CDialog& dialog) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
+#include "resources/ResourceIds.h"
 
 #include "resources/GameDialogTemplates.h"
 #include "tests/support/Input.h"
@@ -54,7 +55,7 @@ TEST_F(IdlePaintTest, NoWindowRepaintsItselfWhileNothingHappens)
     });
     script.Then(IDD_MENU, [&](CDialog& menu) {
         EXPECT_LE(counter.PaintsWhileIdle(), kFewPaints) << "menu open";
-        ClickControl(menu, 1518);
+        ClickControl(menu, IDC_MENU_HIGH_SCORES);
     });
     script.Then(IDD_HIGH_SCORES, [&](CDialog& table) {
         EXPECT_LE(counter.PaintsWhileIdle(), kFewPaints) << "high scores open";

@@ -3,6 +3,7 @@
 // the arrow keys across the board, Space and Enter to claim, keys to answer and to close.
 
 #include "tests/app/BoardFixture.h"
+#include "resources/ResourceIds.h"
 
 #include "dialogs/CAnswerDlg.h"
 #include "resources/GameDialogTemplates.h"
@@ -48,14 +49,14 @@ TEST_F(KeyboardPlayTest, AWholeGameIsPlayedWithKeysAlone)
     script.Then(IDD_SETTINGS, [](CDialog& settings) {
         // Tab lands on the group's checked choice; the arrows move and check.
         PressKeyAndSettle(settings, Qt::Key_Tab);
-        EXPECT_EQ(FocusedId(), 1012);
+        EXPECT_EQ(FocusedId(), IDC_NOVICE);
         PressKeyAndSettle(settings, Qt::Key_Right);
         PressKeyAndSettle(settings, Qt::Key_Right);
-        EXPECT_EQ(FocusedId(), 1015);
+        EXPECT_EQ(FocusedId(), IDC_EXPERT);
         PressKeyAndSettle(settings, Qt::Key_Tab);
-        EXPECT_EQ(FocusedId(), 1026);
+        EXPECT_EQ(FocusedId(), IDC_RANGE_0_TO_10);
         PressKeyAndSettle(settings, Qt::Key_Left);
-        EXPECT_EQ(FocusedId(), 1029);
+        EXPECT_EQ(FocusedId(), IDC_RANGE_MINUS_25_TO_25);
         PressKey(settings, Qt::Key_Return);
     });
     script.Whenever(IDD_ANSWER, [](CDialog& challenge) {

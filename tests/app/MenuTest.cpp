@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
+#include "resources/ResourceIds.h"
 
 #include "controls/GameSoundPlayer.h"
 #include "resources/GameDialogTemplates.h"
@@ -7,10 +8,6 @@
 
 namespace {
 
-constexpr int kMenuHighScores = 1518;
-constexpr int kMenuNewGame = 1001;
-constexpr int kMenuAbout = 1003;
-constexpr int kMenuSound = 1524;
 
 }
 
@@ -19,11 +16,11 @@ using MenuTest = BoardFixture;
 TEST_F(MenuTest, StartNewGameCancelledMidGameLetsTheSameGameGoOn)
 {
     script.Then(IDD_SETTINGS, AcceptSettings(Person, "Ann", "Bob"));
-    script.Then(IDD_MENU, ClickButton(kMenuNewGame));
+    script.Then(IDD_MENU, ClickButton(IDC_MENU_NEW_GAME));
     script.Then(IDD_SETTINGS, [](CDialog& settings) {
         // Changes made before Escape are dropped.
-        ClickControl(settings, 1015);
-        TypeInto(settings, 1007, "Zed");
+        ClickControl(settings, IDC_EXPERT);
+        TypeInto(settings, IDC_FIRST_NAME, "Zed");
         PressKey(settings, Qt::Key_Escape);
     });
     RunBoard([&](CGameDlg& board) {
@@ -52,7 +49,7 @@ TEST_F(MenuTest, StartNewGameCancelledMidGameLetsTheSameGameGoOn)
 TEST_F(MenuTest, HighScoresFromTheMenuHoldTheComputerAndRestoreGameOver)
 {
     script.Then(IDD_SETTINGS, AcceptSettings(Expert));
-    script.Then(IDD_MENU, ClickButton(kMenuHighScores));
+    script.Then(IDD_MENU, ClickButton(IDC_MENU_HIGH_SCORES));
     std::int32_t gameOverWhileShown = -1;
     script.Then(IDD_HIGH_SCORES, [&](CDialog& dialog) {
         gameOverWhileShown = gameState.gameOver;
@@ -73,7 +70,7 @@ TEST_F(MenuTest, HighScoresFromTheMenuHoldTheComputerAndRestoreGameOver)
 TEST_F(MenuTest, AboutOpensTheAboutBoxAndClosingTheMenuDoesNothing)
 {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
-    script.Then(IDD_MENU, ClickButton(kMenuAbout));
+    script.Then(IDD_MENU, ClickButton(IDC_MENU_ABOUT));
     script.Then(IDD_ABOUT, ClickButton(IDOK));
     script.Then(IDD_MENU, ClickButton(IDCANCEL));
     RunBoard([&](CGameDlg& board) {
@@ -94,16 +91,16 @@ TEST_F(MenuTest, SoundSwitchSilencesEverythingAndClicksWhenSwitchedOn)
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     script.Then(IDD_MENU, [&](CDialog& menu) {
         sounds.log.clear();
-        ClickControl(menu, kMenuSound);
+        ClickControl(menu, IDC_MENU_SOUND);
         EXPECT_EQ(soundEnabled, 0);
         EXPECT_TRUE(sounds.log.empty());
         PressKey(menu, Qt::Key_Escape);
     });
     script.Then(IDD_MENU, [&](CDialog& menu) {
-        ClickControl(menu, kMenuSound);
+        ClickControl(menu, IDC_MENU_SOUND);
         EXPECT_EQ(soundEnabled, 1);
         EXPECT_EQ(sounds.log, (std::vector<std::string>{kClick}));
-        ClickControl(menu, kMenuSound);
+        ClickControl(menu, IDC_MENU_SOUND);
         EXPECT_EQ(soundEnabled, 0);
         PressKey(menu, Qt::Key_Escape);
     });

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/app/BoardFixture.h"
+#include "resources/ResourceIds.h"
 
 #include "dialogs/CAnswerDlg.h"
 #include "resources/GameDialogTemplates.h"
@@ -66,7 +67,12 @@ TEST_P(PersonAgainstComputerTest, PlaysAWholeGameWithWrongAndRightAnswers)
     EXPECT_NE(saved.LineText(1, 0).find("Ann"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(EachLevel, PersonAgainstComputerTest, ::testing::Values(Novice, Intermediate, Expert));
+INSTANTIATE_TEST_SUITE_P(EachLevel, PersonAgainstComputerTest, ::testing::Values(Novice, Intermediate, Expert),
+                         [](const ::testing::TestParamInfo<OpponentKind>& level) {
+                             return std::string(level.param == Novice         ? "Novice"
+                                                : level.param == Intermediate ? "Intermediate"
+                                                                              : "Expert");
+                         });
 
 using SelfPlayTest = BoardFixture;
 
@@ -107,7 +113,7 @@ TEST_F(TwoPersonsTest, ForfeitOnTheSecondLineKeepsTheFirstAndPassesTheTurn)
     script.Whenever(IDD_ANSWER, [&](CDialog& dialog) {
         ++challengesShown;
         if (challengesShown == 1) {
-            TypeInto(dialog, 1002, std::to_string(SumOfQuestion(dynamic_cast<CAnswerDlg&>(dialog).question)));
+            TypeInto(dialog, IDC_ANSWER_BOX, std::to_string(SumOfQuestion(dynamic_cast<CAnswerDlg&>(dialog).question)));
             ClickControl(dialog, IDOK);
         } else {
             ClickControl(dialog, IDCANCEL);

@@ -57,7 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
         std::make_pair(31, "There is no application associated\nwith the given filename extension."),
         std::make_pair(32, "The specified dynamic-link library was not found."),
         std::make_pair(4, "Unknown Error (4) occurred."),
-        std::make_pair(-7, "Unknown Error (-7) occurred.")));
+        std::make_pair(-7, "Unknown Error (-7) occurred.")),
+    [](const ::testing::TestParamInfo<std::pair<int, std::string>>& code) {
+        return code.param.first < 0 ? "CodeMinus" + std::to_string(-code.param.first)
+                                    : "Code" + std::to_string(code.param.first);
+    });
 
 TEST(HyperLinkColourTest, TextColourFollowsTheStateOverATransparentBackground) {
     CHyperLink link;

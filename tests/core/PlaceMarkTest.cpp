@@ -9,7 +9,7 @@ using ::testing::IsEmpty;
 namespace {
 
 const char* const kLineSound = "Sound 306 wait 1 before 0 after 0";
-const char* const kClickSound = "Sound 303 wait 1 before 0 after 500";
+const char* const IDW_CLICK = "Sound 303 wait 1 before 0 after 500";
 
 }
 
@@ -166,7 +166,7 @@ TEST_F(PlaceMarkTest, OpponentCellsNeverScoreForTheMover)
 
     rules.PlaceMark(0, 0, 0);
 
-    EXPECT_THAT(window.calls, ElementsAre("RefreshScorePanels", "DrawCell 0,0", kClickSound, "RefreshCursor"));
+    EXPECT_THAT(window.calls, ElementsAre("RefreshScorePanels", "DrawCell 0,0", IDW_CLICK, "RefreshCursor"));
     EXPECT_EQ(state.lineCount, 0);
     EXPECT_EQ(state.score, (std::array<std::int32_t, 2>{0, 0}));
     EXPECT_EQ(state.currentPlayer, 2);
@@ -180,7 +180,7 @@ TEST_F(PlaceMarkTest, PreviousLastMoveIsRedrawnFirst)
     rules.PlaceMark(3, 4, 0);
 
     EXPECT_THAT(window.calls,
-                ElementsAre("DrawCell 1,1", "RefreshScorePanels", "DrawCell 3,4", kClickSound, "RefreshCursor"));
+                ElementsAre("DrawCell 1,1", "RefreshScorePanels", "DrawCell 3,4", IDW_CLICK, "RefreshCursor"));
     EXPECT_EQ(state.cellOwner[CellIndex(1, 1)], 1);
     EXPECT_EQ(state.cellOwner[CellIndex(3, 4)], 2);
     EXPECT_EQ(state.currentPlayer, 1);
@@ -229,7 +229,7 @@ TEST_F(PlaceMarkTest, LastClaimReportsTheResultOnce)
 
     rules.PlaceMark(4, 4, 0);
 
-    EXPECT_THAT(window.calls, ElementsAre("RefreshScorePanels", "DrawCell 4,4", kClickSound,
+    EXPECT_THAT(window.calls, ElementsAre("RefreshScorePanels", "DrawCell 4,4", IDW_CLICK,
                                           "RecordResult 0 Ann 12 3 Computer 3 -4 range 3", "ShowHighScoresDialog",
                                           "RefreshCursor"));
     EXPECT_EQ(state.gameOver, 1);

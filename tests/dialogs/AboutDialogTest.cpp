@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CAboutDlg.h"
+#include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ TEST_F(AboutDialogTest, NoticeIsWhiteOnGreyAndTheLinkIsBound)
     RunModal(about, [&](CDialog& dialog) {
         fore = about.noticeLabel.GetForeColor();
         back = about.noticeLabel.GetBackColor();
-        linkBound = CWnd::FromHandle(dialog.GetDlgItem(1530)->GetSafeHwnd()) == &about.link;
+        linkBound = CWnd::FromHandle(dialog.GetDlgItem(IDC_HELP_LINK)->GetSafeHwnd()) == &about.link;
         PressKey(dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(fore, RGB(255, 255, 255));

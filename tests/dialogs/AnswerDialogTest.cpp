@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CAnswerDlg.h"
+#include "resources/ResourceIds.h"
 
 #include <QAccessible>
 #include <QWidget>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int kAnswerBox = 1002;
 
 class AnswerDialogTest : public DialogTest {
 protected:
@@ -31,7 +31,7 @@ protected:
     INT_PTR Answer(const std::string& keys)
     {
         return RunModal(challenge, [&](CDialog& dialog) {
-            TypeKeys(dialog, kAnswerBox, keys);
+            TypeKeys(dialog, IDC_ANSWER_BOX, keys);
             ClickControl(dialog, IDOK);
         });
     }
@@ -57,7 +57,7 @@ TEST_F(AnswerDialogTest, HasNoCaption)
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(dialog.GetSafeHwnd());
         EXPECT_EQ(window->text(QAccessible::Name).toStdString(), "Add up the line");
         EXPECT_EQ(window->text(QAccessible::Description).toStdString(), " 3 + 4 + 5 = ");
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.GetDlgItem(kAnswerBox)->GetSafeHwnd())
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(dialog.GetDlgItem(IDC_ANSWER_BOX)->GetSafeHwnd())
                       ->text(QAccessible::Name)
                       .toStdString(),
                   " 3 + 4 + 5 = ");
@@ -81,7 +81,7 @@ TEST_F(AnswerDialogTest, EmptyBoxReadsZero)
 TEST_F(AnswerDialogTest, TextStartingWithALetterReadsZero)
 {
     const INT_PTR result = RunModal(challenge, [](CDialog& dialog) {
-        dialog.SetDlgItemText(kAnswerBox, "x12");
+        dialog.SetDlgItemText(IDC_ANSWER_BOX, "x12");
         ClickControl(dialog, IDOK);
     });
     EXPECT_EQ(result, IDOK);
@@ -92,16 +92,16 @@ TEST_F(AnswerDialogTest, BoxTakesOnlyDigitsAndOneLeadingMinus)
 {
     std::string typed;
     RunModal(challenge, [&](CDialog& dialog) {
-        TypeKeys(dialog, kAnswerBox, "1a-2 b3+");
-        typed = ControlText(dialog, kAnswerBox);
+        TypeKeys(dialog, IDC_ANSWER_BOX, "1a-2 b3+");
+        typed = ControlText(dialog, IDC_ANSWER_BOX);
         ClickControl(dialog, IDOK);
     });
     EXPECT_EQ(typed, "123");
     EXPECT_EQ(challenge.answer, 123);
 
     RunModal(challenge, [&](CDialog& dialog) {
-        TypeKeys(dialog, kAnswerBox, "--8");
-        typed = ControlText(dialog, kAnswerBox);
+        TypeKeys(dialog, IDC_ANSWER_BOX, "--8");
+        typed = ControlText(dialog, IDC_ANSWER_BOX);
         ClickControl(dialog, IDOK);
     });
     EXPECT_EQ(typed, "-8");
@@ -111,7 +111,7 @@ TEST_F(AnswerDialogTest, BoxTakesOnlyDigitsAndOneLeadingMinus)
 TEST_F(AnswerDialogTest, BoxTakesKeypadDigits)
 {
     RunModal(challenge, [](CDialog& dialog) {
-        dialog.GetDlgItem(kAnswerBox)->SetFocus();
+        dialog.GetDlgItem(IDC_ANSWER_BOX)->SetFocus();
         PressKey(dialog, Qt::Key_4, Qt::KeypadModifier);
         PressKey(dialog, Qt::Key_2, Qt::KeypadModifier);
         ClickControl(dialog, IDOK);
@@ -133,7 +133,7 @@ TEST_F(AnswerDialogTest, AnswerBoxHasTheFocusAndEnterChecksTheAnswer)
 TEST_F(AnswerDialogTest, EscapeForfeitsWithTheClickAndWithoutReadingTheAnswer)
 {
     const INT_PTR result = RunModal(challenge, [](CDialog& dialog) {
-        TypeKeys(dialog, kAnswerBox, "5");
+        TypeKeys(dialog, IDC_ANSWER_BOX, "5");
         PressKey(dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(result, IDCANCEL);
@@ -161,7 +161,7 @@ TEST_F(AnswerDialogTest, EveryShowingStartsWithAnEmptyBox)
     Answer("30");
     std::string shown = "not read";
     RunModal(challenge, [&](CDialog& dialog) {
-        shown = ControlText(dialog, kAnswerBox);
+        shown = ControlText(dialog, IDC_ANSWER_BOX);
         ClickControl(dialog, IDOK);
     });
     EXPECT_EQ(shown, "");

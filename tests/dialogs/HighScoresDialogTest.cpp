@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CHighScoresDlg.h"
+#include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,6 @@
 namespace {
 
 constexpr int kFirstLine = 1016;
-constexpr int kRange0To10 = 1523;
-constexpr int kRangeMinus10To10 = 1525;
 
 struct Shown {
     std::array<int, 4> checks{};
@@ -90,7 +89,7 @@ TEST_F(HighScoresDialogTest, MarksShowOnlyOnTheRangeOfTheLastGame)
 {
     scores.RecordResult(Person, "Ann", 7, Person, "Bob", 3, 0);
     scores.RecordResult(Person, "Dee", 5, Expert, "Computer 3", 8, 2);
-    const std::vector<Shown> seen = Open({kRange0To10, kRangeMinus10To10});
+    const std::vector<Shown> seen = Open({IDC_FIRST_SCORES_RANGE, (IDC_FIRST_SCORES_RANGE + 2)});
 
     const std::string marked = " ** Dee lost to the Advanced Computer but achieved a score of 5. **";
     EXPECT_EQ(seen[0].checks, (std::array<int, 4>{0, 0, 1, 0}));
@@ -106,7 +105,7 @@ TEST_F(HighScoresDialogTest, DoneClearsTheMarksAndTheNextOpeningKeepsTheRange)
 {
     scores.RecordResult(Person, "Dee", 5, Novice, "Computer 1", 5, 2);
     const INT_PTR result = RunModal(scores, [](CDialog& dialog) {
-        ClickControl(dialog, kRange0To10);
+        ClickControl(dialog, IDC_FIRST_SCORES_RANGE);
         ClickControl(dialog, IDOK);
     });
     EXPECT_EQ(result, IDOK);

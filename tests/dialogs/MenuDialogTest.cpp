@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CMenuDlg.h"
+#include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int kSoundButton = 1524;
 
 struct Flags {
     int quit;
@@ -45,10 +45,10 @@ TEST_F(MenuDialogTest, EachActionButtonRaisesItsFlagPlaysTheClickAndCloses)
         Flags flags;
     };
     const std::array<Case, 4> cases{{
-        {1002, IDOK, {1, 0, 0, 0}},
-        {1003, IDCANCEL, {0, 1, 0, 0}},
-        {1518, IDCANCEL, {0, 0, 1, 0}},
-        {1001, IDCANCEL, {0, 0, 0, 1}},
+        {IDC_MENU_QUIT, IDOK, {1, 0, 0, 0}},
+        {IDC_MENU_ABOUT, IDCANCEL, {0, 1, 0, 0}},
+        {IDC_MENU_HIGH_SCORES, IDCANCEL, {0, 0, 1, 0}},
+        {IDC_MENU_NEW_GAME, IDCANCEL, {0, 0, 0, 1}},
     }};
     for (const Case& c : cases) {
         CMenuDlg menu;
@@ -74,7 +74,7 @@ TEST_F(MenuDialogTest, CloseButtonAndEscapeLeaveEveryFlagDownSilently)
 TEST_F(MenuDialogTest, FlagsOfOneShowingNeverLeakIntoTheNext)
 {
     CMenuDlg menu;
-    RunModal(menu, [](CDialog& dialog) { ClickControl(dialog, 1518); });
+    RunModal(menu, [](CDialog& dialog) { ClickControl(dialog, IDC_MENU_HIGH_SCORES); });
     ASSERT_EQ(menu.highScoresRequested, 1);
     RunModal(menu, [](CDialog& dialog) { PressKey(dialog, Qt::Key_Escape); });
     EXPECT_EQ(FlagsOf(menu), (Flags{0, 0, 0, 0}));
@@ -86,10 +86,10 @@ TEST_F(MenuDialogTest, SoundSwitchIsSilentOffAndClicksOnceOn)
     std::vector<std::string> afterOff;
     bool stillOpen = false;
     RunModal(menu, [&](CDialog& dialog) {
-        ClickControl(dialog, kSoundButton);
+        ClickControl(dialog, IDC_MENU_SOUND);
         EXPECT_EQ(soundEnabled, 0);
         afterOff = Sounds();
-        ClickControl(dialog, kSoundButton);
+        ClickControl(dialog, IDC_MENU_SOUND);
         EXPECT_EQ(soundEnabled, 1);
         stillOpen = dialog.GetSafeHwnd()->isVisible();
         PressKey(dialog, Qt::Key_Escape);
@@ -103,7 +103,7 @@ TEST_F(MenuDialogTest, SoundSwitchIsSilentOffAndClicksOnceOn)
 // The sound button as drawn, cut to the part its picture covers.
 QImage SoundButtonLook(CDialog& dialog, const QSize& pictureSize)
 {
-    QWidget* button = dialog.GetDlgItem(kSoundButton)->GetSafeHwnd();
+    QWidget* button = dialog.GetDlgItem(IDC_MENU_SOUND)->GetSafeHwnd();
     const QImage shown = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
     return shown.copy(QRect(QPoint(0, 0), pictureSize.boundedTo(shown.size())));
 }
@@ -139,7 +139,7 @@ TEST_F(MenuDialogTest, SwitchingReskinsTheSoundButton)
     CMenuDlg menu;
     QImage look;
     RunModal(menu, [&](CDialog& dialog) {
-        ClickControl(dialog, kSoundButton);
+        ClickControl(dialog, IDC_MENU_SOUND);
         ProcessPostedMessages();
         look = SoundButtonLook(dialog, soundOff.size());
         PressKey(dialog, Qt::Key_Escape);

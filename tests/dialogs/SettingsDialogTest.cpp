@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CSettingsDlg.h"
+#include "resources/ResourceIds.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +11,6 @@
 
 namespace {
 
-constexpr int kFirstName = 1007;
-constexpr int kSecondName = 1011;
-constexpr int kNovice = 1012;
-constexpr int kIntermediate = 1013;
-constexpr int kPerson = 1014;
-constexpr int kExpert = 1015;
-constexpr int kRange0To25 = 1027;
-constexpr int kRangeMinus10To10 = 1028;
-constexpr int kRangeMinus25To25 = 1029;
 
 bool SameSettings(const GameSettings& a, const GameSettings& b)
 {
@@ -32,7 +24,7 @@ protected:
     void DoneWithFirstName(const std::string& name)
     {
         const INT_PTR result = RunModal(settings, [&](CDialog& dialog) {
-            dialog.SetDlgItemText(kFirstName, name);
+            dialog.SetDlgItemText(IDC_FIRST_NAME, name);
             ClickControl(dialog, IDOK);
         });
         EXPECT_EQ(result, IDOK);
@@ -53,9 +45,9 @@ TEST_F(SettingsDialogTest, FirstOpeningShowsTheDefaults)
                                     &settings.rangeMinus10To10Button, &settings.rangeMinus25To25Button}) {
             checks.push_back(button->GetCheck());
         }
-        first = ControlText(settings, kFirstName);
-        second = ControlText(settings, kSecondName);
-        secondEnabled = settings.GetDlgItem(kSecondName)->IsWindowEnabled();
+        first = ControlText(settings, IDC_FIRST_NAME);
+        second = ControlText(settings, IDC_SECOND_NAME);
+        secondEnabled = settings.GetDlgItem(IDC_SECOND_NAME)->IsWindowEnabled();
         PressKey(settings, Qt::Key_Escape);
     });
     EXPECT_EQ(checks, (std::vector<int>{1, 0, 0, 0, 1, 0, 0, 0}));
@@ -69,10 +61,10 @@ TEST_F(SettingsDialogTest, PersonEnablesTheSecondNameAndAComputerDisablesIt)
 {
     std::vector<bool> enabled;
     RunModal(settings, [&](CDialog& dialog) {
-        ClickControl(dialog, kPerson);
-        enabled.push_back(dialog.GetDlgItem(kSecondName)->IsWindowEnabled() != FALSE);
-        ClickControl(dialog, kExpert);
-        enabled.push_back(dialog.GetDlgItem(kSecondName)->IsWindowEnabled() != FALSE);
+        ClickControl(dialog, IDC_PERSON);
+        enabled.push_back(dialog.GetDlgItem(IDC_SECOND_NAME)->IsWindowEnabled() != FALSE);
+        ClickControl(dialog, IDC_EXPERT);
+        enabled.push_back(dialog.GetDlgItem(IDC_SECOND_NAME)->IsWindowEnabled() != FALSE);
         PressKey(dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(enabled, (std::vector<bool>{true, false}));
@@ -82,10 +74,10 @@ TEST_F(SettingsDialogTest, PersonEnablesTheSecondNameAndAComputerDisablesIt)
 TEST_F(SettingsDialogTest, DoneWritesAPersonWithTheTypedNames)
 {
     RunModal(settings, [](CDialog& dialog) {
-        ClickControl(dialog, kPerson);
-        dialog.SetDlgItemText(kFirstName, "Ann");
-        dialog.SetDlgItemText(kSecondName, "Bob");
-        ClickControl(dialog, kRangeMinus10To10);
+        ClickControl(dialog, IDC_PERSON);
+        dialog.SetDlgItemText(IDC_FIRST_NAME, "Ann");
+        dialog.SetDlgItemText(IDC_SECOND_NAME, "Bob");
+        ClickControl(dialog, IDC_RANGE_MINUS_10_TO_10);
         ProcessPostedMessages();
         ClickControl(dialog, IDOK);
     });
@@ -105,11 +97,11 @@ TEST_F(SettingsDialogTest, AComputerLevelReplacesTheSecondName)
         OpponentKind kind;
         const char* name;
     };
-    for (const Case& c : {Case{kNovice, Novice, "Computer 1"}, Case{kIntermediate, Intermediate, "Computer 2"},
-                          Case{kExpert, Expert, "Computer 3"}}) {
+    for (const Case& c : {Case{IDC_NOVICE, Novice, "Computer 1"}, Case{IDC_INTERMEDIATE, Intermediate, "Computer 2"},
+                          Case{IDC_EXPERT, Expert, "Computer 3"}}) {
         RunModal(settings, [&](CDialog& dialog) {
-            ClickControl(dialog, kPerson);
-            dialog.SetDlgItemText(kSecondName, "Bob");
+            ClickControl(dialog, IDC_PERSON);
+            dialog.SetDlgItemText(IDC_SECOND_NAME, "Bob");
             ClickControl(dialog, c.buttonId);
             ProcessPostedMessages();
             ClickControl(dialog, IDOK);
@@ -145,10 +137,10 @@ TEST_F(SettingsDialogTest, EscapeAfterChangesLeavesTheRecord)
 {
     const GameSettings before = settings;
     const INT_PTR result = RunModal(settings, [](CDialog& dialog) {
-        ClickControl(dialog, kPerson);
-        dialog.SetDlgItemText(kFirstName, "k8");
-        dialog.SetDlgItemText(kSecondName, "Bob");
-        ClickControl(dialog, kRangeMinus25To25);
+        ClickControl(dialog, IDC_PERSON);
+        dialog.SetDlgItemText(IDC_FIRST_NAME, "k8");
+        dialog.SetDlgItemText(IDC_SECOND_NAME, "Bob");
+        ClickControl(dialog, IDC_RANGE_MINUS_25_TO_25);
         ProcessPostedMessages();
         PressKey(dialog, Qt::Key_Escape);
     });
@@ -159,9 +151,9 @@ TEST_F(SettingsDialogTest, EscapeAfterChangesLeavesTheRecord)
 TEST_F(SettingsDialogTest, NextOpeningShowsThePreviousChoices)
 {
     RunModal(settings, [](CDialog& dialog) {
-        ClickControl(dialog, kPerson);
-        dialog.SetDlgItemText(kSecondName, "Bob");
-        ClickControl(dialog, kRange0To25);
+        ClickControl(dialog, IDC_PERSON);
+        dialog.SetDlgItemText(IDC_SECOND_NAME, "Bob");
+        ClickControl(dialog, IDC_RANGE_0_TO_25);
         ProcessPostedMessages();
         ClickControl(dialog, IDOK);
     });
@@ -171,8 +163,8 @@ TEST_F(SettingsDialogTest, NextOpeningShowsThePreviousChoices)
     RunModal(settings, [&](CDialog& dialog) {
         checks = {settings.personButton.GetCheck(), settings.noviceButton.GetCheck(),
                   settings.range0To10Button.GetCheck(), settings.range0To25Button.GetCheck()};
-        second = ControlText(dialog, kSecondName);
-        secondEnabled = dialog.GetDlgItem(kSecondName)->IsWindowEnabled();
+        second = ControlText(dialog, IDC_SECOND_NAME);
+        secondEnabled = dialog.GetDlgItem(IDC_SECOND_NAME)->IsWindowEnabled();
         PressKey(dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(checks, (std::vector<int>{1, 0, 0, 1}));

@@ -5,6 +5,7 @@
 // growing.
 
 #include "tests/app/BoardFixture.h"
+#include "resources/ResourceIds.h"
 
 #include "dialogs/CAnswerDlg.h"
 #include "platform/sound/SdlSoundOutput.h"
@@ -42,7 +43,6 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 namespace {
 
-constexpr int kMenuNewGame = 1001;
 constexpr double kMemorySlackMiB = 4.0;
 
 int GamesToPlay()
@@ -164,7 +164,7 @@ protected:
     SoakTest()
     {
         CloseHighScoresWithDone();
-        script.Whenever(IDD_MENU, ClickButton(kMenuNewGame));
+        script.Whenever(IDD_MENU, ClickButton(IDC_MENU_NEW_GAME));
         // A forfeit in the board's last game asks for one more, which is declined: the board
         // then closes on the forfeited game.
         script.Whenever(IDD_SETTINGS, [this](CDialog& settings) {
@@ -186,7 +186,7 @@ protected:
             }
             const int sum = SumOfQuestion(dynamic_cast<CAnswerDlg&>(dialog).question);
             wrongAnswers += roll < 20 ? 1 : 0;
-            TypeInto(dialog, 1002, std::to_string(roll < 20 ? sum + 1 : sum));
+            TypeInto(dialog, IDC_ANSWER_BOX, std::to_string(roll < 20 ? sum + 1 : sum));
             ClickControl(dialog, IDOK);
         });
     }

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "platform/dialog/CButton.h"
+#include "resources/ResourceIds.h"
 #include "platform/dialog/DataExchange.h"
 #include "platform/dialog/DialogUnits.h"
 #include "platform/window/WindowHost.h"
@@ -44,10 +45,10 @@ TEST(DialogBuild, BoardTemplateGivesItsPixelGeometry) {
         EXPECT_EQ(client, CRect(0, 0, 638, 480));
         EXPECT_EQ(ClientRectOf(dialog, 1030), CRect(8, 8, 84, 84));
         EXPECT_EQ(ClientRectOf(dialog, 1054), CRect(312, 312, 388, 388));
-        EXPECT_EQ(ClientRectOf(dialog, 1001), CRect(102, 418, 294, 472));
+        EXPECT_EQ(ClientRectOf(dialog, IDC_MENU_BUTTON), CRect(102, 418, 294, 472));
         // The list frames exist but are not shown; the picture static takes its picture's size.
-        EXPECT_EQ(dialog.GetDlgItem(1510)->GetStyle() & WS_VISIBLE, 0u);
-        EXPECT_FALSE(dialog.GetDlgItem(1511)->GetSafeHwnd()->isVisible());
+        EXPECT_EQ(dialog.GetDlgItem(IDC_PLAYER1_LIST)->GetStyle() & WS_VISIBLE, 0u);
+        EXPECT_FALSE(dialog.GetDlgItem(IDC_PLAYER2_LIST)->GetSafeHwnd()->isVisible());
         CRect picture = ClientRectOf(dialog, -1);
         EXPECT_EQ(picture.TopLeft(), CPoint(16, 418));
         EXPECT_EQ(CSize(picture.Width(), picture.Height()), CSize(53, 53));
@@ -65,7 +66,7 @@ TEST(DialogBuild, ChallengeTemplateUsesFourteenPointUnitsAndFocusesTheAnswerBox)
         dialog.GetClientRect(&client);
         EXPECT_EQ(client, CRect(0, 0, 396, 132));
         EXPECT_EQ(ClientRectOf(dialog, IDOK), CRect(201, 69, 399, 132));
-        EXPECT_EQ(CWnd::GetFocus(), dialog.GetDlgItem(1002));
+        EXPECT_EQ(CWnd::GetFocus(), dialog.GetDlgItem(IDC_ANSWER_BOX));
         dialog.EndDialog(IDCANCEL);
     });
 }
@@ -86,9 +87,9 @@ TEST(DialogBuild, FramesFollowTheTemplateStyle) {
     RunModal(about, [](CDialog& dialog) {
         EXPECT_TRUE(dialog.m_hWnd->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         std::string link;
-        dialog.GetDlgItemText(1530, link);
+        dialog.GetDlgItemText(IDC_HELP_LINK, link);
         EXPECT_EQ(link, "quinsum-help.html");
-        EXPECT_NE(dialog.GetDlgItem(1532), nullptr);
+        EXPECT_NE(dialog.GetDlgItem(IDC_ABOUT_NOTICE), nullptr);
         dialog.EndDialog(IDOK);
     });
 }
@@ -96,7 +97,7 @@ TEST(DialogBuild, FramesFollowTheTemplateStyle) {
 TEST(DialogBuild, TemplateFontKeepsTheLabelsInsideTheirBoxes) {
     RecordingDialog settings(IDD_SETTINGS);
     RunModal(settings, [](CDialog& dialog) {
-        for (const int id : {1525, 1526, 1527, 1528}) {
+        for (const int id : {IDC_FIRST_NAME_LABEL, IDC_OPPONENT_LABEL, IDC_SECOND_NAME_LABEL, IDC_RANGE_LABEL}) {
             QWidget* label = dialog.GetDlgItem(id)->m_hWnd;
             std::string text;
             dialog.GetDlgItemText(id, text);
@@ -149,11 +150,11 @@ TEST(DialogGroups, SettingsOpponentGroupEndsAtTheSecondNameBox) {
     RecordingDialog settings(IDD_SETTINGS);
     RunModal(settings, [](CDialog& dialog) {
         std::vector<int> walk;
-        CWnd* start = dialog.GetDlgItem(1012);
+        CWnd* start = dialog.GetDlgItem(IDC_NOVICE);
         for (CWnd* w = dialog.GetNextDlgGroupItem(start); w != start; w = dialog.GetNextDlgGroupItem(w)) {
             walk.push_back(w->GetDlgCtrlID());
         }
-        EXPECT_EQ(walk, (std::vector<int>{1013, 1015, 1014}));
+        EXPECT_EQ(walk, (std::vector<int>{IDC_INTERMEDIATE, IDC_EXPERT, IDC_PERSON}));
         dialog.EndDialog(IDCANCEL);
     });
 }

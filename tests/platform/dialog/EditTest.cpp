@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "platform/dialog/DlgItemInt.h"
+#include "resources/ResourceIds.h"
 #include "resources/GameDialogTemplates.h"
 #include "tests/platform/WindowTestSupport.h"
 
@@ -117,15 +118,15 @@ TEST(EditBoxes, PastedControlAndInvisibleCharactersAreKeptInCheck) {
 TEST(EditBoxes, BoxesShowTheStartOfTheirText) {
     RecordingDialog settings(IDD_SETTINGS);
     RunModal(settings, [](CDialog& dialog) {
-        auto* box = static_cast<QLineEdit*>(dialog.GetDlgItem(1011)->m_hWnd);
-        dialog.SetDlgItemText(1011, "A");
+        auto* box = static_cast<QLineEdit*>(dialog.GetDlgItem(IDC_SECOND_NAME)->m_hWnd);
+        dialog.SetDlgItemText(IDC_SECOND_NAME, "A");
         const int start = TextStartAfterPaint(box);
-        dialog.SetDlgItemText(1011, "Computer 1");
+        dialog.SetDlgItemText(IDC_SECOND_NAME, "Computer 1");
         EXPECT_EQ(TextStartAfterPaint(box), start);
-        dialog.SetDlgItemText(1011, "");
+        dialog.SetDlgItemText(IDC_SECOND_NAME, "");
         QTest::keyClicks(box, QString(40, 'W'));
         EXPECT_EQ(TextStartAfterPaint(box), start);
-        dialog.SetDlgItemText(1011, std::string(40, 'W'));
+        dialog.SetDlgItemText(IDC_SECOND_NAME, std::string(40, 'W'));
         EXPECT_EQ(TextStartAfterPaint(box), start);
         dialog.EndDialog(IDCANCEL);
     });
@@ -134,12 +135,12 @@ TEST(EditBoxes, BoxesShowTheStartOfTheirText) {
 TEST(EditBoxes, SettingsNameBoxesHoldTheDefaultNames) {
     RecordingDialog settings(IDD_SETTINGS);
     RunModal(settings, [](CDialog& dialog) {
-        QTest::keyClicks(dialog.GetDlgItem(1007)->m_hWnd, "X-Player");
-        QTest::keyClicks(dialog.GetDlgItem(1011)->m_hWnd, "O-Player");
+        QTest::keyClicks(dialog.GetDlgItem(IDC_FIRST_NAME)->m_hWnd, "X-Player");
+        QTest::keyClicks(dialog.GetDlgItem(IDC_SECOND_NAME)->m_hWnd, "O-Player");
         std::string first;
         std::string second;
-        dialog.GetDlgItemText(1007, first);
-        dialog.GetDlgItemText(1011, second);
+        dialog.GetDlgItemText(IDC_FIRST_NAME, first);
+        dialog.GetDlgItemText(IDC_SECOND_NAME, second);
         EXPECT_EQ(first, "X-Player");
         EXPECT_EQ(second, "O-Player");
         dialog.EndDialog(IDCANCEL);
@@ -149,8 +150,8 @@ TEST(EditBoxes, SettingsNameBoxesHoldTheDefaultNames) {
 TEST(EditBoxes, AnswerBoxTakesASignedAnswer) {
     RecordingDialog answer(IDD_ANSWER);
     RunModal(answer, [](CDialog& dialog) {
-        QTest::keyClicks(dialog.GetDlgItem(1002)->m_hWnd, "-75");
-        EXPECT_EQ(static_cast<int>(dialog.GetDlgItemInt(1002)), -75);
+        QTest::keyClicks(dialog.GetDlgItem(IDC_ANSWER_BOX)->m_hWnd, "-75");
+        EXPECT_EQ(static_cast<int>(dialog.GetDlgItemInt(IDC_ANSWER_BOX)), -75);
         dialog.EndDialog(IDOK);
     });
 }
