@@ -19,21 +19,33 @@ namespace {
 // buttons).
 const std::vector<UINT> kBoardPictures = {IDB_EMBLEM,    IDB_BOARD_BACKGROUND,  IDB_OPTIONS,       IDB_OPTIONS_SELECTED,
                                           IDB_FREE_CELL, IDB_FREE_CELL_PRESSED, IDB_PLAYER1_PLATE, IDB_PLAYER2_PLATE};
-const std::vector<UINT> kSettingsPictures = {
-    IDB_DIALOG_BACKGROUND,    IDB_RANGE_0_TO_10,          IDB_RANGE_0_TO_10_SELECTED, IDB_RANGE_0_TO_25,
-    IDB_RANGE_0_TO_25_SELECTED, IDB_RANGE_MINUS_10_TO_10, IDB_RANGE_MINUS_10_TO_10_SELECTED, IDB_RANGE_MINUS_25_TO_25,
-    IDB_RANGE_MINUS_25_TO_25_SELECTED, IDB_DONE, IDB_DONE_SELECTED, IDB_NOVICE, IDB_NOVICE_SELECTED, IDB_INTERMEDIATE,
-    IDB_INTERMEDIATE_SELECTED, IDB_EXPERT, IDB_EXPERT_SELECTED, IDB_PERSON, IDB_PERSON_SELECTED};
+const std::vector<UINT> kSettingsPictures = {IDB_DIALOG_BACKGROUND,
+                                             IDB_RANGE_0_TO_10,
+                                             IDB_RANGE_0_TO_10_SELECTED,
+                                             IDB_RANGE_0_TO_25,
+                                             IDB_RANGE_0_TO_25_SELECTED,
+                                             IDB_RANGE_MINUS_10_TO_10,
+                                             IDB_RANGE_MINUS_10_TO_10_SELECTED,
+                                             IDB_RANGE_MINUS_25_TO_25,
+                                             IDB_RANGE_MINUS_25_TO_25_SELECTED,
+                                             IDB_DONE,
+                                             IDB_DONE_SELECTED,
+                                             IDB_NOVICE,
+                                             IDB_NOVICE_SELECTED,
+                                             IDB_INTERMEDIATE,
+                                             IDB_INTERMEDIATE_SELECTED,
+                                             IDB_EXPERT,
+                                             IDB_EXPERT_SELECTED,
+                                             IDB_PERSON,
+                                             IDB_PERSON_SELECTED};
 
-}
+}  // namespace
 
-CGameApp::CGameApp()
-{
+CGameApp::CGameApp() {
     soundEnabled = 1;
 }
 
-BOOL CGameApp::InitInstance()
-{
+BOOL CGameApp::InitInstance() {
     // On a second core while the board is built: its pictures, the fonts it draws with when it
     // comes on screen, then the pictures of the settings dialog that opens over it.
     PrefetchBitmapResources(kBoardPictures);
@@ -49,8 +61,7 @@ BOOL CGameApp::InitInstance()
     return FALSE;
 }
 
-void CGameApp::OnHelp()
-{
+void CGameApp::OnHelp() {
     const int result = ShellExecute(nullptr, "open", HelpPagePath().string(), "", "", SW_SHOW);
     if (result <= 32) {
         MessageBeep(MB_ICONEXCLAMATION);

@@ -5,10 +5,10 @@
 #include "controls/GameSoundPlayer.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CAnswerDlg.h"
-#include "platform/window/CMenu.h"
-#include "platform/dialog/DataExchange.h"
 #include "platform/FormatString.h"
+#include "platform/dialog/DataExchange.h"
 #include "platform/draw/Resources.h"
+#include "platform/window/CMenu.h"
 #include "platform/window/VirtualKeys.h"
 #include "resources/GameDialogTemplates.h"
 
@@ -17,25 +17,20 @@ UINT_PTR timerId = 0;
 
 namespace {
 
-
-ScreenRect ToScreenRect(const CRect& rect)
-{
+ScreenRect ToScreenRect(const CRect& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-}
+}  // namespace
 
-CGameDlg::CGameDlg(CWnd* parent)
-    : CSkinDialog(IDD_BOARD, parent), rules(gameState, settingsDlg, *this)
-{
+CGameDlg::CGameDlg(CWnd* parent) : CSkinDialog(IDD_BOARD, parent), rules(gameState, settingsDlg, *this) {
     appIcon = LoadIconResource(IDI_PROGRAM);
 }
 
 // listFont and the member dialogs release what they own themselves.
 CGameDlg::~CGameDlg() = default;
 
-void CGameDlg::DoDataExchange(CDataExchange* dx)
-{
+void CGameDlg::DoDataExchange(CDataExchange* dx) {
     CSkinDialog::DoDataExchange(dx);
     DDX_Control(dx, static_cast<int>(IDC_MENU_BUTTON), menuButton);
     DDX_Control(dx, static_cast<int>(IDC_PLAYER1_NAME), nameButton[0]);
@@ -43,13 +38,13 @@ void CGameDlg::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, static_cast<int>(IDC_PLAYER1_SCORE), scoreButton[0]);
     DDX_Control(dx, static_cast<int>(IDC_PLAYER2_SCORE), scoreButton[1]);
     for (int cell = 0; cell < kCellCount; ++cell) {
-        DDX_Control(dx, static_cast<int>(IDC_FIRST_CELL) + cell,
-                    cellButtons[static_cast<std::size_t>(cell / kBoardSize)][static_cast<std::size_t>(cell % kBoardSize)]);
+        DDX_Control(
+            dx, static_cast<int>(IDC_FIRST_CELL) + cell,
+            cellButtons[static_cast<std::size_t>(cell / kBoardSize)][static_cast<std::size_t>(cell % kBoardSize)]);
     }
 }
 
-BOOL CGameDlg::OnInitDialog()
-{
+BOOL CGameDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     AppendAboutToSystemMenu();
     SetIcon(appIcon, TRUE);
@@ -83,8 +78,7 @@ BOOL CGameDlg::OnInitDialog()
     return TRUE;
 }
 
-void CGameDlg::AppendAboutToSystemMenu()
-{
+void CGameDlg::AppendAboutToSystemMenu() {
     CMenu* systemMenu = GetSystemMenu(FALSE);
     if (systemMenu == nullptr) {
         return;
@@ -96,8 +90,7 @@ void CGameDlg::AppendAboutToSystemMenu()
     }
 }
 
-LRESULT CGameDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CGameDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SYSCOMMAND:
         OnSysCommand(static_cast<UINT>(wParam), lParam);
@@ -150,15 +143,13 @@ LRESULT CGameDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CSkinDialog::WindowProc(message, wParam, lParam);
 }
 
-int CGameDlg::FocusedCellId() const
-{
+int CGameDlg::FocusedCellId() const {
     const CWnd* focus = GetFocus();
     const int id = focus != nullptr && focus->GetParent() == this ? focus->GetDlgCtrlID() : 0;
     return id >= static_cast<int>(IDC_FIRST_CELL) && id <= static_cast<int>(IDC_LAST_CELL) ? id : 0;
 }
 
-void CGameDlg::MoveCellFocus(UINT arrow)
-{
+void CGameDlg::MoveCellFocus(UINT arrow) {
     const int cell = FocusedCellId() - static_cast<int>(IDC_FIRST_CELL);
     int col = cell % kBoardSize;
     int row = cell / kBoardSize;
@@ -170,8 +161,7 @@ void CGameDlg::MoveCellFocus(UINT arrow)
     }
 }
 
-void CGameDlg::OnSysCommand(UINT id, LPARAM)
-{
+void CGameDlg::OnSysCommand(UINT id, LPARAM) {
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
@@ -180,38 +170,32 @@ void CGameDlg::OnSysCommand(UINT id, LPARAM)
     }
 }
 
-HICON CGameDlg::OnQueryDragIcon()
-{
+HICON CGameDlg::OnQueryDragIcon() {
     return appIcon;
 }
 
-BOOL CGameDlg::OnSetCursor(CWnd*, UINT, UINT)
-{
+BOOL CGameDlg::OnSetCursor(CWnd*, UINT, UINT) {
     RefreshCursor();
     return TRUE;
 }
 
-BOOL CGameDlg::DestroyWindow()
-{
+BOOL CGameDlg::DestroyWindow() {
     KillTimer(timerId);
     return CSkinDialog::DestroyWindow();
 }
 
-void CGameDlg::OnOK()
-{
+void CGameDlg::OnOK() {
     SaveHighScoresAndTell();
     CSkinDialog::OnOK();
 }
 
 // Escape and the close box end the board as well; the results of the session must survive that.
-void CGameDlg::OnCancel()
-{
+void CGameDlg::OnCancel() {
     SaveHighScoresAndTell();
     CSkinDialog::OnCancel();
 }
 
-void CGameDlg::SaveHighScoresAndTell()
-{
+void CGameDlg::SaveHighScoresAndTell() {
     highScoresDlg.SaveHighScores();
     // Results that cannot be kept where the player expects them are never lost silently.
     if (const std::string problem = highScoresDlg.TakeProblemToTell(); !problem.empty()) {
@@ -219,19 +203,16 @@ void CGameDlg::SaveHighScoresAndTell()
     }
 }
 
-void CGameDlg::ResetSettings()
-{
+void CGameDlg::ResetSettings() {
     rules.ResetSettings();
     menuOpen = 0;
 }
 
-void CGameDlg::NewGame()
-{
+void CGameDlg::NewGame() {
     rules.NewGame();
 }
 
-void CGameDlg::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t computerMove)
-{
+void CGameDlg::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t computerMove) {
     claimUnderWay = true;
     rules.PlaceMark(col, row, computerMove);
     claimUnderWay = false;
@@ -241,28 +222,23 @@ void CGameDlg::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t comput
     }
 }
 
-std::int32_t CGameDlg::CheckGameOver()
-{
+std::int32_t CGameDlg::CheckGameOver() {
     return rules.CheckGameOver();
 }
 
-std::int32_t CGameDlg::RateCells()
-{
+std::int32_t CGameDlg::RateCells() {
     return rules.RateCells();
 }
 
-void CGameDlg::ComputerMove()
-{
+void CGameDlg::ComputerMove() {
     rules.ComputerMove();
 }
 
-void CGameDlg::PlayGameSound(unsigned soundId, int waitForEnd, int delayBeforeMs, int delayAfterMs)
-{
+void CGameDlg::PlayGameSound(unsigned soundId, int waitForEnd, int delayBeforeMs, int delayAfterMs) {
     ::PlayGameSound(soundId, waitForEnd, delayBeforeMs, delayAfterMs);
 }
 
-ScreenRect CGameDlg::CellScreenRect(std::int32_t col, std::int32_t row)
-{
+ScreenRect CGameDlg::CellScreenRect(std::int32_t col, std::int32_t row) {
     CRect rect;
     if (IsOnBoard(col, row)) {
         cellButtons[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].GetWindowRect(&rect);
@@ -270,16 +246,14 @@ ScreenRect CGameDlg::CellScreenRect(std::int32_t col, std::int32_t row)
     return ToScreenRect(rect);
 }
 
-ScreenRect CGameDlg::WindowScreenRect()
-{
+ScreenRect CGameDlg::WindowScreenRect() {
     CRect rect;
     GetWindowRect(&rect);
     return ToScreenRect(rect);
 }
 
 ChallengeOutcome CGameDlg::ShowChallenge(const std::string& question, std::int32_t lineTop, std::int32_t lineBottom,
-                                         const ScreenRect& ownerRect)
-{
+                                         const ScreenRect& ownerRect) {
     CAnswerDlg challenge;
     challenge.lineTop = lineTop;
     challenge.lineBottom = lineBottom;
@@ -291,8 +265,7 @@ ChallengeOutcome CGameDlg::ShowChallenge(const std::string& question, std::int32
     return {ChallengeOutcome::Choice::CheckAnswer, challenge.answer};
 }
 
-void CGameDlg::RequestNewGame()
-{
+void CGameDlg::RequestNewGame() {
     if (claimUnderWay) {
         newGameRequested = true;
     } else {
@@ -301,14 +274,12 @@ void CGameDlg::RequestNewGame()
 }
 
 void CGameDlg::RecordResult(OpponentKind kind1, const std::string& name1, std::int32_t score1, OpponentKind kind2,
-                            const std::string& name2, std::int32_t score2, NumberRange range)
-{
+                            const std::string& name2, std::int32_t score2, NumberRange range) {
     highScoresDlg.RecordResult(kind1, name1, score1, kind2, name2, score2, range);
     // Saved at once: a crash, a kill or the end of the session loses no finished game.
     SaveHighScoresAndTell();
 }
 
-void CGameDlg::ShowHighScoresDialog()
-{
+void CGameDlg::ShowHighScoresDialog() {
     highScoresDlg.DoModal();
 }

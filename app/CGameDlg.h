@@ -2,7 +2,6 @@
 #pragma once
 
 #include "controls/CSkinButton.h"
-#include "resources/ResourceIds.h"
 #include "core/GameRules.h"
 #include "core/GameState.h"
 #include "core/WindowOperations.h"
@@ -10,6 +9,7 @@
 #include "dialogs/CSettingsDlg.h"
 #include "dialogs/CSkinDialog.h"
 #include "platform/draw/CFont.h"
+#include "resources/ResourceIds.h"
 
 #include <array>
 #include <cstdint>

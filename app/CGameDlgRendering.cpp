@@ -2,9 +2,9 @@
 #include "app/CGameDlg.h"
 #include "resources/ResourceIds.h"
 
-#include "platform/window/CPaintDC.h"
 #include "platform/FormatString.h"
 #include "platform/draw/SystemMetrics.h"
+#include "platform/window/CPaintDC.h"
 
 namespace {
 
@@ -15,8 +15,7 @@ constexpr COLORREF kListColor[2] = {RGB(64, 64, 194), RGB(194, 64, 64)};
 constexpr COLORREF kListBackground = RGB(255, 255, 255);
 constexpr int kListPanel[2] = {IDC_PLAYER1_LIST, IDC_PLAYER2_LIST};
 
-bool IsMarked(std::int32_t col, std::int32_t row)
-{
+bool IsMarked(std::int32_t col, std::int32_t row) {
     if (gameState.highlightCol[0] != -1) {
         for (std::size_t i = 0; i < 3; ++i) {
             if (col == gameState.highlightCol[i] && row == gameState.highlightRow[i]) {
@@ -27,10 +26,9 @@ bool IsMarked(std::int32_t col, std::int32_t row)
     return col == gameState.lastMoveCol && row == gameState.lastMoveRow;
 }
 
-}
+}  // namespace
 
-void CGameDlg::DrawCell(std::int32_t col, std::int32_t row)
-{
+void CGameDlg::DrawCell(std::int32_t col, std::int32_t row) {
     if (!IsOnBoard(col, row)) {
         return;
     }
@@ -64,8 +62,7 @@ void CGameDlg::DrawCell(std::int32_t col, std::int32_t row)
     cell.UpdateWindow();
 }
 
-std::string CGameDlg::CellAccessibleName(std::int32_t col, std::int32_t row) const
-{
+std::string CGameDlg::CellAccessibleName(std::int32_t col, std::int32_t row) const {
     const std::int32_t owner = gameState.cellOwner[CellIndex(col, row)];
     std::string name = FormatString("%d, ", gameState.cellNumber[CellIndex(col, row)]);
     // Only a claimed tile shows the marks (before the first deal the cleared state points at a free cell).
@@ -85,8 +82,7 @@ std::string CGameDlg::CellAccessibleName(std::int32_t col, std::int32_t row) con
     return name;
 }
 
-void CGameDlg::RefreshScorePanels()
-{
+void CGameDlg::RefreshScorePanels() {
     for (const int panelId : kListPanel) {
         CWnd* panel = GetDlgItem(panelId);
         if (panel == nullptr) {
@@ -100,8 +96,7 @@ void CGameDlg::RefreshScorePanels()
     }
 }
 
-CRect CGameDlg::ListPanelRect(int panelId) const
-{
+CRect CGameDlg::ListPanelRect(int panelId) const {
     CRect panel;
     if (CWnd* control = GetDlgItem(panelId)) {
         control->GetWindowRect(&panel);
@@ -112,8 +107,7 @@ CRect CGameDlg::ListPanelRect(int panelId) const
     return panel;
 }
 
-void CGameDlg::OnPaint()
-{
+void CGameDlg::OnPaint() {
     CPaintDC dc(this);
     if (IsIconic()) {
         SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
@@ -133,8 +127,7 @@ void CGameDlg::OnPaint()
     Default();
 }
 
-void CGameDlg::NameLists()
-{
+void CGameDlg::NameLists() {
     std::array<std::string, 2> names;
     for (std::size_t player = 0; player < 2; ++player) {
         names[player] = "Lines scored by ";
@@ -145,7 +138,8 @@ void CGameDlg::NameLists()
         const ScoredLine& line = gameState.lines[static_cast<std::size_t>(index)];
         const std::size_t player = line.player == 1 ? 0 : 1;
         names[player].append(anyLine[player] ? "; " : " ");
-        names[player].append(FormatString("%d + %d + %d = %d", gameState.cellNumber[CellIndex(line.col[0], line.row[0])],
+        names[player].append(FormatString("%d + %d + %d = %d",
+                                          gameState.cellNumber[CellIndex(line.col[0], line.row[0])],
                                           gameState.cellNumber[CellIndex(line.col[1], line.row[1])],
                                           gameState.cellNumber[CellIndex(line.col[2], line.row[2])], line.sum));
         anyLine[player] = true;
@@ -157,17 +151,16 @@ void CGameDlg::NameLists()
     }
 }
 
-void CGameDlg::PaintLists(CDC& dc)
-{
+void CGameDlg::PaintLists(CDC& dc) {
     NameLists();
     std::array<int, 2> rowsUsed{0, 0};
     const int rowHeight = cellHeight / 5;
     for (std::int32_t index = 0; index < gameState.lineCount && index < kMaxScoredLines; ++index) {
         const ScoredLine& line = gameState.lines[static_cast<std::size_t>(index)];
-        const std::string text = FormatString(
-            "%3d + %3d + %3d = %3d", gameState.cellNumber[CellIndex(line.col[0], line.row[0])],
-            gameState.cellNumber[CellIndex(line.col[1], line.row[1])],
-            gameState.cellNumber[CellIndex(line.col[2], line.row[2])], line.sum);
+        const std::string text =
+            FormatString("%3d + %3d + %3d = %3d", gameState.cellNumber[CellIndex(line.col[0], line.row[0])],
+                         gameState.cellNumber[CellIndex(line.col[1], line.row[1])],
+                         gameState.cellNumber[CellIndex(line.col[2], line.row[2])], line.sum);
         const std::size_t player = line.player == 1 ? 0 : 1;
         dc.SetTextColor(kListColor[player]);
         const CRect panel = ListPanelRect(kListPanel[player]);
@@ -197,13 +190,12 @@ void CGameDlg::PaintLists(CDC& dc)
     }
 }
 
-void CGameDlg::PaintPanels()
-{
+void CGameDlg::PaintPanels() {
     const CRect plateCaption(0, 0, 106, 36);
     for (std::size_t player = 0; player < 2; ++player) {
         const UINT plate = kPlayerPlate[player];
-        scoreButton[player].SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0,
-                                    FormatString("%8d", gameState.score[player]), plateCaption, 0);
+        scoreButton[player].SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0, FormatString("%8d", gameState.score[player]),
+                                    plateCaption, 0);
         scoreButton[player].SetAccessibleName(
             FormatString("%s: %d points", settingsDlg.playerName[player].c_str(), gameState.score[player]));
         scoreButton[player].Invalidate(TRUE);

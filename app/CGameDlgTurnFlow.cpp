@@ -2,19 +2,17 @@
 #include "app/CGameDlg.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "resources/ResourceIds.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CMenuDlg.h"
-#include "platform/window/CursorShape.h"
 #include "platform/draw/Resources.h"
+#include "platform/window/CursorShape.h"
+#include "resources/ResourceIds.h"
 
-bool CGameDlg::ComputerToMove() const
-{
+bool CGameDlg::ComputerToMove() const {
     return settingsDlg.playerKind[PlayerIndex(gameState.currentPlayer)] > Person;
 }
 
-void CGameDlg::OnNewGame()
-{
+void CGameDlg::OnNewGame() {
     gameState.gameOver = 1;
     if (settingsDlg.DoModal() == IDCANCEL) {
         gameState.gameOver = 0;
@@ -32,8 +30,7 @@ void CGameDlg::OnNewGame()
     RefreshScorePanels();
 }
 
-void CGameDlg::OnShowMenu()
-{
+void CGameDlg::OnShowMenu() {
     CAboutDlg about;
     CMenuDlg menu;
     menuOpen = 1;
@@ -54,8 +51,7 @@ void CGameDlg::OnShowMenu()
     menuOpen = 0;
 }
 
-void CGameDlg::OnCellClicked(UINT id)
-{
+void CGameDlg::OnCellClicked(UINT id) {
     // Until a game has been dealt nobody is to move, so the click is dropped.
     if (!IsValidPlayer(gameState.currentPlayer) || ComputerToMove() || menuOpen != 0) {
         return;
@@ -64,8 +60,7 @@ void CGameDlg::OnCellClicked(UINT id)
     PlaceMark(cell % kBoardSize, cell / kBoardSize, 0);
 }
 
-void CGameDlg::OnTimer(UINT_PTR id)
-{
+void CGameDlg::OnTimer(UINT_PTR id) {
     if (id == kComputerTimerId && IsValidPlayer(gameState.currentPlayer) && ComputerToMove() &&
         gameState.gameOver == 0 && menuOpen == 0) {
         ComputerMove();
@@ -73,16 +68,14 @@ void CGameDlg::OnTimer(UINT_PTR id)
     Default();
 }
 
-void CGameDlg::ShowHighScores()
-{
+void CGameDlg::ShowHighScores() {
     const std::int32_t previousGameOver = gameState.gameOver;
     gameState.gameOver = 1;
     highScoresDlg.DoModal();
     gameState.gameOver = previousGameOver;
 }
 
-void CGameDlg::RefreshCursor()
-{
+void CGameDlg::RefreshCursor() {
     if (IsValidPlayer(gameState.currentPlayer) && menuOpen == 0 && gameState.gameOver == 0) {
         if (ComputerToMove()) {
             SetCursor(LoadStandardCursor(IDC_WAIT));

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/shell/CWinApp.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const ApplicationIdentity identity{"quinsum", QUINSUM_VERSION,
                                        "Quinsum: claim three numbers in a row on a 5 x 5 board and add them up.",
                                        "io.github.quinsum.Quinsum"};

@@ -11,8 +11,7 @@
 namespace {
 
 // Every game ranks into a full list, which is the most work a result can cost.
-void BM_RecordResult(benchmark::State& state)
-{
+void BM_RecordResult(benchmark::State& state) {
     HighScoreRecords records;
     int score = 0;
     for (auto _ : state) {
@@ -23,8 +22,7 @@ void BM_RecordResult(benchmark::State& state)
 }
 BENCHMARK(BM_RecordResult);
 
-void BM_LoadAndSaveHighScores(benchmark::State& state)
-{
+void BM_LoadAndSaveHighScores(benchmark::State& state) {
     std::string directory = (std::filesystem::temp_directory_path() / "quinsum-bench-XXXXXX").string();
     if (::mkdtemp(directory.data()) == nullptr) {
         state.SkipWithError("cannot create a temporary directory");

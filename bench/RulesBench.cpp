@@ -11,8 +11,7 @@ namespace {
 
 // A board in -25..25 after the given number of expert moves.
 struct Position {
-    explicit Position(std::int32_t movesPlayed, OpponentKind kind)
-    {
+    explicit Position(std::int32_t movesPlayed, OpponentKind kind) {
         settings.playerKind = {kind, kind};
         settings.rangeLow = -25;
         settings.rangeHigh = 25;
@@ -29,8 +28,7 @@ struct Position {
     GameRules rules{state, settings, window};
 };
 
-void BM_RateCells(benchmark::State& benchmarkState)
-{
+void BM_RateCells(benchmark::State& benchmarkState) {
     Position position(static_cast<std::int32_t>(benchmarkState.range(0)), Expert);
     for (auto _ : benchmarkState) {
         benchmark::DoNotOptimize(position.rules.RateCells());
@@ -40,8 +38,7 @@ void BM_RateCells(benchmark::State& benchmarkState)
 BENCHMARK(BM_RateCells)->Arg(0)->Arg(12)->Arg(24);
 
 // Each iteration restores the position (a copy of the state) and lets the computer claim one cell.
-void BM_ComputerMove(benchmark::State& benchmarkState)
-{
+void BM_ComputerMove(benchmark::State& benchmarkState) {
     const auto kind = static_cast<OpponentKind>(benchmarkState.range(0));
     Position position(static_cast<std::int32_t>(benchmarkState.range(1)), kind);
     const GameState start = position.state;
@@ -53,4 +50,4 @@ void BM_ComputerMove(benchmark::State& benchmarkState)
 }
 BENCHMARK(BM_ComputerMove)->ArgsProduct({{Novice, Intermediate, Expert}, {0, 12}});
 
-}
+}  // namespace

@@ -8,8 +8,7 @@
 
 namespace {
 
-void BM_SelfPlayGame(benchmark::State& benchmarkState)
-{
+void BM_SelfPlayGame(benchmark::State& benchmarkState) {
     SelfPlayArena arena(static_cast<OpponentKind>(benchmarkState.range(0)),
                         static_cast<OpponentKind>(benchmarkState.range(1)), RangeMinus25To25);
     SeedRandom(1);
@@ -20,4 +19,4 @@ void BM_SelfPlayGame(benchmark::State& benchmarkState)
 }
 BENCHMARK(BM_SelfPlayGame)->Args({Novice, Novice})->Args({Intermediate, Intermediate})->Args({Expert, Expert});
 
-}
+}  // namespace

@@ -23,8 +23,8 @@ bool HoldsPicture(const CBitmap* bitmap) {
 }
 
 // Copy takes the block at the source's top-left corner; Stretch scales the whole source.
-void Blit(CDC* destination, int x, int y, const CSize& size, CDC* source, const CSize& sourceSize,
-          BitmapDrawMode mode, DWORD rop) {
+void Blit(CDC* destination, int x, int y, const CSize& size, CDC* source, const CSize& sourceSize, BitmapDrawMode mode,
+          DWORD rop) {
     if (mode == BitmapDrawMode::Stretch) {
         destination->StretchBlt(x, y, size.cx, size.cy, source, 0, 0, sourceSize.cx, sourceSize.cy, rop);
     } else {
@@ -34,9 +34,13 @@ void Blit(CDC* destination, int x, int y, const CSize& size, CDC* source, const 
 
 }  // namespace
 
-int BitmapWidth(const CBitmap* bitmap) { return BitmapSize(bitmap).cx; }
+int BitmapWidth(const CBitmap* bitmap) {
+    return BitmapSize(bitmap).cx;
+}
 
-int BitmapHeight(const CBitmap* bitmap) { return BitmapSize(bitmap).cy; }
+int BitmapHeight(const CBitmap* bitmap) {
+    return BitmapSize(bitmap).cy;
+}
 
 void DrawBitmap(CDC* dc, CBitmap* bitmap, const CRect& rect, BitmapDrawMode mode, CBitmap* mask) {
     if (mode == BitmapDrawMode::Tile) {

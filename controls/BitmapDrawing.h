@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
+#include "platform/Geometry.h"
 #include "platform/draw/CBitmap.h"
 #include "platform/draw/CDC.h"
-#include "platform/Geometry.h"
 
 enum class BitmapDrawMode : std::int16_t {
     Copy = 0,     // the bitmap at its own size from the rectangle's top-left corner, cut to it

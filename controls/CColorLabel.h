@@ -2,8 +2,8 @@
 #pragma once
 // A template static text with its own background and text colours instead of the dialog's.
 
-#include "platform/draw/CBrush.h"
 #include "platform/dialog/CStatic.h"
+#include "platform/draw/CBrush.h"
 
 class CColorLabel : public CStatic {
 public:

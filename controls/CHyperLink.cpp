@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "controls/CHyperLink.h"
 
-#include "platform/window/CClientDC.h"
-#include "platform/draw/CDC.h"
-#include "platform/window/CursorShape.h"
 #include "platform/FormatString.h"
+#include "platform/draw/CDC.h"
 #include "platform/draw/HandleObjects.h"
 #include "platform/draw/Resources.h"
-#include "platform/shell/Shell.h"
 #include "platform/draw/SystemColors.h"
+#include "platform/shell/Shell.h"
+#include "platform/window/CClientDC.h"
+#include "platform/window/CursorShape.h"
 
 namespace {
 
@@ -17,44 +17,45 @@ constexpr int kFirstSuccess = 33;  // shell results above 32 mean success
 
 std::string OpenErrorMessage(int code) {
     switch (code) {
-        case 0:
-            return "The operating system is out\nof memory or resources.";
-        case ERROR_FILE_NOT_FOUND:
-            return "The specified file was not found.";
-        case ERROR_PATH_NOT_FOUND:
-            return "The specified path was not found.";
-        case SE_ERR_ACCESSDENIED:
-            return "The operating system denied\naccess to the specified file.";
-        case SE_ERR_OOM:
-            return "There was not enough memory to complete the operation.";
-        case ERROR_BAD_FORMAT:
-            return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
-        case SE_ERR_SHARE:
-            return "A sharing violation occurred. ";
-        case SE_ERR_ASSOCINCOMPLETE:
-            return "The filename association is\nincomplete or invalid.";
-        case SE_ERR_DDETIMEOUT:
-            return "The DDE transaction could not\nbe completed because the request timed out.";
-        case SE_ERR_DDEFAIL:
-            return "The DDE transaction failed.";
-        case SE_ERR_DDEBUSY:
-            return "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.";
-        case SE_ERR_NOASSOC:
-            return "There is no application associated\nwith the given filename extension.";
-        case SE_ERR_DLLNOTFOUND:
-            return "The specified dynamic-link library was not found.";
-        default:
-            return FormatString("Unknown Error (%d) occurred.", code);
+    case 0:
+        return "The operating system is out\nof memory or resources.";
+    case ERROR_FILE_NOT_FOUND:
+        return "The specified file was not found.";
+    case ERROR_PATH_NOT_FOUND:
+        return "The specified path was not found.";
+    case SE_ERR_ACCESSDENIED:
+        return "The operating system denied\naccess to the specified file.";
+    case SE_ERR_OOM:
+        return "There was not enough memory to complete the operation.";
+    case ERROR_BAD_FORMAT:
+        return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+    case SE_ERR_SHARE:
+        return "A sharing violation occurred. ";
+    case SE_ERR_ASSOCINCOMPLETE:
+        return "The filename association is\nincomplete or invalid.";
+    case SE_ERR_DDETIMEOUT:
+        return "The DDE transaction could not\nbe completed because the request timed out.";
+    case SE_ERR_DDEFAIL:
+        return "The DDE transaction failed.";
+    case SE_ERR_DDEBUSY:
+        return "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.";
+    case SE_ERR_NOASSOC:
+        return "There is no application associated\nwith the given filename extension.";
+    case SE_ERR_DLLNOTFOUND:
+        return "The specified dynamic-link library was not found.";
+    default:
+        return FormatString("Unknown Error (%d) occurred.", code);
     }
 }
-
 
 }  // namespace
 
 CHyperLink::CHyperLink()
     : linkColor(RGB(0, 0, 238)), visitedColor(RGB(85, 26, 139)), hoverColor(GetSysColor(COLOR_HIGHLIGHT)) {}
 
-CHyperLink::~CHyperLink() { linkTip.DestroyWindow(); }
+CHyperLink::~CHyperLink() {
+    linkTip.DestroyWindow();
+}
 
 void CHyperLink::PreSubclassWindow() {
     // A dialog shown again subclasses a new window: no pointer over it yet, and its own font.
@@ -123,16 +124,16 @@ BOOL CHyperLink::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESU
 
 LRESULT CHyperLink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_SETCURSOR:
-            if (linkCursor == nullptr) {
-                return FALSE;
-            }
-            SetCursor(linkCursor);
-            return TRUE;
-        case WM_MOUSEMOVE:
-            return OnMouseMove(message, wParam, lParam);
-        default:
-            return CStatic::WindowProc(message, wParam, lParam);
+    case WM_SETCURSOR:
+        if (linkCursor == nullptr) {
+            return FALSE;
+        }
+        SetCursor(linkCursor);
+        return TRUE;
+    case WM_MOUSEMOVE:
+        return OnMouseMove(message, wParam, lParam);
+    default:
+        return CStatic::WindowProc(message, wParam, lParam);
     }
 }
 
@@ -217,7 +218,9 @@ void CHyperLink::ReportOpenError(int code) {
     MessageBox(text.c_str(), nullptr, MB_ICONEXCLAMATION);
 }
 
-void CHyperLink::RedrawNow() { RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+void CHyperLink::RedrawNow() {
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
 
 void CHyperLink::InvalidateIfShown() {
     if (GetSafeHwnd() != nullptr) {

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "platform/draw/CFont.h"
 #include "platform/dialog/CStatic.h"
+#include "platform/draw/CFont.h"
 #include "platform/window/CToolTipCtrl.h"
 
 class CHyperLink : public CStatic {

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/window/CClientDC.h"
 #include "platform/draw/CDC.h"
 #include "platform/draw/CFont.h"
-#include "platform/window/CursorPosition.h"
 #include "platform/draw/SystemColors.h"
+#include "platform/window/CClientDC.h"
+#include "platform/window/CursorPosition.h"
 #include "platform/window/TrackMouseEvent.h"
 
 namespace {
@@ -27,7 +27,9 @@ void LoadIfGiven(CBitmap& bitmap, UINT id) {
     }
 }
 
-bool IsEmpty(const CBitmap& bitmap) { return bitmap.GetSafeHandle() == nullptr; }
+bool IsEmpty(const CBitmap& bitmap) {
+    return bitmap.GetSafeHandle() == nullptr;
+}
 
 // Paints `bitmap`, or the button face colour where there is none.
 void DrawStateBitmap(CDC* dc, CBitmap& bitmap, const CRect& rect, BitmapDrawMode mode, CBitmap& mask) {
@@ -117,8 +119,8 @@ void CSkinButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
     const UINT state = drawItem->itemState;
 
     CFont font;
-    font.CreateFont(fontHeight, 0, 0, 0, FW_MEDIUM, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0,
-                    FIXED_PITCH | FF_MODERN, "Arial");
+    font.CreateFont(fontHeight, 0, 0, 0, FW_MEDIUM, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN,
+                    "Arial");
     CFont* previousFont = dc->SelectObject(&font);
     dc->SetBkMode(TRANSPARENT);
 
@@ -187,39 +189,39 @@ void CSkinButton::DrawKeyboardFocusCue(CDC* dc, const CRect& rect) {
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return TRUE;  // the bitmap covers the whole control
-        case WM_LBUTTONDOWN:
-            return OnLButtonDown(message, wParam, lParam);
-        case WM_LBUTTONUP:
-            return OnLButtonUp(message, wParam, lParam);
-        case WM_MOUSEMOVE:
-            return OnMouseMove(message, wParam, lParam);
-        case WM_LBUTTONDBLCLK:
-            return SendMessage(WM_LBUTTONDOWN, wParam, lParam);
-        case WM_KILLFOCUS:
-            return OnKillFocus(message, wParam, lParam);
-        case WM_KEYDOWN:
-            return OnKeyDown(message, wParam, lParam);
-        case WM_MOUSELEAVE:
-            hovering = false;
-            Invalidate();
-            return 0;
-        case WM_SKINBUTTON_UNCHECK:
-            return OnUncheck();
-        case BM_SETCHECK:
-            return OnSetCheck(wParam);
-        case BM_GETCHECK:
-            return checked ? 1 : 0;
-        case WM_GETDLGCODE:
-            return kind == RadioKind ? DLGC_RADIOBUTTON | DLGC_BUTTON : DLGC_BUTTON;
-        case BM_CLICK:
-            if (kind != PushKind) {
-                ToggleFromUser();
-            }
-            return CButton::WindowProc(message, wParam, lParam);
-        default:
-            return CButton::WindowProc(message, wParam, lParam);
+    case WM_ERASEBKGND:
+        return TRUE;  // the bitmap covers the whole control
+    case WM_LBUTTONDOWN:
+        return OnLButtonDown(message, wParam, lParam);
+    case WM_LBUTTONUP:
+        return OnLButtonUp(message, wParam, lParam);
+    case WM_MOUSEMOVE:
+        return OnMouseMove(message, wParam, lParam);
+    case WM_LBUTTONDBLCLK:
+        return SendMessage(WM_LBUTTONDOWN, wParam, lParam);
+    case WM_KILLFOCUS:
+        return OnKillFocus(message, wParam, lParam);
+    case WM_KEYDOWN:
+        return OnKeyDown(message, wParam, lParam);
+    case WM_MOUSELEAVE:
+        hovering = false;
+        Invalidate();
+        return 0;
+    case WM_SKINBUTTON_UNCHECK:
+        return OnUncheck();
+    case BM_SETCHECK:
+        return OnSetCheck(wParam);
+    case BM_GETCHECK:
+        return checked ? 1 : 0;
+    case WM_GETDLGCODE:
+        return kind == RadioKind ? DLGC_RADIOBUTTON | DLGC_BUTTON : DLGC_BUTTON;
+    case BM_CLICK:
+        if (kind != PushKind) {
+            ToggleFromUser();
+        }
+        return CButton::WindowProc(message, wParam, lParam);
+    default:
+        return CButton::WindowProc(message, wParam, lParam);
     }
 }
 
@@ -314,7 +316,9 @@ void CSkinButton::UncheckRestOfGroup() {
     }
 }
 
-bool CSkinButton::IsOverThisButton(CPoint screenPoint) const { return WindowFromPoint(screenPoint) == this; }
+bool CSkinButton::IsOverThisButton(CPoint screenPoint) const {
+    return WindowFromPoint(screenPoint) == this;
+}
 
 bool CSkinButton::TrackLeave(DWORD flags) {
     TRACKMOUSEEVENT track;

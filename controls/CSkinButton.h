@@ -8,9 +8,9 @@
 #include <string>
 
 #include "controls/BitmapDrawing.h"
-#include "platform/draw/CBitmap.h"
-#include "platform/dialog/CButton.h"
 #include "platform/Geometry.h"
+#include "platform/dialog/CButton.h"
+#include "platform/draw/CBitmap.h"
 
 // Private message of the skin button; both parameters 0.
 inline constexpr UINT WM_SKINBUTTON_UNCHECK = 0x500;

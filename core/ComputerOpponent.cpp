@@ -14,8 +14,7 @@ struct Candidate {
     std::int32_t col = -1;
 };
 
-std::int32_t CandidateCount(OpponentKind kind, std::int32_t freeCells)
-{
+std::int32_t CandidateCount(OpponentKind kind, std::int32_t freeCells) {
     std::int32_t count = 1;
     if (kind == Novice) {
         count = 2 * freeCells / 3;
@@ -25,10 +24,9 @@ std::int32_t CandidateCount(OpponentKind kind, std::int32_t freeCells)
     return count < 1 ? 1 : count;
 }
 
-}
+}  // namespace
 
-std::int32_t GameRules::RateCells()
-{
+std::int32_t GameRules::RateCells() {
     GameState& state = rulesState;
     std::int32_t freeCells = 0;
     // Cell indexes run in scan order: row by row, each row from column 0 to 4.
@@ -60,8 +58,7 @@ std::int32_t GameRules::RateCells()
     return freeCells;
 }
 
-void GameRules::ComputerMove()
-{
+void GameRules::ComputerMove() {
     GameState& state = rulesState;
     // Before the first game is dealt there is no player whose kind could be looked up.
     if (!IsValidPlayer(state.currentPlayer)) {

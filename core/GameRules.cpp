@@ -7,18 +7,14 @@
 #include <ctime>
 
 GameRules::GameRules(GameState& state, GameSettings& settings, WindowOperations& window)
-    : rulesState(state), rulesSettings(settings), rulesWindow(window)
-{
-}
+    : rulesState(state), rulesSettings(settings), rulesWindow(window) {}
 
-void GameRules::ResetSettings()
-{
+void GameRules::ResetSettings() {
     SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
     rulesSettings = GameSettings{};
 }
 
-void GameRules::NewGame()
-{
+void GameRules::NewGame() {
     GameState& state = rulesState;
     // Reversed bounds deal from the same pair in order rather than dividing by a span of 0 or less;
     // the settings dialog itself only ever stores the four ranges.
@@ -35,8 +31,7 @@ void GameRules::NewGame()
     RateCells();
 }
 
-std::int32_t GameRules::CheckGameOver()
-{
+std::int32_t GameRules::CheckGameOver() {
     GameState& state = rulesState;
     if (RateCells() > 0) {
         return 0;

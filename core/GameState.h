@@ -11,26 +11,22 @@ inline constexpr std::int32_t kMaxScoredLines = 100;
 // The rating of a claimed cell; every free cell's rating lies far inside +-32000.
 inline constexpr std::int32_t kClaimedCellRating = -32000;
 
-constexpr bool IsOnBoard(std::int32_t col, std::int32_t row)
-{
+constexpr bool IsOnBoard(std::int32_t col, std::int32_t row) {
     return col >= 0 && col < kBoardSize && row >= 0 && row < kBoardSize;
 }
 
 // Index of a cell on the board in the 25-entry arrays of GameState.
-constexpr std::size_t CellIndex(std::int32_t col, std::int32_t row)
-{
+constexpr std::size_t CellIndex(std::int32_t col, std::int32_t row) {
     return static_cast<std::size_t>(row * kBoardSize + col);
 }
 
 // Until the first game is dealt currentPlayer is 0, which names no player.
-constexpr bool IsValidPlayer(std::int32_t player)
-{
+constexpr bool IsValidPlayer(std::int32_t player) {
     return player == 1 || player == 2;
 }
 
 // Index of a player (1 or 2) in the two-entry arrays of GameState and GameSettings.
-constexpr std::size_t PlayerIndex(std::int32_t player)
-{
+constexpr std::size_t PlayerIndex(std::int32_t player) {
     return static_cast<std::size_t>(player - 1);
 }
 

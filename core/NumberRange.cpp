@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/NumberRange.h"
 
-NumberRange RangeIndex(std::int32_t rangeLow, std::int32_t rangeHigh)
-{
+NumberRange RangeIndex(std::int32_t rangeLow, std::int32_t rangeHigh) {
     if (rangeLow == 0 && rangeHigh == 25) {
         return Range0To25;
     }
@@ -15,8 +14,7 @@ NumberRange RangeIndex(std::int32_t rangeLow, std::int32_t rangeHigh)
     return Range0To10;
 }
 
-std::pair<std::int32_t, std::int32_t> RangeBounds(NumberRange range)
-{
+std::pair<std::int32_t, std::int32_t> RangeBounds(NumberRange range) {
     switch (range) {
     case Range0To25:
         return {0, 25};

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/GameRules.h"
 
-#include "resources/ResourceIds.h"
 #include "core/LinePatterns.h"
+#include "resources/ResourceIds.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,18 +10,16 @@
 
 namespace {
 
-std::string QuestionText(const std::array<std::int32_t, 3>& numbers)
-{
+std::string QuestionText(const std::array<std::int32_t, 3>& numbers) {
     // Room for three numbers of any 32-bit value, signs included.
     std::array<char, 64> text{};
     std::snprintf(text.data(), text.size(), " %d + %d + %d = ", numbers[0], numbers[1], numbers[2]);
     return text.data();
 }
 
-}
+}  // namespace
 
-void GameRules::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t computerMove)
-{
+void GameRules::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t computerMove) {
     GameState& state = rulesState;
     if (!IsOnBoard(col, row) || state.cellOwner[CellIndex(col, row)] != 0) {
         return;
@@ -51,16 +49,14 @@ void GameRules::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t compu
         if (!IsOnBoard(colA, rowA) || !IsOnBoard(colB, rowB)) {
             continue;
         }
-        if (state.cellOwner[CellIndex(colA, rowA)] != player ||
-            state.cellOwner[CellIndex(colB, rowB)] != player) {
+        if (state.cellOwner[CellIndex(colA, rowA)] != player || state.cellOwner[CellIndex(colB, rowB)] != player) {
             continue;
         }
 
         const ScoredLine line{player,
                               {col, colA, colB},
                               {row, rowA, rowB},
-                              state.cellNumber[CellIndex(colA, rowA)] +
-                                  state.cellNumber[CellIndex(colB, rowB)] +
+                              state.cellNumber[CellIndex(colA, rowA)] + state.cellNumber[CellIndex(colB, rowB)] +
                                   state.cellNumber[CellIndex(col, row)]};
         lineFound = true;
 
@@ -96,8 +92,7 @@ void GameRules::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t compu
     rulesWindow.RefreshCursor();
 }
 
-bool GameRules::RunChallenge(const ScoredLine& line)
-{
+bool GameRules::RunChallenge(const ScoredLine& line) {
     std::array<std::int32_t, 3> numbers{};
     std::int32_t lineTop = 0;
     std::int32_t lineBottom = 0;

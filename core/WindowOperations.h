@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/OpponentKind.h"
 #include "core/NumberRange.h"
+#include "core/OpponentKind.h"
 
 #include <cstdint>
 #include <string>
@@ -41,16 +41,15 @@ public:
 
     // Shows the challenge dialog once, modally, and reports how it was closed; anything that
     // cancels the dialog is a ForfeitGame.
-    virtual ChallengeOutcome ShowChallenge(const std::string& question, std::int32_t lineTop,
-                                           std::int32_t lineBottom, const ScreenRect& ownerRect) = 0;
+    virtual ChallengeOutcome ShowChallenge(const std::string& question, std::int32_t lineTop, std::int32_t lineBottom,
+                                           const ScreenRect& ownerRect) = 0;
 
     // Queues the new-game command (1000); it runs after the current claim has returned.
     virtual void RequestNewGame() = 0;
 
     // Hands a finished game to the high-score table.
-    virtual void RecordResult(OpponentKind kind1, const std::string& name1, std::int32_t score1,
-                              OpponentKind kind2, const std::string& name2, std::int32_t score2,
-                              NumberRange range) = 0;
+    virtual void RecordResult(OpponentKind kind1, const std::string& name1, std::int32_t score1, OpponentKind kind2,
+                              const std::string& name2, std::int32_t score2, NumberRange range) = 0;
     // Shows the high-scores dialog modally and returns when it is closed.
     virtual void ShowHighScoresDialog() = 0;
 

@@ -5,22 +5,19 @@ namespace {
 
 constexpr int kMargin = 6;
 
-CRect WithTop(const CRect& shifted, int top)
-{
+CRect WithTop(const CRect& shifted, int top) {
     return {shifted.left, top, shifted.right, top + shifted.Height()};
 }
 
 }  // namespace
 
-bool OverlapsLineVertically(const CRect& rect, int lineTop, int lineBottom)
-{
+bool OverlapsLineVertically(const CRect& rect, int lineTop, int lineBottom) {
     const bool lineAbove = lineTop < rect.top && lineBottom < rect.top;
     const bool lineBelow = lineTop > rect.bottom && lineBottom > rect.bottom;
     return !lineAbove && !lineBelow;
 }
 
-CRect PlaceClearOfLine(const CRect& dialogRect, const CRect& ownerRect, int lineTop, int lineBottom)
-{
+CRect PlaceClearOfLine(const CRect& dialogRect, const CRect& ownerRect, int lineTop, int lineBottom) {
     CRect shifted = dialogRect;
     shifted.OffsetRect(kMargin, 0);
     const int height = shifted.Height();

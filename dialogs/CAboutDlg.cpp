@@ -4,9 +4,9 @@
 #include "dialogs/HelpPage.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "resources/ResourceIds.h"
 #include "platform/dialog/DataExchange.h"
 #include "resources/GameDialogTemplates.h"
+#include "resources/ResourceIds.h"
 
 namespace {
 
@@ -14,20 +14,17 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(CWnd* parent) : CSkinDialog(IDD_ABOUT, parent)
-{
+CAboutDlg::CAboutDlg(CWnd* parent) : CSkinDialog(IDD_ABOUT, parent) {
     link.SetTarget(HelpPagePath().string());
 }
 
-void CAboutDlg::DoDataExchange(CDataExchange* dx)
-{
+void CAboutDlg::DoDataExchange(CDataExchange* dx) {
     CSkinDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_HELP_LINK, link);
     DDX_Control(dx, IDC_ABOUT_NOTICE, noticeLabel);
 }
 
-BOOL CAboutDlg::OnInitDialog()
-{
+BOOL CAboutDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     EnableDrag(1);
     LoadBackground(IDB_DIALOG_BACKGROUND);
@@ -38,8 +35,7 @@ BOOL CAboutDlg::OnInitDialog()
     return TRUE;
 }
 
-void CAboutDlg::OnOK()
-{
+void CAboutDlg::OnOK() {
     PlayGameSound(IDW_CLICK, 1, 0, 0);
     CSkinDialog::OnOK();
 }

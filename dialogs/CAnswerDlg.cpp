@@ -3,11 +3,11 @@
 #include "dialogs/DialogLook.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "resources/ResourceIds.h"
 #include "dialogs/AnswerPlacement.h"
 #include "platform/dialog/DataExchange.h"
 #include "platform/dialog/EditInputFilter.h"
 #include "resources/GameDialogTemplates.h"
+#include "resources/ResourceIds.h"
 
 namespace {
 
@@ -20,8 +20,7 @@ constexpr const char* kAnswerPattern = "-?[0-9]*";
 
 CAnswerDlg::CAnswerDlg(CWnd* parent) : CSkinDialog(IDD_ANSWER, parent) {}
 
-void CAnswerDlg::DoDataExchange(CDataExchange* dx)
-{
+void CAnswerDlg::DoDataExchange(CDataExchange* dx) {
     CSkinDialog::DoDataExchange(dx);
     // Read in both directions: opening sets `answer` from the empty box, i.e. 0.
     answer = static_cast<int>(GetDlgItemInt(IDC_ANSWER_BOX, nullptr, TRUE));
@@ -30,8 +29,7 @@ void CAnswerDlg::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_QUESTION, questionLabel);
 }
 
-BOOL CAnswerDlg::OnInitDialog()
-{
+BOOL CAnswerDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
 
     CRect dialogRect;
@@ -46,22 +44,23 @@ BOOL CAnswerDlg::OnInitDialog()
     SetAccessibleDescription(question);
     GetDlgItem(IDC_ANSWER_BOX)->SetAccessibleName(question);
 
-    okButton.SetSkin(IDB_CHECK_ANSWER, IDB_CHECK_ANSWER, IDB_CHECK_ANSWER_SELECTED, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
-    forfeitButton.SetSkin(IDB_FORFEIT, IDB_FORFEIT, IDB_FORFEIT_SELECTED, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
+    okButton.SetSkin(IDB_CHECK_ANSWER, IDB_CHECK_ANSWER, IDB_CHECK_ANSWER_SELECTED, 0, 0, 0, 0, 0, 0, "", CRect(),
+                     kButtonFontHeight);
+    forfeitButton.SetSkin(IDB_FORFEIT, IDB_FORFEIT, IDB_FORFEIT_SELECTED, 0, 0, 0, 0, 0, 0, "", CRect(),
+                          kButtonFontHeight);
     CRect questionRect;
     questionLabel.GetClientRect(&questionRect);
-    questionLabel.SetSkin(IDB_QUESTION, IDB_QUESTION, IDB_QUESTION, 0, 0, 0, 0, 0, 0, question, questionRect, kQuestionFontHeight);
+    questionLabel.SetSkin(IDB_QUESTION, IDB_QUESTION, IDB_QUESTION, 0, 0, 0, 0, 0, 0, question, questionRect,
+                          kQuestionFontHeight);
     return TRUE;
 }
 
-void CAnswerDlg::OnOK()
-{
+void CAnswerDlg::OnOK() {
     PlayGameSound(IDW_CLICK, 1, 0, 0);
     CSkinDialog::OnOK();
 }
 
-void CAnswerDlg::OnCancel()
-{
+void CAnswerDlg::OnCancel() {
     PlayGameSound(IDW_CLICK, 1, 0, 0);
     CSkinDialog::OnCancel();
 }

@@ -5,12 +5,11 @@
 #include <cstddef>
 
 #include "controls/GameSoundPlayer.h"
-#include "resources/ResourceIds.h"
 #include "platform/dialog/DataExchange.h"
 #include "resources/GameDialogTemplates.h"
+#include "resources/ResourceIds.h"
 
 namespace {
-
 
 struct RangeButtonPictures {
     UINT normal;
@@ -24,8 +23,7 @@ constexpr std::array<RangeButtonPictures, 4> kRangeButtonPictures{{
     {IDB_RANGE_MINUS_25_TO_25, IDB_RANGE_MINUS_25_TO_25_SELECTED},
 }};
 
-int RangeButtonId(std::size_t range)
-{
+int RangeButtonId(std::size_t range) {
     return IDC_FIRST_SCORES_RANGE + static_cast<int>(range);
 }
 
@@ -33,8 +31,7 @@ int RangeButtonId(std::size_t range)
 
 CHighScoresDlg::CHighScoresDlg(CWnd* parent) : CSkinDialog(IDD_HIGH_SCORES, parent) {}
 
-void CHighScoresDlg::DoDataExchange(CDataExchange* dx)
-{
+void CHighScoresDlg::DoDataExchange(CDataExchange* dx) {
     CSkinDialog::DoDataExchange(dx);
     for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
         DDX_Control(dx, RangeButtonId(range), rangeButtons[range]);
@@ -45,8 +42,7 @@ void CHighScoresDlg::DoDataExchange(CDataExchange* dx)
     }
 }
 
-BOOL CHighScoresDlg::OnInitDialog()
-{
+BOOL CHighScoresDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     EnableDrag(1);
     LoadBackground(IDB_DIALOG_BACKGROUND);
@@ -72,16 +68,14 @@ BOOL CHighScoresDlg::OnInitDialog()
     return TRUE;
 }
 
-void CHighScoresDlg::FillLines()
-{
+void CHighScoresDlg::FillLines() {
     for (std::size_t line = 0; line < lineLabels.size(); ++line) {
         // The stored name is data: it is copied into the line, never used as a format.
         lineLabels[line].SetWindowText(ShownLineText(static_cast<int>(line)));
     }
 }
 
-BOOL CHighScoresDlg::OnCommand(WPARAM wParam, LPARAM lParam)
-{
+BOOL CHighScoresDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int range = id - IDC_FIRST_SCORES_RANGE;
     if (HIWORD(wParam) == BN_CLICKED && range >= 0 && range < static_cast<int>(rangeButtons.size())) {
@@ -93,8 +87,7 @@ BOOL CHighScoresDlg::OnCommand(WPARAM wParam, LPARAM lParam)
     return CSkinDialog::OnCommand(wParam, lParam);
 }
 
-void CHighScoresDlg::OnOK()
-{
+void CHighScoresDlg::OnOK() {
     PlayGameSound(IDW_CLICK, 1, 0, 0);
     newLine = {-1, -1};
     CSkinDialog::OnOK();

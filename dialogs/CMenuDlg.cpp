@@ -3,16 +3,13 @@
 #include "dialogs/DialogLook.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "resources/ResourceIds.h"
 #include "platform/dialog/DataExchange.h"
 #include "resources/GameDialogTemplates.h"
+#include "resources/ResourceIds.h"
 
 namespace {
 
-
-
-void SkinPictureButton(CSkinButton& button, UINT normal, UINT hover)
-{
+void SkinPictureButton(CSkinButton& button, UINT normal, UINT hover) {
     button.SetSkin(normal, normal, hover, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
 }
 
@@ -20,8 +17,7 @@ void SkinPictureButton(CSkinButton& button, UINT normal, UINT hover)
 
 CMenuDlg::CMenuDlg(CWnd* parent) : CSkinDialog(IDD_MENU, parent) {}
 
-void CMenuDlg::DoDataExchange(CDataExchange* dx)
-{
+void CMenuDlg::DoDataExchange(CDataExchange* dx) {
     CSkinDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_MENU_NEW_GAME, newGameButton);
     DDX_Control(dx, IDC_MENU_ABOUT, aboutButton);
@@ -31,8 +27,7 @@ void CMenuDlg::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_MENU_SOUND, soundButton);
 }
 
-BOOL CMenuDlg::OnInitDialog()
-{
+BOOL CMenuDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     quitRequested = 0;
     aboutRequested = 0;
@@ -52,8 +47,7 @@ BOOL CMenuDlg::OnInitDialog()
     return TRUE;
 }
 
-BOOL CMenuDlg::OnCommand(WPARAM wParam, LPARAM lParam)
-{
+BOOL CMenuDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
         case IDC_MENU_QUIT:
@@ -78,8 +72,7 @@ BOOL CMenuDlg::OnCommand(WPARAM wParam, LPARAM lParam)
     return CSkinDialog::OnCommand(wParam, lParam);
 }
 
-void CMenuDlg::Choose(int& flag, int result)
-{
+void CMenuDlg::Choose(int& flag, int result) {
     flag = 1;
     PlayGameSound(IDW_CLICK, 1, 0, 0);
     if (result == IDOK) {
@@ -89,8 +82,7 @@ void CMenuDlg::Choose(int& flag, int result)
     }
 }
 
-void CMenuDlg::ToggleSound()
-{
+void CMenuDlg::ToggleSound() {
     if (soundEnabled != 0) {
         soundEnabled = 0;
     } else {
@@ -101,8 +93,7 @@ void CMenuDlg::ToggleSound()
     soundButton.Invalidate();
 }
 
-void CMenuDlg::SkinSoundButton()
-{
+void CMenuDlg::SkinSoundButton() {
     const UINT picture = soundEnabled != 0 ? IDB_SOUND_ON : IDB_SOUND_OFF;
     soundButton.SetSkin(picture, picture, 0, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
 }

@@ -7,14 +7,12 @@
 #include <utility>
 
 #include "controls/GameSoundPlayer.h"
-#include "resources/ResourceIds.h"
 #include "core/NumberRange.h"
 #include "platform/dialog/DataExchange.h"
 #include "resources/GameDialogTemplates.h"
+#include "resources/ResourceIds.h"
 
 namespace {
-
-
 
 // A first player with one of these exact names is played by the computer.
 struct HiddenComputer {
@@ -27,8 +25,7 @@ constexpr std::array<HiddenComputer, 3> kHiddenComputers{{
     {"k9", Expert},
 }};
 
-void SkinTwoPictureButton(CSkinButton& button, UINT normal, UINT pressed)
-{
+void SkinTwoPictureButton(CSkinButton& button, UINT normal, UINT pressed) {
     button.SetSkin(normal, pressed, 0, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
 }
 
@@ -36,8 +33,7 @@ void SkinTwoPictureButton(CSkinButton& button, UINT normal, UINT pressed)
 
 CSettingsDlg::CSettingsDlg(CWnd* parent) : CSkinDialog(IDD_SETTINGS, parent) {}
 
-void CSettingsDlg::DoDataExchange(CDataExchange* dx)
-{
+void CSettingsDlg::DoDataExchange(CDataExchange* dx) {
     CSkinDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_FIRST_NAME_LABEL, firstNameLabel);
     DDX_Control(dx, IDC_OPPONENT_LABEL, opponentLabel);
@@ -54,8 +50,7 @@ void CSettingsDlg::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_PERSON, personButton);
 }
 
-BOOL CSettingsDlg::OnInitDialog()
-{
+BOOL CSettingsDlg::OnInitDialog() {
     CSkinDialog::OnInitDialog();
     EnableDrag(1);
     LoadBackground(IDB_DIALOG_BACKGROUND);
@@ -79,7 +74,8 @@ BOOL CSettingsDlg::OnInitDialog()
     SkinTwoPictureButton(personButton, IDB_PERSON, IDB_PERSON_SELECTED);
 
     // Each name box is labelled by the text beside it.
-    for (const auto& [box, label] : {std::pair{IDC_FIRST_NAME, IDC_FIRST_NAME_LABEL}, std::pair{IDC_SECOND_NAME, IDC_SECOND_NAME_LABEL}}) {
+    for (const auto& [box, label] :
+         {std::pair{IDC_FIRST_NAME, IDC_FIRST_NAME_LABEL}, std::pair{IDC_SECOND_NAME, IDC_SECOND_NAME_LABEL}}) {
         std::string text;
         GetDlgItemText(label, text);
         GetDlgItem(box)->SetAccessibleName(text);
@@ -88,8 +84,7 @@ BOOL CSettingsDlg::OnInitDialog()
     return TRUE;
 }
 
-void CSettingsDlg::ShowSettings()
-{
+void CSettingsDlg::ShowSettings() {
     SetDlgItemText(IDC_FIRST_NAME, playerName[0]);
     SetDlgItemText(IDC_SECOND_NAME, playerName[1]);
 
@@ -108,15 +103,13 @@ void CSettingsDlg::ShowSettings()
     EnableSecondName(second == Person);
 }
 
-void CSettingsDlg::EnableSecondName(bool enable)
-{
+void CSettingsDlg::EnableSecondName(bool enable) {
     if (CWnd* box = GetDlgItem(IDC_SECOND_NAME)) {
         box->EnableWindow(enable ? TRUE : FALSE);
     }
 }
 
-BOOL CSettingsDlg::OnCommand(WPARAM wParam, LPARAM lParam)
-{
+BOOL CSettingsDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
         case IDC_PERSON:
@@ -142,8 +135,7 @@ BOOL CSettingsDlg::OnCommand(WPARAM wParam, LPARAM lParam)
     return CSkinDialog::OnCommand(wParam, lParam);
 }
 
-void CSettingsDlg::OnOK()
-{
+void CSettingsDlg::OnOK() {
     playerKind[0] = Person;
     ReadOpponent();
     GetDlgItemText(IDC_FIRST_NAME, playerName[0]);
@@ -157,8 +149,7 @@ void CSettingsDlg::OnOK()
     CSkinDialog::OnOK();
 }
 
-void CSettingsDlg::ReadOpponent()
-{
+void CSettingsDlg::ReadOpponent() {
     if (personButton.GetCheck() != 0) {
         playerKind[1] = Person;
         GetDlgItemText(IDC_SECOND_NAME, playerName[1]);
@@ -174,8 +165,7 @@ void CSettingsDlg::ReadOpponent()
     }
 }
 
-void CSettingsDlg::ReadRange()
-{
+void CSettingsDlg::ReadRange() {
     const std::array<CSkinButton*, 4> rangeButtons = RangeButtons();
     for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
         if (rangeButtons[range]->GetCheck() != 0) {
@@ -185,7 +175,6 @@ void CSettingsDlg::ReadRange()
     }
 }
 
-std::array<CSkinButton*, 4> CSettingsDlg::RangeButtons()
-{
+std::array<CSkinButton*, 4> CSettingsDlg::RangeButtons() {
     return {&range0To10Button, &range0To25Button, &rangeMinus10To10Button, &rangeMinus25To25Button};
 }

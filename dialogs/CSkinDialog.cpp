@@ -8,11 +8,17 @@
 
 CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
 
-CSkinDialog::~CSkinDialog() { FreeBackground(); }
+CSkinDialog::~CSkinDialog() {
+    FreeBackground();
+}
 
-void CSkinDialog::EnableDrag(int on) { dragAnywhere = on; }
+void CSkinDialog::EnableDrag(int on) {
+    dragAnywhere = on;
+}
 
-int CSkinDialog::LoadBackground(WORD resourceId) { return SetBackground(LoadBitmapResource(resourceId)); }
+int CSkinDialog::LoadBackground(WORD resourceId) {
+    return SetBackground(LoadBitmapResource(resourceId));
+}
 
 int CSkinDialog::SetBackground(HBITMAP bitmap) {
     // Setting the picture already shown must not free it before taking it again.
@@ -33,33 +39,37 @@ int CSkinDialog::SetBackground(HBITMAP bitmap) {
     return 1;
 }
 
-void CSkinDialog::FreeBackground() { backgroundBitmap.DeleteObject(); }
+void CSkinDialog::FreeBackground() {
+    backgroundBitmap.DeleteObject();
+}
 
 BOOL CSkinDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     return TRUE;
 }
 
-void CSkinDialog::DoDataExchange(CDataExchange* dx) { CDialog::DoDataExchange(dx); }
+void CSkinDialog::DoDataExchange(CDataExchange* dx) {
+    CDialog::DoDataExchange(dx);
+}
 
 LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_LBUTTONDOWN:
-            if (dragAnywhere != 0) {
-                PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(HTCAPTION), lParam);
-            }
-            return CDialog::WindowProc(message, wParam, lParam);
-        case WM_ERASEBKGND:
-            return OnEraseBackground(message, wParam, lParam);
-        case WM_SIZE: {
-            const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
-            if (HasBackground()) {
-                Invalidate(TRUE);
-            }
-            return result;
+    case WM_LBUTTONDOWN:
+        if (dragAnywhere != 0) {
+            PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(HTCAPTION), lParam);
         }
-        default:
-            return CDialog::WindowProc(message, wParam, lParam);
+        return CDialog::WindowProc(message, wParam, lParam);
+    case WM_ERASEBKGND:
+        return OnEraseBackground(message, wParam, lParam);
+    case WM_SIZE: {
+        const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+        if (HasBackground()) {
+            Invalidate(TRUE);
+        }
+        return result;
+    }
+    default:
+        return CDialog::WindowProc(message, wParam, lParam);
     }
 }
 

@@ -4,8 +4,8 @@
 // from the top-left corner behind the controls, and moving the window by pressing anywhere on its
 // own surface (the only way to move a dialog without a title bar).
 
-#include "platform/draw/CBitmap.h"
 #include "platform/dialog/CDialog.h"
+#include "platform/draw/CBitmap.h"
 
 class CSkinDialog : public CDialog {
 public:

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/HelpPage.h"
 
-#include "scores/ProgramFiles.h"
 #include "resources/GameDialogTemplates.h"
+#include "scores/ProgramFiles.h"
 
-std::filesystem::path HelpPagePath()
-{
+std::filesystem::path HelpPagePath() {
     const std::filesystem::path programFolder = ProgramDirectory().value_or(std::filesystem::path());
     const std::filesystem::path installed = programFolder / QUINSUM_INSTALLED_DATA_FROM_PROGRAM / kHelpPageName;
     std::error_code error;

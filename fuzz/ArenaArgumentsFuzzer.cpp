@@ -13,16 +13,14 @@
 
 namespace {
 
-bool Same(const ArenaArguments& a, const ArenaArguments& b)
-{
-    return a.seed == b.seed && a.games == b.games && a.kind1 == b.kind1 && a.kind2 == b.kind2 &&
-           a.range == b.range && a.summary == b.summary;
+bool Same(const ArenaArguments& a, const ArenaArguments& b) {
+    return a.seed == b.seed && a.games == b.games && a.kind1 == b.kind1 && a.kind2 == b.kind2 && a.range == b.range &&
+           a.summary == b.summary;
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string_view> arguments = SplitArguments({reinterpret_cast<const char*>(data), size});
     const std::optional<ArenaArguments> parsed = ParseArenaArguments(arguments);
     if (!parsed) {
@@ -34,10 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(parsed->range >= Range0To10 && parsed->range <= RangeMinus25To25, "ranges 0..3");
 
     // Written out in another order, the accepted command line reads the same.
-    const std::vector<std::string> rewritten{"--range", std::to_string(parsed->range), "--p2",
-                                             std::to_string(parsed->kind2), "--p1", std::to_string(parsed->kind1),
-                                             "--games", std::to_string(parsed->games), "--seed",
-                                             std::to_string(parsed->seed)};
+    const std::vector<std::string> rewritten{
+        "--range", std::to_string(parsed->range), "--p2",    std::to_string(parsed->kind2),
+        "--p1",    std::to_string(parsed->kind1), "--games", std::to_string(parsed->games),
+        "--seed",  std::to_string(parsed->seed)};
     std::vector<std::string_view> again(rewritten.begin(), rewritten.end());
     if (parsed->summary) {
         again.insert(again.begin(), "--summary");

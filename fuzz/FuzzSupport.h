@@ -7,8 +7,7 @@
 #include <vector>
 
 // A broken invariant aborts, so libFuzzer keeps the input and the sanitizer prints where it broke.
-inline void Require(bool holds, const char* invariant)
-{
+inline void Require(bool holds, const char* invariant) {
     if (!holds) {
         std::fprintf(stderr, "broken: %s\n", invariant);
         std::abort();
@@ -16,8 +15,7 @@ inline void Require(bool holds, const char* invariant)
 }
 
 // A command line as the kernel hands it over: arguments ended by NUL, the last one possibly not.
-inline std::vector<std::string_view> SplitArguments(std::string_view text)
-{
+inline std::vector<std::string_view> SplitArguments(std::string_view text) {
     std::vector<std::string_view> arguments;
     while (!text.empty()) {
         const std::size_t end = text.find('\0');

@@ -3,9 +3,9 @@
 // bytes past the file's size ranked in, then encoded and decoded again. Whatever the bytes, the
 // table keeps within its limits and the bytes written are canonical.
 
+#include "fuzz/FuzzSupport.h"
 #include "scores/HighScoreRecords.h"
 #include "scores/HighScoreTable.h"
-#include "fuzz/FuzzSupport.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -29,22 +29,18 @@ class ScratchFile {
 public:
     ScratchFile()
         : path_((std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                            : std::filesystem::temp_directory_path()) /
-                ("quinsum-fuzz-" + std::to_string(::getpid()) + ".dat"))
-    {
-    }
+                                                           : std::filesystem::temp_directory_path()) /
+                ("quinsum-fuzz-" + std::to_string(::getpid()) + ".dat")) {}
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
-    ~ScratchFile()
-    {
+    ~ScratchFile() {
         std::error_code ignored;
         std::filesystem::remove(path_, ignored);
     }
 
     const std::filesystem::path& Path() const { return path_; }
 
-    void Write(std::span<const unsigned char> bytes) const
-    {
+    void Write(std::span<const unsigned char> bytes) const {
         std::ofstream file(path_, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         Require(file.good(), "the scratch file is written");
@@ -54,8 +50,7 @@ private:
     std::filesystem::path path_;
 };
 
-std::int32_t LittleEndianInt32(std::span<const unsigned char> bytes)
-{
+std::int32_t LittleEndianInt32(std::span<const unsigned char> bytes) {
     std::uint32_t bits = 0;
     for (std::size_t i = 0; i < 4; ++i) {
         bits |= static_cast<std::uint32_t>(bytes[i]) << (8 * i);
@@ -63,13 +58,11 @@ std::int32_t LittleEndianInt32(std::span<const unsigned char> bytes)
     return static_cast<std::int32_t>(bits);
 }
 
-bool IsZero(std::span<const unsigned char> bytes)
-{
+bool IsZero(std::span<const unsigned char> bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](unsigned char byte) { return byte == 0; });
 }
 
-void CheckTable(const HighScoreTable& table)
-{
+void CheckTable(const HighScoreTable& table) {
     for (const RangeScores& list : table.ranges) {
         Require(list.count >= 0 && list.count <= kHighScoreLinesPerRange, "count within 0..10");
         for (const HighScoreEntry& entry : list.entries) {
@@ -80,8 +73,7 @@ void CheckTable(const HighScoreTable& table)
 }
 
 // Reads the bytes by the file's layout, independently of the decoder.
-void CheckEncoding(const HighScoreFileBytes& bytes)
-{
+void CheckEncoding(const HighScoreFileBytes& bytes) {
     constexpr std::size_t kRangeSize = sizeof(RangeScores);
     constexpr std::size_t kEntrySize = sizeof(HighScoreEntry);
     for (std::size_t r = 0; r < kHighScoreRangeCount; ++r) {
@@ -105,8 +97,7 @@ void CheckEncoding(const HighScoreFileBytes& bytes)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const ScratchFile scratch;
 
     // The file, then the game's result; a file alone is ranked two people's results in range 0.

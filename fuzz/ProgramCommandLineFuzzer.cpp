@@ -13,8 +13,7 @@
 #include <optional>
 #include <string_view>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const ApplicationIdentity identity{"quinsum", "2.0", "A fuzzed command line.", "io.github.quinsum.Quinsum"};
 
     QStringList arguments{QStringLiteral("quinsum")};

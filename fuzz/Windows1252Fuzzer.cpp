@@ -2,8 +2,8 @@
 // Arbitrary bytes through both conversions of the high-score file's text, read once as UTF-8 and
 // once as Windows-1252.
 
-#include "scores/Windows1252.h"
 #include "fuzz/FuzzSupport.h"
+#include "scores/Windows1252.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,16 +16,14 @@
 namespace {
 
 // The five byte values the code page leaves undefined.
-bool IsUndefined(char c)
-{
+bool IsUndefined(char c) {
     const auto byte = static_cast<unsigned char>(c);
     return byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
 }
 
 // Every defined byte by its UTF-8 form, as the decoder gives it. UTF-8 is a prefix code, so a text
 // made only of these forms splits into them in exactly one way.
-const std::map<std::string, char, std::less<>>& BytesByUtf8Form()
-{
+const std::map<std::string, char, std::less<>>& BytesByUtf8Form() {
     static const std::map<std::string, char, std::less<>> bytes = [] {
         std::map<std::string, char, std::less<>> result;
         for (int value = 0; value < 256; ++value) {
@@ -41,8 +39,7 @@ const std::map<std::string, char, std::less<>>& BytesByUtf8Form()
 
 // The code-page bytes of `utf8` when it is valid UTF-8 of representable characters only;
 // otherwise nothing.
-std::optional<std::string> Representable(std::string_view utf8)
-{
+std::optional<std::string> Representable(std::string_view utf8) {
     const auto& bytesByForm = BytesByUtf8Form();
     std::string bytes;
     while (!utf8.empty()) {
@@ -62,8 +59,7 @@ std::optional<std::string> Representable(std::string_view utf8)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
 
     const std::string encoded = Utf8ToWindows1252(input);

@@ -37,7 +37,22 @@ struct CRect {
     constexpr bool IsRectEmpty() const { return right <= left || bottom <= top; }
     constexpr bool PtInRect(CPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
 
-    constexpr void OffsetRect(int dx, int dy) { left += dx; right += dx; top += dy; bottom += dy; }
-    constexpr void DeflateRect(int dx, int dy) { left += dx; right -= dx; top += dy; bottom -= dy; }
-    constexpr void DeflateRect(int l, int t, int r, int b) { left += l; top += t; right -= r; bottom -= b; }
+    constexpr void OffsetRect(int dx, int dy) {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
+    }
+    constexpr void DeflateRect(int dx, int dy) {
+        left += dx;
+        right -= dx;
+        top += dy;
+        bottom -= dy;
+    }
+    constexpr void DeflateRect(int l, int t, int r, int b) {
+        left += l;
+        top += t;
+        right -= r;
+        bottom -= b;
+    }
 };

@@ -28,22 +28,36 @@ inline constexpr BOOL FALSE = 0;
 constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int GetRValue(COLORREF c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GetGValue(COLORREF c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int GetBValue(COLORREF c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
-constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
+constexpr WORD LOWORD(std::uintptr_t v) {
+    return static_cast<WORD>(v & 0xFFFF);
+}
+constexpr WORD HIWORD(std::uintptr_t v) {
+    return static_cast<WORD>((v >> 16) & 0xFFFF);
+}
 constexpr WPARAM MAKEWPARAM(unsigned low, unsigned high) {
     return static_cast<WPARAM>((low & 0xFFFF) | ((high & 0xFFFF) << 16));
 }
 constexpr LPARAM MAKELPARAM(int low, int high) {
-    return static_cast<LPARAM>(static_cast<std::int32_t>(
-        (static_cast<std::uint32_t>(low) & 0xFFFF) | ((static_cast<std::uint32_t>(high) & 0xFFFF) << 16)));
+    return static_cast<LPARAM>(static_cast<std::int32_t>((static_cast<std::uint32_t>(low) & 0xFFFF) |
+                                                         ((static_cast<std::uint32_t>(high) & 0xFFFF) << 16)));
 }
 // Signed client coordinates packed into a mouse message's LPARAM.
-constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<std::int16_t>(lp & 0xFFFF); }
-constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<std::int16_t>((lp >> 16) & 0xFFFF); }
+constexpr int GET_X_LPARAM(LPARAM lp) {
+    return static_cast<std::int16_t>(lp & 0xFFFF);
+}
+constexpr int GET_Y_LPARAM(LPARAM lp) {
+    return static_cast<std::int16_t>((lp >> 16) & 0xFFFF);
+}
 
 // Window messages
 inline constexpr UINT WM_DESTROY = 0x0002;

@@ -41,7 +41,8 @@ DialogTemplate About() {
         Button(IDOK, "OK", 202, 60, 50, 14, kDefaultButton | WS_GROUP),
         Static(IDC_HELP_LINK, kHelpPageName, 49, 19, 174, 8, kText | WS_GROUP),
         Picture(IDC_ABOUT_PICTURE, IDB_EMBLEM, 7, 7, 20, 20),
-        Static(IDC_ABOUT_NOTICE, "Quinsum 2.0 - claim three in a row and add them up to score. Good luck!", 49, 33, 174, 20, kText),
+        Static(IDC_ABOUT_NOTICE, "Quinsum 2.0 - claim three in a row and add them up to score. Good luck!", 49, 33, 174,
+               20, kText),
     };
     return t;
 }
@@ -57,7 +58,8 @@ DialogTemplate Board() {
     t.items.push_back(Button(IDC_MENU_BUTTON, "", 51, 209, 96, 27, kPushButton));
     for (int row = 0; row < 5; ++row) {
         for (int col = 0; col < 5; ++col) {
-            t.items.push_back(Button(static_cast<int>(IDC_FIRST_CELL) + row * 5 + col, "", 4 + 38 * col, 4 + 38 * row, 38, 38, kPushButton | BS_BITMAP));
+            t.items.push_back(Button(static_cast<int>(IDC_FIRST_CELL) + row * 5 + col, "", 4 + 38 * col, 4 + 38 * row,
+                                     38, 38, kPushButton | BS_BITMAP));
         }
     }
     t.items.push_back(Static(IDC_PLAYER2_LIST, "", 264, 25, 52, 173, WS_CHILD | SS_ETCHEDFRAME));
@@ -110,7 +112,8 @@ DialogTemplate Settings() {
         Button(IDOK, "Done", 106, 172, 64, 20, kDefaultButton | WS_GROUP),
         Static(IDC_RANGE_LABEL, "Specify the range of numbers to use in calculations", 9, 118, 161, 8, kText),
         Static(IDC_FIRST_NAME_LABEL, "Enter name for first player", 7, 15, 80, 8, kText),
-        Static(IDC_OPPONENT_LABEL, "Specify whether second player is another person or a computer opponent", 7, 35, 231, 8, kText),
+        Static(IDC_OPPONENT_LABEL, "Specify whether second player is another person or a computer opponent", 7, 35, 231,
+               8, kText),
         Static(IDC_SECOND_NAME_LABEL, "Enter name if second player is a person", 92, 86, 124, 8, kText),
     };
     return t;

@@ -12,8 +12,7 @@
 
 namespace {
 
-std::optional<std::filesystem::path> HomeFolder()
-{
+std::optional<std::filesystem::path> HomeFolder() {
     if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
         return std::filesystem::path(home);
     }
@@ -28,15 +27,13 @@ std::optional<std::filesystem::path> HomeFolder()
     return std::nullopt;
 }
 
-bool IsWritableFolder(const std::filesystem::path& folder)
-{
+bool IsWritableFolder(const std::filesystem::path& folder) {
     return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 }  // namespace
 
-std::optional<std::filesystem::path> PlayerDataFolder()
-{
+std::optional<std::filesystem::path> PlayerDataFolder() {
     // A relative value is invalid by the XDG rules and is ignored.
     if (const char* dataHome = std::getenv("XDG_DATA_HOME"); dataHome != nullptr && dataHome[0] == '/') {
         return std::filesystem::path(dataHome) / "quinsum";
@@ -48,8 +45,7 @@ std::optional<std::filesystem::path> PlayerDataFolder()
 }
 
 HighScoreLocation ChooseHighScoreLocation(const std::filesystem::path& programFolder,
-                                          const std::optional<std::filesystem::path>& dataFolder)
-{
+                                          const std::optional<std::filesystem::path>& dataFolder) {
     const std::filesystem::path beside = programFolder / kHighScoreFileName;
     const bool besideIsUnusable = IsPresentButNotARegularFile(beside);
     if ((IsWritableFolder(programFolder) && !besideIsUnusable) || !dataFolder) {

@@ -13,27 +13,23 @@ namespace {
 
 constexpr std::size_t kMaxTextLength = kHighScoreTextSize - 1;
 
-bool IsValidRange(int range)
-{
+bool IsValidRange(int range) {
     return range >= 0 && range < kHighScoreRangeCount;
 }
 
-std::size_t Index(int value)
-{
+std::size_t Index(int value) {
     return static_cast<std::size_t>(value);
 }
 
 // A name as a line stores it: Windows-1252 without control characters (a NUL would end the line).
-std::string StoredName(std::string_view utf8)
-{
+std::string StoredName(std::string_view utf8) {
     std::string name = Utf8ToWindows1252(utf8);
     std::erase_if(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
     return name;
 }
 
 // `text` is Windows-1252; it is cut to the 127 bytes a line holds, which never splits a character.
-HighScoreEntry MakeEntry(std::string_view text, int score)
-{
+HighScoreEntry MakeEntry(std::string_view text, int score) {
     HighScoreEntry entry;
     const std::size_t length = std::min(text.size(), kMaxTextLength);
     std::copy_n(text.begin(), length, entry.text.begin());
@@ -43,8 +39,7 @@ HighScoreEntry MakeEntry(std::string_view text, int score)
 
 // The new line goes above every stored line with an equal or lower score, so a newer result wins
 // a tie. Returns its position, or -1 when the list is full of higher scores.
-int InsertLine(RangeScores& list, const HighScoreEntry& entry)
-{
+int InsertLine(RangeScores& list, const HighScoreEntry& entry) {
     int position = 0;
     while (position < list.count && list.entries[Index(position)].score > entry.score) {
         ++position;
@@ -63,18 +58,15 @@ int InsertLine(RangeScores& list, const HighScoreEntry& entry)
 
 }  // namespace
 
-void HighScoreRecords::SetFilePath(std::filesystem::path path)
-{
+void HighScoreRecords::SetFilePath(std::filesystem::path path) {
     location_ = HighScoreLocation{path, path, {}, {}};
 }
 
-void HighScoreRecords::SetLocation(HighScoreLocation location)
-{
+void HighScoreRecords::SetLocation(HighScoreLocation location) {
     location_ = std::move(location);
 }
 
-std::optional<HighScoreLocation> HighScoreRecords::Location() const
-{
+std::optional<HighScoreLocation> HighScoreRecords::Location() const {
     if (location_) {
         return location_;
     }
@@ -85,14 +77,12 @@ std::optional<HighScoreLocation> HighScoreRecords::Location() const
     return ChooseHighScoreLocation(*programFolder, PlayerDataFolder());
 }
 
-std::optional<std::filesystem::path> HighScoreRecords::FilePath() const
-{
+std::optional<std::filesystem::path> HighScoreRecords::FilePath() const {
     const std::optional<HighScoreLocation> location = Location();
     return location ? std::optional(location->savePath) : std::nullopt;
 }
 
-int HighScoreRecords::LoadHighScores()
-{
+int HighScoreRecords::LoadHighScores() {
     newLine = {-1, -1};
     shownRange = 0;
     lastRange = 0;
@@ -111,8 +101,7 @@ int HighScoreRecords::LoadHighScores()
     return result;
 }
 
-std::optional<HighScoreTable> HighScoreRecords::TableToMergeInto(const std::filesystem::path& path) const
-{
+std::optional<HighScoreTable> HighScoreRecords::TableToMergeInto(const std::filesystem::path& path) const {
     std::error_code error;
     if (std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::not_found) {
         return loadedTable_;
@@ -124,8 +113,7 @@ std::optional<HighScoreTable> HighScoreRecords::TableToMergeInto(const std::file
     return DecodeHighScoreTable(bytes);
 }
 
-int HighScoreRecords::SaveHighScores()
-{
+int HighScoreRecords::SaveHighScores() {
     const std::optional<HighScoreLocation> location = Location();
     if (!location) {
         return -1;
@@ -163,14 +151,12 @@ int HighScoreRecords::SaveHighScores()
     return -1;
 }
 
-std::string HighScoreRecords::TakeProblemToTell()
-{
+std::string HighScoreRecords::TakeProblemToTell() {
     return std::exchange(problemToTell_, std::string());
 }
 
-void HighScoreRecords::RecordResult(int kind1, std::string_view name1, int score1,
-                                    int kind2, std::string_view name2, int score2, int range)
-{
+void HighScoreRecords::RecordResult(int kind1, std::string_view name1, int score1, int kind2, std::string_view name2,
+                                    int score2, int range) {
     if (!IsValidRange(range)) {
         return;
     }
@@ -180,8 +166,7 @@ void HighScoreRecords::RecordResult(int kind1, std::string_view name1, int score
     unsaved_.push_back(std::move(result));
 }
 
-std::array<int, 2> HighScoreRecords::Rank(HighScoreTable& table, const Result& result)
-{
+std::array<int, 2> HighScoreRecords::Rank(HighScoreTable& table, const Result& result) {
     const std::array<bool, 2> isComputer{result.kind1 > 0, result.kind2 > 0};
     const std::array<std::string, 2> names{StoredName(result.name1), StoredName(result.name2)};
     const std::array<int, 2> scores{result.score1, result.score2};
@@ -203,7 +188,8 @@ std::array<int, 2> HighScoreRecords::Rank(HighScoreTable& table, const Result& r
         // A long name gives way, so that the line keeps its score.
         if (sentence.size() > kMaxTextLength) {
             const std::size_t excess = sentence.size() - kMaxTextLength;
-            sentence = sentenceFor(names[player].substr(0, names[player].size() - std::min(excess, names[player].size())));
+            sentence =
+                sentenceFor(names[player].substr(0, names[player].size() - std::min(excess, names[player].size())));
         }
         const int position = InsertLine(list, MakeEntry(sentence, scores[player]));
         positions[player] = position;
@@ -218,13 +204,11 @@ std::array<int, 2> HighScoreRecords::Rank(HighScoreTable& table, const Result& r
     return positions;
 }
 
-bool HighScoreRecords::HasLine(int range, int line) const
-{
+bool HighScoreRecords::HasLine(int range, int line) const {
     return IsValidRange(range) && line >= 0 && line < table_.ranges[Index(range)].count;
 }
 
-std::string HighScoreRecords::LineText(int range, int line) const
-{
+std::string HighScoreRecords::LineText(int range, int line) const {
     if (!HasLine(range, line)) {
         return {};
     }
@@ -233,8 +217,7 @@ std::string HighScoreRecords::LineText(int range, int line) const
     return Windows1252ToUtf8(stored.substr(0, stored.find('\0')));
 }
 
-std::string HighScoreRecords::ShownLineText(int line) const
-{
+std::string HighScoreRecords::ShownLineText(int line) const {
     if (!HasLine(shownRange, line)) {
         return {};
     }

@@ -50,8 +50,8 @@ public:
     // Ranks each person's result of a finished game in the list of `range` (0..3) and marks the
     // new lines in `newLine`. Kinds above 0 are computers, whose results are never stored. Names
     // are UTF-8. A range outside 0..3 is ignored and changes nothing.
-    void RecordResult(int kind1, std::string_view name1, int score1,
-                      int kind2, std::string_view name2, int score2, int range);
+    void RecordResult(int kind1, std::string_view name1, int score1, int kind2, std::string_view name2, int score2,
+                      int range);
 
     const HighScoreTable& Table() const { return table_; }
 

@@ -9,16 +9,14 @@ constexpr std::size_t kEntrySize = sizeof(HighScoreEntry);
 constexpr std::size_t kRangeSize = sizeof(RangeScores);
 constexpr std::size_t kCountSize = sizeof(std::int32_t);
 
-void PutInt32(std::span<unsigned char> out, std::int32_t value)
-{
+void PutInt32(std::span<unsigned char> out, std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
     for (std::size_t i = 0; i < 4; ++i) {
         out[i] = static_cast<unsigned char>(bits >> (8 * i));
     }
 }
 
-std::int32_t GetInt32(std::span<const unsigned char> in)
-{
+std::int32_t GetInt32(std::span<const unsigned char> in) {
     std::uint32_t bits = 0;
     for (std::size_t i = 0; i < 4; ++i) {
         bits |= static_cast<std::uint32_t>(in[i]) << (8 * i);
@@ -28,8 +26,7 @@ std::int32_t GetInt32(std::span<const unsigned char> in)
 
 }  // namespace
 
-HighScoreFileBytes EncodeHighScoreTable(const HighScoreTable& table)
-{
+HighScoreFileBytes EncodeHighScoreTable(const HighScoreTable& table) {
     HighScoreFileBytes bytes{};
     const std::span<unsigned char> all(bytes);
     for (std::size_t r = 0; r < table.ranges.size(); ++r) {
@@ -49,8 +46,7 @@ HighScoreFileBytes EncodeHighScoreTable(const HighScoreTable& table)
     return bytes;
 }
 
-HighScoreTable DecodeHighScoreTable(std::span<const unsigned char, kHighScoreFileSize> bytes)
-{
+HighScoreTable DecodeHighScoreTable(std::span<const unsigned char, kHighScoreFileSize> bytes) {
     HighScoreTable table;
     for (std::size_t r = 0; r < table.ranges.size(); ++r) {
         RangeScores& list = table.ranges[r];

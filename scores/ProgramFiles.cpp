@@ -25,8 +25,7 @@ public:
     int Get() const { return fd_; }
     bool IsOpen() const { return fd_ >= 0; }
 
-    bool Close()
-    {
+    bool Close() {
         if (fd_ < 0) {
             return true;
         }
@@ -39,8 +38,7 @@ private:
     int fd_;
 };
 
-bool WriteAll(int fd, std::span<const unsigned char> bytes)
-{
+bool WriteAll(int fd, std::span<const unsigned char> bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -55,8 +53,7 @@ bool WriteAll(int fd, std::span<const unsigned char> bytes)
 }
 
 // A fresh file beside `path` that no one else uses; O_EXCL guarantees the name was not taken.
-FileDescriptor CreateTemporaryBeside(const std::filesystem::path& path, std::filesystem::path& temporary)
-{
+FileDescriptor CreateTemporaryBeside(const std::filesystem::path& path, std::filesystem::path& temporary) {
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         temporary = path;
@@ -70,8 +67,7 @@ FileDescriptor CreateTemporaryBeside(const std::filesystem::path& path, std::fil
 }
 
 // Makes the rename itself durable; a failure here cannot undo the rename, so it is not reported.
-void SyncDirectoryOf(const std::filesystem::path& path)
-{
+void SyncDirectoryOf(const std::filesystem::path& path) {
     std::filesystem::path directory = path.parent_path();
     if (directory.empty()) {
         directory = ".";
@@ -84,8 +80,7 @@ void SyncDirectoryOf(const std::filesystem::path& path)
 
 }  // namespace
 
-std::optional<std::filesystem::path> ProgramDirectory()
-{
+std::optional<std::filesystem::path> ProgramDirectory() {
     std::error_code error;
     std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error || !executable.has_filename()) {
@@ -94,8 +89,7 @@ std::optional<std::filesystem::path> ProgramDirectory()
     return executable.remove_filename();
 }
 
-int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer)
-{
+int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer) {
     std::fill(buffer.begin(), buffer.end(), static_cast<unsigned char>(0));
     // Opening a FIFO for reading would wait for a writer; O_NONBLOCK returns at once, and what was
     // opened is checked before a byte is read.
@@ -118,8 +112,7 @@ int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> bu
     return rest.empty() ? 0 : -1;
 }
 
-int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes, std::string* failure)
-{
+int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes, std::string* failure) {
     const auto fail = [failure](const std::string& reason) {
         if (failure != nullptr) {
             *failure = reason;
@@ -157,8 +150,7 @@ int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned c
     return 1;
 }
 
-FolderLock::FolderLock(const std::filesystem::path& folder)
-{
+FolderLock::FolderLock(const std::filesystem::path& folder) {
     constexpr int kAttempts = 200;
     constexpr useconds_t kPause = 10000;
     fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -174,21 +166,18 @@ FolderLock::FolderLock(const std::filesystem::path& folder)
     }
 }
 
-FolderLock::~FolderLock()
-{
+FolderLock::~FolderLock() {
     if (fd_ >= 0) {
         ::close(fd_);
     }
 }
 
-bool IsPresentButNotARegularFile(const std::filesystem::path& path)
-{
+bool IsPresentButNotARegularFile(const std::filesystem::path& path) {
     struct stat status {};
     return ::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
 }
 
-bool CreatePrivateFolder(const std::filesystem::path& folder)
-{
+bool CreatePrivateFolder(const std::filesystem::path& folder) {
     std::filesystem::path partial;
     for (const std::filesystem::path& part : folder) {
         partial /= part;

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scores/ResultSentences.h"
 
-std::string_view ComputerTitle(int kind)
-{
+std::string_view ComputerTitle(int kind) {
     switch (kind) {
     case 1:
         return "Novice Computer";
@@ -13,8 +12,7 @@ std::string_view ComputerTitle(int kind)
     }
 }
 
-std::string HighScoreSentence(std::string_view name, int score)
-{
+std::string HighScoreSentence(std::string_view name, int score) {
     std::string sentence(name);
     sentence += " achieved the high score ";
     sentence += std::to_string(score);
@@ -22,9 +20,8 @@ std::string HighScoreSentence(std::string_view name, int score)
     return sentence;
 }
 
-std::string VersusComputerSentence(std::string_view personName, int personScore,
-                                   std::string_view computerTitle, int computerScore)
-{
+std::string VersusComputerSentence(std::string_view personName, int personScore, std::string_view computerTitle,
+                                   int computerScore) {
     std::string_view verb = " tied the ";
     std::string_view link = " and achieved a score of ";
     if (personScore > computerScore) {

@@ -17,5 +17,5 @@ std::string HighScoreSentence(std::string_view name, int score);
 // A person's result against a computer, by the person's score against the computer's:
 // "<name> beat the <title>, achieving a score of <score>.", "<name> tied the <title> and achieved
 // a score of <score>." or "<name> lost to the <title> but achieved a score of <score>."
-std::string VersusComputerSentence(std::string_view personName, int personScore,
-                                   std::string_view computerTitle, int computerScore);
+std::string VersusComputerSentence(std::string_view personName, int personScore, std::string_view computerTitle,
+                                   int computerScore);

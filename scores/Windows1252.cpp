@@ -11,14 +11,12 @@ constexpr char32_t kUndefined = 0;
 
 // Code points of the bytes 0x80..0x9F; the rest of the code page equals Latin-1.
 constexpr std::array<char32_t, 32> kHighControlBlock = {
-    0x20AC, kUndefined, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030,     0x0160, 0x2039, 0x0152, kUndefined, 0x017D, kUndefined,
-    kUndefined, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122,     0x0161, 0x203A, 0x0153, kUndefined, 0x017E, 0x0178,
+    0x20AC, kUndefined, 0x201A,     0x0192, 0x201E,     0x2026,     0x2020, 0x2021,     0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152,     kUndefined, 0x017D, kUndefined, kUndefined, 0x2018, 0x2019,     0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014,     0x02DC,     0x2122, 0x0161,     0x203A,     0x0153, kUndefined, 0x017E, 0x0178,
 };
 
-char EncodeCodePoint(char32_t codePoint)
-{
+char EncodeCodePoint(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
         return static_cast<char>(static_cast<unsigned char>(codePoint));
     }
@@ -30,8 +28,7 @@ char EncodeCodePoint(char32_t codePoint)
     return '?';
 }
 
-void AppendUtf8(std::string& out, char32_t codePoint)
-{
+void AppendUtf8(std::string& out, char32_t codePoint) {
     const auto put = [&out](std::uint32_t byte) { out.push_back(static_cast<char>(static_cast<unsigned char>(byte))); };
     const auto value = static_cast<std::uint32_t>(codePoint);
     if (value < 0x80) {
@@ -48,8 +45,7 @@ void AppendUtf8(std::string& out, char32_t codePoint)
 
 // Length of the well-formed UTF-8 sequence at the start of `text`, or 0 if it is not one
 // (stray continuation bytes, overlong forms, surrogates, values above U+10FFFF, truncation).
-std::size_t DecodeUtf8Sequence(std::string_view text, char32_t& codePoint)
-{
+std::size_t DecodeUtf8Sequence(std::string_view text, char32_t& codePoint) {
     const auto byteAt = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byteAt(0);
     if (lead < 0x80) {
@@ -96,8 +92,7 @@ std::size_t DecodeUtf8Sequence(std::string_view text, char32_t& codePoint)
 
 }  // namespace
 
-std::string Utf8ToWindows1252(std::string_view utf8)
-{
+std::string Utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     while (!utf8.empty()) {
@@ -114,8 +109,7 @@ std::string Utf8ToWindows1252(std::string_view utf8)
     return out;
 }
 
-std::string Windows1252ToUtf8(std::string_view windows1252)
-{
+std::string Windows1252ToUtf8(std::string_view windows1252) {
     std::string out;
     out.reserve(windows1252.size() * 2);
     for (const char c : windows1252) {

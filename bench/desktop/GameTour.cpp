@@ -33,50 +33,40 @@ constexpr double kClaimSeconds = 0.9;
 // The fanfare of a completed line, then the challenge opens.
 constexpr double kFanfareSeconds = 3.5;
 
-}
+}  // namespace
 
 GameTour::GameTour(XSession& session, Window board)
-    : session_(session), board_(board), origin_(session.WindowArea(board))
-{
-}
+    : session_(session), board_(board), origin_(session.WindowArea(board)) {}
 
-void GameTour::ClickClient(int x, int y, double settleSeconds)
-{
+void GameTour::ClickClient(int x, int y, double settleSeconds) {
     session_.Click(origin_.x + x, origin_.y + y);
     session_.Idle(settleSeconds);
 }
 
-ScreenRect GameTour::CellArea(int cell) const
-{
-    return ScreenRect{kCellOrigin + kCellSize * (cell % 5), kCellOrigin + kCellSize * (cell / 5), kCellSize,
-                      kCellSize};
+ScreenRect GameTour::CellArea(int cell) const {
+    return ScreenRect{kCellOrigin + kCellSize * (cell % 5), kCellOrigin + kCellSize * (cell / 5), kCellSize, kCellSize};
 }
 
-void GameTour::DealPersonAgainstPerson()
-{
+void GameTour::DealPersonAgainstPerson() {
     ClickClient(kPersonX, kPersonY, kClickSettle);
     ClickClient(kDoneX, kDoneY, kClickSettle);
 }
 
-void GameTour::RestPointerOnCell(int cell)
-{
+void GameTour::RestPointerOnCell(int cell) {
     const ScreenRect area = CellArea(cell);
     session_.MovePointer(origin_.x + area.x + area.width / 2, origin_.y + area.y + area.height / 2);
 }
 
-void GameTour::OpenMenu()
-{
+void GameTour::OpenMenu() {
     ClickClient(kMenuButtonX, kMenuButtonY, kClickSettle);
 }
 
-void GameTour::OpenHighScoresFromMenu()
-{
+void GameTour::OpenHighScoresFromMenu() {
     OpenMenu();
     ClickClient(kHighScoresX, kHighScoresY, kClickSettle);
 }
 
-void GameTour::OpenChallenge()
-{
+void GameTour::OpenChallenge() {
     for (const int cell : kFirstMoverLine) {
         const ScreenRect area = CellArea(cell);
         ClickClient(area.x + area.width / 2, area.y + area.height / 2, kClaimSeconds);
@@ -84,14 +74,12 @@ void GameTour::OpenChallenge()
     session_.Idle(kFanfareSeconds);
 }
 
-void GameTour::Escape()
-{
+void GameTour::Escape() {
     session_.PressKey(XK_Escape);
     session_.Idle(kClickSettle);
 }
 
-std::vector<GameTour::Claim> GameTour::TimeClaims(int count, SoundWatcher& sound)
-{
+std::vector<GameTour::Claim> GameTour::TimeClaims(int count, SoundWatcher& sound) {
     std::vector<Claim> claims;
     for (int i = 0; i < count && i < static_cast<int>(kNoLineOrder.size()); ++i) {
         const ScreenRect cell = CellArea(kNoLineOrder[static_cast<std::size_t>(i)]);

@@ -11,8 +11,7 @@
 #include <fstream>
 #include <thread>
 
-ProgramRun::ProgramRun(const std::string& program, const Environment& environment)
-{
+ProgramRun::ProgramRun(const std::string& program, const Environment& environment) {
     startedAt_ = Clock::now();
     pid_ = fork();
     if (pid_ == 0) {
@@ -24,13 +23,11 @@ ProgramRun::ProgramRun(const std::string& program, const Environment& environmen
     }
 }
 
-ProgramRun::~ProgramRun()
-{
+ProgramRun::~ProgramRun() {
     Stop();
 }
 
-std::map<int, long long> ProgramRun::CpuNanoseconds() const
-{
+std::map<int, long long> ProgramRun::CpuNanoseconds() const {
     std::map<int, long long> threads;
     std::error_code error;
     const std::filesystem::path tasks = "/proc/" + std::to_string(pid_) + "/task";
@@ -44,8 +41,7 @@ std::map<int, long long> ProgramRun::CpuNanoseconds() const
     return threads;
 }
 
-double ProgramRun::Stop()
-{
+double ProgramRun::Stop() {
     if (pid_ <= 0) {
         return 0;
     }

@@ -4,15 +4,13 @@
 #include <array>
 #include <cstdint>
 
-SoundWatcher::~SoundWatcher()
-{
+SoundWatcher::~SoundWatcher() {
     if (file_ != nullptr) {
         std::fclose(file_);
     }
 }
 
-void SoundWatcher::SkipWritten()
-{
+void SoundWatcher::SkipWritten() {
     soundStarted_.reset();
     if (file_ == nullptr) {
         // The device, and with it the file, exists only from the game's first sound on.
@@ -23,8 +21,7 @@ void SoundWatcher::SkipWritten()
     }
 }
 
-void SoundWatcher::Poll()
-{
+void SoundWatcher::Poll() {
     if (file_ == nullptr) {
         file_ = std::fopen(path_.c_str(), "rb");
         if (file_ == nullptr) {

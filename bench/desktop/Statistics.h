@@ -5,8 +5,7 @@
 #include <vector>
 
 // The value below which `fraction` of the samples lie (nearest rank); 0 for no samples.
-inline double Percentile(std::vector<double> samples, double fraction)
-{
+inline double Percentile(std::vector<double> samples, double fraction) {
     if (samples.empty()) {
         return 0;
     }
@@ -15,7 +14,6 @@ inline double Percentile(std::vector<double> samples, double fraction)
     return samples[std::min(rank, samples.size() - 1)];
 }
 
-inline double Median(const std::vector<double>& samples)
-{
+inline double Median(const std::vector<double>& samples) {
     return Percentile(samples, 0.5);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "bench/desktop/XSession.h"
 
-#include <X11/extensions/Xdamage.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <sys/select.h>
 
@@ -15,20 +15,17 @@ constexpr int kSmallestTopLevel = 100;
 
 // Windows of the programs come and go while they are watched; a request about one that is gone
 // fails harmlessly.
-int IgnoreError(Display*, XErrorEvent*)
-{
+int IgnoreError(Display*, XErrorEvent*) {
     return 0;
 }
 
-}
+}  // namespace
 
-bool ScreenRect::Intersects(const ScreenRect& other) const
-{
+bool ScreenRect::Intersects(const ScreenRect& other) const {
     return x < other.x + other.width && other.x < x + width && y < other.y + other.height && other.y < y + height;
 }
 
-std::optional<XSession> XSession::Open()
-{
+std::optional<XSession> XSession::Open() {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         return std::nullopt;
@@ -55,19 +52,15 @@ XSession::XSession(Display* display, int damageEventBase) : display_(display), d
 XSession::XSession(XSession&& other) noexcept
     : display_(std::exchange(other.display_, nullptr)),
       damageEventBase_(other.damageEventBase_),
-      watched_(other.watched_)
-{
-}
+      watched_(other.watched_) {}
 
-XSession::~XSession()
-{
+XSession::~XSession() {
     if (display_ != nullptr) {
         XCloseDisplay(display_);
     }
 }
 
-bool XSession::NextEvent(XEvent& event, TimePoint deadline)
-{
+bool XSession::NextEvent(XEvent& event, TimePoint deadline) {
     while (XPending(display_) == 0) {
         const double left = MillisecondsBetween(Clock::now(), deadline);
         if (left <= 0) {
@@ -87,8 +80,7 @@ bool XSession::NextEvent(XEvent& event, TimePoint deadline)
     return true;
 }
 
-std::optional<XSession::Mapped> XSession::WaitForTopLevelMap(TimePoint deadline)
-{
+std::optional<XSession::Mapped> XSession::WaitForTopLevelMap(TimePoint deadline) {
     XEvent event;
     while (Clock::now() < deadline) {
         if (!NextEvent(event, deadline) || event.type != MapNotify || event.xmap.override_redirect) {
@@ -103,8 +95,7 @@ std::optional<XSession::Mapped> XSession::WaitForTopLevelMap(TimePoint deadline)
     return std::nullopt;
 }
 
-void XSession::WatchDrawing(Window window)
-{
+void XSession::WatchDrawing(Window window) {
     // Damage objects go with their windows; an older one is left to its window's end.
     watched_ = window;
     XDamageCreate(display_, window, XDamageReportRawRectangles);
@@ -112,8 +103,7 @@ void XSession::WatchDrawing(Window window)
     DropDrawing();
 }
 
-void XSession::DropDrawing()
-{
+void XSession::DropDrawing() {
     XSync(display_, False);
     for (int queued = XEventsQueued(display_, QueuedAlready); queued > 0; --queued) {
         XEvent event;
@@ -122,8 +112,7 @@ void XSession::DropDrawing()
 }
 
 std::optional<TimePoint> XSession::WaitForDrawing(const ScreenRect& area, TimePoint deadline,
-                                                  const std::function<void()>& poll)
-{
+                                                  const std::function<void()>& poll) {
     XEvent event;
     while (Clock::now() < deadline) {
         if (poll) {
@@ -144,8 +133,7 @@ std::optional<TimePoint> XSession::WaitForDrawing(const ScreenRect& area, TimePo
     return std::nullopt;
 }
 
-ScreenRect XSession::WindowArea(Window window) const
-{
+ScreenRect XSession::WindowArea(Window window) const {
     XWindowAttributes attributes{};
     XGetWindowAttributes(display_, window, &attributes);
     int x = 0;
@@ -155,41 +143,35 @@ ScreenRect XSession::WindowArea(Window window) const
     return ScreenRect{x, y, attributes.width, attributes.height};
 }
 
-void XSession::MovePointer(int x, int y)
-{
+void XSession::MovePointer(int x, int y) {
     XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
     XSync(display_, False);
 }
 
-void XSession::PressButton()
-{
+void XSession::PressButton() {
     XTestFakeButtonEvent(display_, 1, True, CurrentTime);
     XSync(display_, False);
 }
 
-void XSession::ReleaseButton()
-{
+void XSession::ReleaseButton() {
     XTestFakeButtonEvent(display_, 1, False, CurrentTime);
     XSync(display_, False);
 }
 
-void XSession::Click(int x, int y)
-{
+void XSession::Click(int x, int y) {
     MovePointer(x, y);
     PressButton();
     ReleaseButton();
 }
 
-void XSession::PressKey(unsigned long keysym)
-{
+void XSession::PressKey(unsigned long keysym) {
     const KeyCode code = XKeysymToKeycode(display_, keysym);
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
     XSync(display_, False);
 }
 
-void XSession::Idle(double seconds)
-{
+void XSession::Idle(double seconds) {
     const TimePoint deadline = SecondsFromNow(seconds);
     XEvent event;
     while (Clock::now() < deadline) {

@@ -32,8 +32,7 @@ struct Options {
     int clicks = 20;
 };
 
-bool ParseOptions(int argc, char** argv, Options& options)
-{
+bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string name = argv[i];
         const std::string value = argv[i + 1];
@@ -68,8 +67,7 @@ struct Program {
     std::vector<StartupSample> startups;
 };
 
-bool MeasureStartup(XSession& session, Program& program)
-{
+bool MeasureStartup(XSession& session, Program& program) {
     session.DropDrawing();
     ProgramRun run(program.path, program.environment);
     const auto mapped = session.WaitForTopLevelMap(SecondsFromNow(10));
@@ -88,8 +86,7 @@ bool MeasureStartup(XSession& session, Program& program)
 }
 
 // CPU share of one core while the program sits in a state, after it settled there.
-double IdleCpuPercent(XSession& session, const ProgramRun& run, const Options& options)
-{
+double IdleCpuPercent(XSession& session, const ProgramRun& run, const Options& options) {
     session.Idle(options.settleSeconds);
     const std::map<int, long long> before = run.CpuNanoseconds();
     session.Idle(options.idleSeconds);
@@ -102,8 +99,7 @@ double IdleCpuPercent(XSession& session, const ProgramRun& run, const Options& o
     return 100.0 * static_cast<double>(spent) / (options.idleSeconds * 1e9);
 }
 
-double Column(const std::vector<StartupSample>& samples, double StartupSample::*field)
-{
+double Column(const std::vector<StartupSample>& samples, double StartupSample::*field) {
     std::vector<double> values;
     for (const StartupSample& sample : samples) {
         values.push_back(sample.*field);
@@ -111,8 +107,7 @@ double Column(const std::vector<StartupSample>& samples, double StartupSample::*
     return Median(values);
 }
 
-void PrintStartup(const Program& floor, const Program& game)
-{
+void PrintStartup(const Program& floor, const Program& game) {
     std::printf("%-34s %10s %10s %8s\n", "", "floor", "quinsum", "ratio");
     const auto row = [&](const char* label, double StartupSample::*field, const char* unit) {
         const double floorValue = Column(floor.startups, field);
@@ -125,14 +120,14 @@ void PrintStartup(const Program& floor, const Program& game)
     row("peak RSS (median)", &StartupSample::rssMiB, "MiB");
 }
 
-}
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: quinsum-desktop-bench --game PATH --floor PATH [--rounds N] [--idle-seconds S] "
-                             "[--clicks K] [--work DIR]\n");
+        std::fprintf(stderr,
+                     "usage: quinsum-desktop-bench --game PATH --floor PATH [--rounds N] [--idle-seconds S] "
+                     "[--clicks K] [--work DIR]\n");
         return 2;
     }
     auto session = XSession::Open();
@@ -210,7 +205,7 @@ int main(int argc, char** argv)
     std::printf("\nclick on a free cell -> cell repainted (%zu of %zu claims seen)\n", repaints.size(), claims.size());
     std::printf("  median %.2f ms, 95th percentile %.2f ms, worst %.2f ms; repainted before its sound in %d of %zu\n",
                 Median(repaints), Percentile(repaints, 0.95), Percentile(repaints, 1.0), beforeSound, repaints.size());
-    std::printf("  its click first heard after a median %.1f ms (%zu of %zu claims heard)\n", Median(sounds), sounds.size(),
-                claims.size());
+    std::printf("  its click first heard after a median %.1f ms (%zu of %zu claims heard)\n", Median(sounds),
+                sounds.size(), claims.size());
     return 0;
 }

@@ -10,10 +10,9 @@
 
 #include "platform/dialog/CButton.h"
 #include "platform/dialog/TemplateTypes.h"
+#include "platform/draw/PainterDC.h"
 #include "platform/window/MessageDispatch.h"
 #include "platform/window/MouseCapture.h"
-#include "platform/draw/PainterDC.h"
-
 
 ButtonWidget::ButtonWidget(QWidget* parent, const DialogItemTemplate& item) : QPushButton(parent), WindowHost(this) {
     SetUpWidget();

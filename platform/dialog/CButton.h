@@ -17,8 +17,8 @@ struct DRAWITEMSTRUCT {
     UINT itemAction = ODA_DRAWENTIRE;
     UINT itemState = 0;  // ODS_SELECTED while pushed, ODS_FOCUS, ODS_DISABLED
     HWND hwndItem = nullptr;
-    HDC hDC = nullptr;   // the paint DC of the button
-    CRect rcItem;        // the client rectangle
+    HDC hDC = nullptr;  // the paint DC of the button
+    CRect rcItem;       // the client rectangle
     UINT_PTR itemData = 0;
 };
 using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;

@@ -7,12 +7,12 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "platform/shell/CWinApp.h"
 #include "platform/dialog/DataExchange.h"
 #include "platform/dialog/DialogBuilder.h"
-#include "platform/dialog/TemplateTypes.h"
 #include "platform/dialog/DialogUnits.h"
 #include "platform/dialog/DialogWidget.h"
+#include "platform/dialog/TemplateTypes.h"
+#include "platform/shell/CWinApp.h"
 
 namespace {
 
@@ -27,7 +27,8 @@ QWidget* ResolveOwner(const CDialog& dialog, const CWnd* parent) {
         return parent->m_hWnd->window();
     }
     const CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != &dialog && app->m_pMainWnd->m_hWnd != nullptr) {
+    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != &dialog &&
+        app->m_pMainWnd->m_hWnd != nullptr) {
         return app->m_pMainWnd->m_hWnd->window();
     }
     return nullptr;
@@ -93,7 +94,8 @@ INT_PTR CDialog::DoModal() {
     } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         origin = screen->availableGeometry().topLeft();
     }
-    window->move(origin + QPoint(DialogUnitsToPixelsX(dialogTemplate->x, points), DialogUnitsToPixelsY(dialogTemplate->y, points)));
+    window->move(origin + QPoint(DialogUnitsToPixelsX(dialogTemplate->x, points),
+                                 DialogUnitsToPixelsY(dialogTemplate->y, points)));
 
     modalResult_ = -1;
     endRequested_ = false;

@@ -9,13 +9,13 @@
 
 #include "platform/dialog/ButtonWidget.h"
 #include "platform/dialog/CDialog.h"
-#include "platform/draw/CFont.h"
-#include "platform/dialog/TemplateTypes.h"
 #include "platform/dialog/DialogUnits.h"
 #include "platform/dialog/DialogWidget.h"
 #include "platform/dialog/EditWidget.h"
-#include "platform/draw/HandleObjects.h"
 #include "platform/dialog/StaticWidget.h"
+#include "platform/dialog/TemplateTypes.h"
+#include "platform/draw/CFont.h"
+#include "platform/draw/HandleObjects.h"
 
 namespace {
 
@@ -88,7 +88,8 @@ DialogWidget* DialogBuilder::Build(CDialog& dialog, const DialogTemplate& dialog
     const HFONT font = CreateTemplateFont(dialogTemplate);
     auto* window = new DialogWidget(owner, dialogTemplate, font);
     const int points = dialogTemplate.fontPointSize;
-    window->setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, points), DialogUnitsToPixelsY(dialogTemplate.cy, points));
+    window->setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, points),
+                         DialogUnitsToPixelsY(dialogTemplate.cy, points));
     dialog.fontPointSize_ = points;
     window->Attach(&dialog);
 

@@ -15,12 +15,9 @@ namespace {
 class PatternThenPrevious final : public QValidator {
 public:
     PatternThenPrevious(const QRegularExpression& pattern, const QValidator* previous, QObject* parent)
-        : QValidator(parent), pattern_(pattern), previous_(previous)
-    {
-    }
+        : QValidator(parent), pattern_(pattern), previous_(previous) {}
 
-    State validate(QString& input, int& position) const override
-    {
+    State validate(QString& input, int& position) const override {
         const State byPattern = pattern_.validate(input, position);
         if (byPattern == Invalid || previous_.isNull()) {
             return byPattern;
@@ -35,8 +32,7 @@ private:
 
 }  // namespace
 
-BOOL SetEditInputFilter(CWnd* edit, const std::string& pattern)
-{
+BOOL SetEditInputFilter(CWnd* edit, const std::string& pattern) {
     auto* lineEdit = qobject_cast<QLineEdit*>(edit != nullptr ? edit->GetSafeHwnd() : nullptr);
     const QRegularExpression expression(QString::fromStdString(pattern));
     if (lineEdit == nullptr || !expression.isValid()) {

@@ -5,8 +5,8 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "platform/window/CaretBlink.h"
 #include "platform/dialog/TemplateTypes.h"
+#include "platform/window/CaretBlink.h"
 
 namespace {
 
@@ -62,8 +62,8 @@ void EditWidget::SetText(const std::string& text) {
 bool EditWidget::TextFits(const QString& text) const {
     QStyleOptionFrame option;
     initStyleOption(&option);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
-                               .marginsRemoved(textMargins());
+    const QRect contents =
+        style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins());
     // QLineEdit scrolls unless the text, the caret and the font's widest overhangs on either side
     // fit; a box that cannot scroll takes no more than that.
     const int overhangs = std::max(0, -fontMetrics().minLeftBearing()) + std::max(0, -fontMetrics().minRightBearing());
@@ -72,8 +72,10 @@ bool EditWidget::TextFits(const QString& text) const {
     // count, so that the width limits what is stored as well as what is seen.
     const auto invisible = std::count_if(text.cbegin(), text.cend(), [](QChar c) {
         const QChar::Category category = c.category();
-        return category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing || category == QChar::Other_Format;
+        return category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
+               category == QChar::Other_Format;
     });
-    const int width = fontMetrics().horizontalAdvance(text) + static_cast<int>(invisible) * fontMetrics().averageCharWidth();
+    const int width =
+        fontMetrics().horizontalAdvance(text) + static_cast<int>(invisible) * fontMetrics().averageCharWidth();
     return width <= available;
 }

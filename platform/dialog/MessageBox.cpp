@@ -7,7 +7,8 @@
 namespace {
 
 int ShowQtMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {
-    const QMessageBox::Icon icon = (type & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon;
+    const QMessageBox::Icon icon =
+        (type & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromStdString(caption), QString::fromStdString(text), QMessageBox::Ok,
                     owner != nullptr ? owner->window() : nullptr);
     box.exec();

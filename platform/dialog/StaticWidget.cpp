@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <optional>
 
-#include "platform/window/ControlAccessibility.h"
 #include "platform/dialog/TemplateTypes.h"
 #include "platform/draw/HandleObjects.h"
-#include "platform/window/MessageDispatch.h"
 #include "platform/draw/PainterDC.h"
 #include "platform/draw/Resources.h"
+#include "platform/window/ControlAccessibility.h"
+#include "platform/window/MessageDispatch.h"
 
 namespace {
 

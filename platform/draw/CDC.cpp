@@ -245,8 +245,8 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSource, 
     return StretchBlt(x, y, width, height, source, xSource, ySource, width, height, rop);
 }
 
-BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource,
-                     int widthSource, int heightSource, DWORD rop) {
+BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource, int widthSource,
+                     int heightSource, DWORD rop) {
     const auto mode = ModeOf(rop);
     if (!mode || source == nullptr || width <= 0 || height <= 0 || widthSource <= 0 || heightSource <= 0) {
         return FALSE;
@@ -285,7 +285,9 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSour
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.setCompositionMode(*mode);
         painter.drawImage(target, *picture, pictureArea);
-    }) ? TRUE : FALSE;
+    })
+               ? TRUE
+               : FALSE;
 }
 
 const QImage* CDC::HighDensityPixels() const {
@@ -384,10 +386,10 @@ BOOL CDC::DrawEdge(CRect* rect, UINT edge, UINT flags) {
         UINT sunken;
         int raisedTopLeft, raisedBottomRight, sunkenTopLeft, sunkenBottomRight;
     };
-    const Border outer{BDR_RAISEDOUTER, BDR_SUNKENOUTER, COLOR_3DLIGHT, COLOR_3DDKSHADOW, COLOR_BTNSHADOW,
-                       COLOR_BTNHIGHLIGHT};
-    const Border inner{BDR_RAISEDINNER, BDR_SUNKENINNER, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW, COLOR_3DDKSHADOW,
-                       COLOR_3DLIGHT};
+    const Border outer{BDR_RAISEDOUTER,  BDR_SUNKENOUTER, COLOR_3DLIGHT,
+                       COLOR_3DDKSHADOW, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT};
+    const Border inner{BDR_RAISEDINNER, BDR_SUNKENINNER,  COLOR_BTNHIGHLIGHT,
+                       COLOR_BTNSHADOW, COLOR_3DDKSHADOW, COLOR_3DLIGHT};
     return state_->Paint([&](QPainter& painter) {
         QRect area = ToQRect(*rect);
         for (const Border& border : {outer, inner}) {
@@ -412,7 +414,9 @@ BOOL CDC::DrawEdge(CRect* rect, UINT edge, UINT flags) {
             }
             area.adjust(1, 1, -1, -1);
         }
-    }) ? TRUE : FALSE;
+    })
+               ? TRUE
+               : FALSE;
 }
 
 void CDC::DrawFocusRect(const CRect* rect) {
@@ -450,9 +454,8 @@ BOOL CDC::DrawIcon(int x, int y, HICON icon) {
         return FALSE;
     }
     const QSize size(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
-    return state_->Paint([&](QPainter& painter) { icon->Icon().paint(&painter, QRect(QPoint(x, y), size)); })
-               ? TRUE
-               : FALSE;
+    return state_->Paint([&](QPainter& painter) { icon->Icon().paint(&painter, QRect(QPoint(x, y), size)); }) ? TRUE
+                                                                                                              : FALSE;
 }
 
 void CDC::AttachPainter(QPainter* painter) {

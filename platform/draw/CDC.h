@@ -54,8 +54,8 @@ public:
     // destination pixels stay as they were). Only SRCCOPY, SRCINVERT and SRCAND are known.
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource, DWORD rop);
     // Nearest-pixel scaling of the source rectangle onto the destination rectangle.
-    BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource,
-                    int widthSource, int heightSource, DWORD rop);
+    BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource, int widthSource,
+                    int heightSource, DWORD rop);
     // CLR_INVALID outside the pixels, or when the DC's pixels cannot be read back.
     COLORREF GetPixel(int x, int y) const;
     COLORREF GetPixel(CPoint point) const { return GetPixel(point.x, point.y); }

@@ -56,8 +56,8 @@ QFont ResolveFont(const LOGFONT& description) {
 const QFont& ResolvedFont(const LOGFONT& description) {
     using Key = std::tuple<std::string, LONG, LONG, BYTE, BYTE, BYTE>;
     static auto* resolved = new std::map<Key, QFont>;
-    const Key key{description.lfFaceName, description.lfHeight,      description.lfWeight,
-                  description.lfItalic,   description.lfUnderline,   description.lfStrikeOut};
+    const Key key{description.lfFaceName, description.lfHeight,    description.lfWeight,
+                  description.lfItalic,   description.lfUnderline, description.lfStrikeOut};
     auto found = resolved->find(key);
     if (found == resolved->end()) {
         found = resolved->emplace(key, ResolveFont(description)).first;
@@ -100,9 +100,9 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* logFont) {
     return Attach(::CreateFontIndirect(logFont));
 }
 
-BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
-                       BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
-                       BYTE quality, BYTE pitchAndFamily, const std::string& faceName) {
+BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
+                       BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
+                       BYTE pitchAndFamily, const std::string& faceName) {
     LOGFONT description;
     description.lfHeight = height;
     description.lfWidth = width;
@@ -120,4 +120,3 @@ BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, i
     description.lfFaceName = faceName;
     return CreateFontIndirect(&description);
 }
-

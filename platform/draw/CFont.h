@@ -18,9 +18,9 @@ public:
     operator HFONT() const;
 
     BOOL CreateFontIndirect(const LOGFONT* logFont);
-    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
-                    BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
-                    BYTE quality, BYTE pitchAndFamily, const std::string& faceName);
+    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
+                    BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
+                    BYTE pitchAndFamily, const std::string& faceName);
 };
 
 HFONT CreateFontIndirect(const LOGFONT* logFont);

@@ -2,8 +2,8 @@
 #pragma once
 // Regions of pixels (over QRegion), united as the framework unites them.
 
-#include "platform/draw/CGdiObject.h"
 #include "platform/Geometry.h"
+#include "platform/draw/CGdiObject.h"
 
 // Region kinds returned by CombineRgn
 inline constexpr int RGN_ERROR = 0;

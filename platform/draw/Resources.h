@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The program's own resources by numeric id, compiled in with Qt's resource system:
-//   :/bitmaps/ID.png (and ID@2x.png at twice the density), :/sounds/ID.wav, :/cursors/ID.png (hot spots in :/cursors/hotspots.txt,
-//   lines "ID X Y"), :/icons/ID-*.png (one file per size), :/strings/strings.txt (lines "ID text").
+//   :/bitmaps/ID.png (and ID@2x.png at twice the density), :/sounds/ID.wav, :/cursors/ID.png (hot spots in
+//   :/cursors/hotspots.txt, lines "ID X Y"), :/icons/ID-*.png (one file per size), :/strings/strings.txt (lines "ID
+//   text").
 // A missing resource gives a null handle or an empty result, never an error.
 
 #include <QByteArray>

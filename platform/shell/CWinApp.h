@@ -3,8 +3,8 @@
 // The application object and the program's entry: one object of a CWinApp subclass exists with
 // static storage duration; RunApplication creates the QApplication and calls its InitInstance.
 
-#include "platform/shell/ProgramCommandLine.h"
 #include "platform/WinTypes.h"
+#include "platform/shell/ProgramCommandLine.h"
 
 class CWnd;
 

@@ -19,12 +19,13 @@ struct Parser {
 };
 
 void PrintHelp(const ApplicationIdentity& identity) {
-    std::printf("Usage: %s [options]\n%s\n\n"
-                "Options:\n"
-                "  -h, --help     Show this help and exit.\n"
-                "  -v, --version  Show the version and exit.\n\n"
-                "The Qt toolkit's own options, such as -platform and -style, are taken too.\n",
-                identity.name, identity.summary);
+    std::printf(
+        "Usage: %s [options]\n%s\n\n"
+        "Options:\n"
+        "  -h, --help     Show this help and exit.\n"
+        "  -v, --version  Show the version and exit.\n\n"
+        "The Qt toolkit's own options, such as -platform and -style, are taken too.\n",
+        identity.name, identity.summary);
 }
 
 int Refuse(const ApplicationIdentity& identity, const QString& problem) {

@@ -8,7 +8,7 @@
 
 // Who the program is, for its command line and for the desktop.
 struct ApplicationIdentity {
-    const char* name;             // the command, "quinsum"
+    const char* name;  // the command, "quinsum"
     const char* version;
     const char* summary;          // one line for --help
     const char* desktopFileName;  // the desktop entry's id, without ".desktop"

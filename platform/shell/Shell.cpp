@@ -5,8 +5,8 @@
 
 #include "platform/shell/ShellServices.h"
 
-int ShellExecute(QWidget*, const std::string& verb, const std::string& target, const std::string&,
-                 const std::string&, int showCommand) {
+int ShellExecute(QWidget*, const std::string& verb, const std::string& target, const std::string&, const std::string&,
+                 int showCommand) {
     if (!verb.empty() && QString::fromStdString(verb).compare(QLatin1String("open"), Qt::CaseInsensitive) != 0) {
         return SE_ERR_NOASSOC;
     }

@@ -19,8 +19,7 @@ constexpr std::array kSignals{SIGTERM, SIGINT, SIGHUP};
 // The handler may only write to a pipe; the event loop reads the other end.
 int g_signalPipe[2] = {-1, -1};
 
-void OnSignal(int signalNumber)
-{
+void OnSignal(int signalNumber) {
     std::signal(signalNumber, SIG_DFL);
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
@@ -29,8 +28,7 @@ void OnSignal(int signalNumber)
 // Each close ends one modal loop; the window beneath may run a little code (the board saves its
 // results) before it is closed in turn. Whatever opens afterwards is closed too, until the
 // program ends.
-void CloseInnermostWindow()
-{
+void CloseInnermostWindow() {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->close();
     } else {
@@ -42,8 +40,7 @@ void CloseInnermostWindow()
 
 }  // namespace
 
-void CloseWindowsOnTerminationSignals()
-{
+void CloseWindowsOnTerminationSignals() {
     if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;
     }

@@ -95,8 +95,8 @@ const SdlSoundOutput::Clip* SdlSoundOutput::FindClip(UINT resourceId) {
     if (stream == nullptr || sdl_->LoadWAV_RW(stream, 1, &clip->spec, &clip->samples, &clip->length) == nullptr) {
         return nullptr;
     }
-    const auto bytesPerSecond = static_cast<std::int64_t>(clip->spec.freq) * clip->spec.channels *
-                                (SDL_AUDIO_BITSIZE(clip->spec.format) / 8);
+    const auto bytesPerSecond =
+        static_cast<std::int64_t>(clip->spec.freq) * clip->spec.channels * (SDL_AUDIO_BITSIZE(clip->spec.format) / 8);
     if (bytesPerSecond <= 0) {
         return nullptr;
     }

@@ -10,7 +10,7 @@
 struct MenuEntry {
     UINT flags = MF_STRING;  // MF_STRING or MF_SEPARATOR
     UINT_PTR id = 0;
-    std::string text;        // "&" marks the mnemonic ("&&" is a literal "&")
+    std::string text;  // "&" marks the mnemonic ("&&" is a literal "&")
 };
 
 class CMenu {

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/dialog/DlgItemInt.h"
+#include "platform/dialog/MessageBox.h"
 #include "platform/draw/CFont.h"
 #include "platform/draw/CRgn.h"
-#include "platform/shell/CWinApp.h"
-#include "platform/dialog/DlgItemInt.h"
 #include "platform/draw/HandleObjects.h"
-#include "platform/dialog/MessageBox.h"
+#include "platform/shell/CWinApp.h"
 #include "platform/window/MessageDispatch.h"
 #include "platform/window/MouseCapture.h"
 #include "platform/window/WindowFrame.h"
@@ -31,7 +31,8 @@ std::vector<WindowHost*> ChildHosts(QWidget* parent) {
     std::vector<WindowHost*> hosts;
     for (QObject* child : parent->children()) {
         if (child->isWidgetType()) {
-            if (WindowHost* host = WindowHost::Of(static_cast<QWidget*>(child)); host != nullptr && !host->isDestroyed) {
+            if (WindowHost* host = WindowHost::Of(static_cast<QWidget*>(child));
+                host != nullptr && !host->isDestroyed) {
                 hosts.push_back(host);
             }
         }
@@ -118,9 +119,9 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     QEvent* event = nullptr;
-    if (DispatchFrame* frame = CurrentDispatch();
-        frame != nullptr && frame->host == host && frame->message == message && frame->event != nullptr &&
-        !frame->defaultRan) {
+    if (DispatchFrame* frame = CurrentDispatch(); frame != nullptr && frame->host == host &&
+                                                  frame->message == message && frame->event != nullptr &&
+                                                  !frame->defaultRan) {
         frame->defaultRan = true;
         event = frame->event;
     }

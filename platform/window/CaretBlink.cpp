@@ -12,7 +12,8 @@ constexpr int kBlinkForMs = 10000;
 
 class CaretBlinkLimit final : public QObject {
 public:
-    CaretBlinkLimit() : QObject(QCoreApplication::instance()), flashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
+    CaretBlinkLimit()
+        : QObject(QCoreApplication::instance()), flashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
         stop_.setSingleShot(true);
         stop_.setInterval(kBlinkForMs);
         connect(&stop_, &QTimer::timeout, this, [] { QGuiApplication::styleHints()->setCursorFlashTime(0); });

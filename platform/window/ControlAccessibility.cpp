@@ -6,8 +6,8 @@
 #include <mutex>
 
 #include "platform/dialog/ButtonWidget.h"
-#include "platform/window/MessageDispatch.h"
 #include "platform/dialog/StaticWidget.h"
+#include "platform/window/MessageDispatch.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ public:
             return QAccessible::RadioButton;
         }
         return Button()->Type() == BS_CHECKBOX || Button()->Type() == BS_AUTOCHECKBOX ? QAccessible::CheckBox
-                                                                                     : QAccessible::Button;
+                                                                                      : QAccessible::Button;
     }
 
     QAccessible::State state() const override {
@@ -58,7 +58,7 @@ public:
     // A picture is an image to assistive technologies; one without a name is decoration.
     explicit StaticAccessible(StaticWidget* label)
         : QAccessibleWidget(label, (label->windowStyle & SS_TYPEMASK) == SS_BITMAP ? QAccessible::Graphic
-                                                                                  : QAccessible::StaticText) {}
+                                                                                   : QAccessible::StaticText) {}
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {

@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "platform/window/CursorTarget.h"
 #include "platform/draw/HandleObjects.h"
+#include "platform/window/CursorTarget.h"
 
 namespace {
 

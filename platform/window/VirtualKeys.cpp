@@ -8,10 +8,22 @@
 namespace {
 
 constexpr std::array<std::pair<int, UINT>, 16> kNamedKeys{{
-    {Qt::Key_Backspace, 0x08}, {Qt::Key_Tab, 0x09}, {Qt::Key_Return, VK_RETURN}, {Qt::Key_Enter, VK_RETURN},
-    {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, VK_SPACE}, {Qt::Key_End, 0x23}, {Qt::Key_Home, 0x24},
-    {Qt::Key_Left, VK_LEFT}, {Qt::Key_Up, VK_UP}, {Qt::Key_Right, VK_RIGHT}, {Qt::Key_Down, VK_DOWN},
-    {Qt::Key_Delete, 0x2E}, {Qt::Key_Minus, 0xBD}, {Qt::Key_Shift, 0x10}, {Qt::Key_Control, 0x11},
+    {Qt::Key_Backspace, 0x08},
+    {Qt::Key_Tab, 0x09},
+    {Qt::Key_Return, VK_RETURN},
+    {Qt::Key_Enter, VK_RETURN},
+    {Qt::Key_Escape, VK_ESCAPE},
+    {Qt::Key_Space, VK_SPACE},
+    {Qt::Key_End, 0x23},
+    {Qt::Key_Home, 0x24},
+    {Qt::Key_Left, VK_LEFT},
+    {Qt::Key_Up, VK_UP},
+    {Qt::Key_Right, VK_RIGHT},
+    {Qt::Key_Down, VK_DOWN},
+    {Qt::Key_Delete, 0x2E},
+    {Qt::Key_Minus, 0xBD},
+    {Qt::Key_Shift, 0x10},
+    {Qt::Key_Control, 0x11},
 }};
 
 }  // namespace

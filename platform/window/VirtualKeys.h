@@ -8,4 +8,6 @@
 UINT VirtualKeyFromQtKey(int qtKey);
 // Qt::Key_unknown for an unknown code.
 int QtKeyFromVirtualKey(UINT virtualKey);
-inline bool IsArrowKey(UINT virtualKey) { return virtualKey >= VK_LEFT && virtualKey <= VK_DOWN; }
+inline bool IsArrowKey(UINT virtualKey) {
+    return virtualKey >= VK_LEFT && virtualKey <= VK_DOWN;
+}

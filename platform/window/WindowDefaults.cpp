@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPointer>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <functional>
@@ -15,13 +15,13 @@
 
 #include "platform/draw/CBrush.h"
 #include "platform/draw/CDC.h"
-#include "platform/window/CursorShape.h"
-#include "platform/window/CursorTarget.h"
 #include "platform/draw/HandleObjects.h"
-#include "platform/window/MessageDispatch.h"
-#include "platform/window/MouseCapture.h"
 #include "platform/draw/PainterDC.h"
 #include "platform/draw/SystemColors.h"
+#include "platform/window/CursorShape.h"
+#include "platform/window/CursorTarget.h"
+#include "platform/window/MessageDispatch.h"
+#include "platform/window/MouseCapture.h"
 #include "platform/window/VirtualKeys.h"
 #include "platform/window/WindowMove.h"
 
@@ -74,7 +74,7 @@ LRESULT WindowHost::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam
     case WM_ERASEBKGND:
         if (ErasesBackground() && wParam != 0) {
             reinterpret_cast<CDC*>(wParam)->FillSolidRect(CRect(0, 0, widget_->width(), widget_->height()),
-                                                         GetSysColor(COLOR_BTNFACE));
+                                                          GetSysColor(COLOR_BTNFACE));
             return TRUE;
         }
         return FALSE;

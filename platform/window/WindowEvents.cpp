@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPointer>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <functional>
@@ -15,13 +15,13 @@
 
 #include "platform/draw/CBrush.h"
 #include "platform/draw/CDC.h"
-#include "platform/window/CursorShape.h"
-#include "platform/window/CursorTarget.h"
 #include "platform/draw/HandleObjects.h"
-#include "platform/window/MessageDispatch.h"
-#include "platform/window/MouseCapture.h"
 #include "platform/draw/PainterDC.h"
 #include "platform/draw/SystemColors.h"
+#include "platform/window/CursorShape.h"
+#include "platform/window/CursorTarget.h"
+#include "platform/window/MessageDispatch.h"
+#include "platform/window/MouseCapture.h"
 #include "platform/window/VirtualKeys.h"
 #include "platform/window/WindowMove.h"
 
@@ -52,7 +52,6 @@ WPARAM MouseKeyFlags(const QMouseEvent* event) {
 bool IsDialogKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
 }
-
 
 // Calls back once, when the window first comes on screen, just before its first paint.
 class ExposeWatch final : public QObject {

@@ -6,8 +6,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPointer>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <functional>
@@ -16,13 +16,13 @@
 
 #include "platform/draw/CBrush.h"
 #include "platform/draw/CDC.h"
-#include "platform/window/CursorShape.h"
-#include "platform/window/CursorTarget.h"
 #include "platform/draw/HandleObjects.h"
-#include "platform/window/MessageDispatch.h"
-#include "platform/window/MouseCapture.h"
 #include "platform/draw/PainterDC.h"
 #include "platform/draw/SystemColors.h"
+#include "platform/window/CursorShape.h"
+#include "platform/window/CursorTarget.h"
+#include "platform/window/MessageDispatch.h"
+#include "platform/window/MouseCapture.h"
 #include "platform/window/VirtualKeys.h"
 #include "platform/window/WindowMove.h"
 

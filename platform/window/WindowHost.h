@@ -6,8 +6,8 @@
 // from its Qt class and from WindowHost and routes event() through HandleEvent.
 
 #include <QPoint>
-#include <Qt>
 #include <QRegion>
+#include <Qt>
 #include <functional>
 #include <map>
 #include <memory>

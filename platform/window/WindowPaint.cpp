@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPointer>
 #include <QPainter>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 #include <functional>
@@ -15,13 +15,13 @@
 
 #include "platform/draw/CBrush.h"
 #include "platform/draw/CDC.h"
-#include "platform/window/CursorShape.h"
-#include "platform/window/CursorTarget.h"
 #include "platform/draw/HandleObjects.h"
-#include "platform/window/MessageDispatch.h"
-#include "platform/window/MouseCapture.h"
 #include "platform/draw/PainterDC.h"
 #include "platform/draw/SystemColors.h"
+#include "platform/window/CursorShape.h"
+#include "platform/window/CursorTarget.h"
+#include "platform/window/MessageDispatch.h"
+#include "platform/window/MouseCapture.h"
 #include "platform/window/VirtualKeys.h"
 #include "platform/window/WindowMove.h"
 
@@ -63,7 +63,8 @@ void WindowHost::Paint(QPaintEvent* event) {
         painted_ = true;
         if (bigIcon != nullptr || smallIcon != nullptr) {
             // After the picture has reached the screen, not before.
-            QMetaObject::invokeMethod(widget_, [this] { ShowIcon(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                widget_, [this] { ShowIcon(); }, Qt::QueuedConnection);
         }
         if (whenFirstPainted_) {
             std::exchange(whenFirstPainted_, nullptr)();

@@ -3,8 +3,8 @@
 // plates by name, a claim renaming its cell, the settings' choices as checked radio buttons and
 // its boxes labelled.
 
-#include "tests/app/BoardFixture.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/BoardFixture.h"
 
 #include "resources/GameDialogTemplates.h"
 #include "tests/support/Input.h"
@@ -14,13 +14,11 @@
 
 namespace {
 
-QAccessibleInterface* Accessible(const CWnd& window, int id)
-{
+QAccessibleInterface* Accessible(const CWnd& window, int id) {
     return QAccessible::queryAccessibleInterface(window.GetDlgItem(id)->GetSafeHwnd());
 }
 
-std::string Name(const CWnd& window, int id)
-{
+std::string Name(const CWnd& window, int id) {
     return Accessible(window, id)->text(QAccessible::Name).toStdString();
 }
 
@@ -28,8 +26,7 @@ std::string Name(const CWnd& window, int id)
 
 using AccessibilityTest = BoardFixture;
 
-TEST_F(AccessibilityTest, CellsAndPlatesAreNamedAndAClaimRenamesItsCell)
-{
+TEST_F(AccessibilityTest, CellsAndPlatesAreNamedAndAClaimRenamesItsCell) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person, "Ann", "Bob"));
     RunBoard([&](CGameDlg& board) {
         const int first = static_cast<int>(IDC_FIRST_CELL);
@@ -49,16 +46,17 @@ TEST_F(AccessibilityTest, CellsAndPlatesAreNamedAndAClaimRenamesItsCell)
         gameState.lines[1] = ScoredLine{2, {0, 1, 2}, {1, 1, 1}, 12};
         gameState.lineCount = 2;
         board.GetSafeHwnd()->grab();
-        const auto cellNumber = [](int cell) { return std::to_string(gameState.cellNumber[static_cast<std::size_t>(cell)]); };
-        EXPECT_EQ(Name(board, IDC_PLAYER2_LIST),
-                  "Lines scored by Bob: " + cellNumber(0) + " + " + cellNumber(1) + " + " + cellNumber(2) + " = -3; " +
-                      cellNumber(5) + " + " + cellNumber(6) + " + " + cellNumber(7) + " = 12");
+        const auto cellNumber = [](int cell) {
+            return std::to_string(gameState.cellNumber[static_cast<std::size_t>(cell)]);
+        };
+        EXPECT_EQ(Name(board, IDC_PLAYER2_LIST), "Lines scored by Bob: " + cellNumber(0) + " + " + cellNumber(1) +
+                                                     " + " + cellNumber(2) + " = -3; " + cellNumber(5) + " + " +
+                                                     cellNumber(6) + " + " + cellNumber(7) + " = 12");
         PressKey(board, Qt::Key_Escape);
     });
 }
 
-TEST_F(AccessibilityTest, TheSettingsChoicesAreCheckedRadioButtons)
-{
+TEST_F(AccessibilityTest, TheSettingsChoicesAreCheckedRadioButtons) {
     script.Then(IDD_SETTINGS, [](CDialog& settings) {
         QAccessibleInterface* novice = Accessible(settings, IDC_NOVICE);
         EXPECT_EQ(novice->role(), QAccessible::RadioButton);

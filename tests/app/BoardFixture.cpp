@@ -14,20 +14,17 @@
 
 #include <sstream>
 
-BoardFixture::BoardFixture()
-{
+BoardFixture::BoardFixture() {
     soundEnabled = 1;
     gameState = GameState{};
 }
 
-BoardFixture::~BoardFixture()
-{
+BoardFixture::~BoardFixture() {
     theApp.m_pMainWnd = nullptr;
     EXPECT_EQ(script.Pending(), 0u) << "scripted dialogs that never opened";
 }
 
-INT_PTR BoardFixture::RunBoard(const std::function<void(CGameDlg&)>& scenario)
-{
+INT_PTR BoardFixture::RunBoard(const std::function<void(CGameDlg&)>& scenario) {
     CGameDlg board;
     board.highScoresDlg.SetFilePath(ScoresFile());
     theApp.m_pMainWnd = &board;
@@ -50,8 +47,7 @@ INT_PTR BoardFixture::RunBoard(const std::function<void(CGameDlg&)>& scenario)
 }
 
 ModalScript::Step BoardFixture::AcceptSettings(OpponentKind opponent, const std::string& firstName,
-                                               const std::string& secondName, int range)
-{
+                                               const std::string& secondName, int range) {
     return [=](CDialog& settings) {
         static constexpr int kOpponentButton[] = {IDC_PERSON, IDC_NOVICE, IDC_INTERMEDIATE, IDC_EXPERT};
         ClickControl(settings, kOpponentButton[opponent]);
@@ -64,18 +60,15 @@ ModalScript::Step BoardFixture::AcceptSettings(OpponentKind opponent, const std:
     };
 }
 
-ModalScript::Step BoardFixture::CancelDialog()
-{
+ModalScript::Step BoardFixture::CancelDialog() {
     return [](CDialog& dialog) { PressKey(dialog, Qt::Key_Escape); };
 }
 
-ModalScript::Step BoardFixture::ClickButton(int controlId)
-{
+ModalScript::Step BoardFixture::ClickButton(int controlId) {
     return [controlId](CDialog& dialog) { ClickControl(dialog, controlId); };
 }
 
-void BoardFixture::AnswerChallenges(bool wrongFirst)
-{
+void BoardFixture::AnswerChallenges(bool wrongFirst) {
     script.Whenever(IDD_ANSWER, [this, wrongFirst](CDialog& dialog) {
         auto& challenge = dynamic_cast<CAnswerDlg&>(dialog);
         questions.push_back(challenge.question);
@@ -87,22 +80,19 @@ void BoardFixture::AnswerChallenges(bool wrongFirst)
     });
 }
 
-void BoardFixture::CloseHighScoresWithDone()
-{
+void BoardFixture::CloseHighScoresWithDone() {
     script.Whenever(IDD_HIGH_SCORES, [this](CDialog& dialog) {
         ++highScoresShown;
         ClickControl(dialog, IDOK);
     });
 }
 
-void BoardFixture::Tick()
-{
+void BoardFixture::Tick() {
     ASSERT_NE(currentBoard, nullptr);
     currentBoard->SendMessage(WM_TIMER, kComputerTimerId, 0);
 }
 
-int BoardFixture::PlayToTheEnd(CGameDlg& board, const std::vector<int>& order)
-{
+int BoardFixture::PlayToTheEnd(CGameDlg& board, const std::vector<int>& order) {
     int ticks = 0;
     for (int turn = 0; turn < 200 && gameState.gameOver == 0; ++turn) {
         const std::size_t mover = PlayerIndex(gameState.currentPlayer);
@@ -125,14 +115,12 @@ int BoardFixture::PlayToTheEnd(CGameDlg& board, const std::vector<int>& order)
     return ticks;
 }
 
-void BoardFixture::SetPosition(const std::array<std::int32_t, kCellCount>& owner, std::int32_t toMove)
-{
+void BoardFixture::SetPosition(const std::array<std::int32_t, kCellCount>& owner, std::int32_t toMove) {
     gameState.cellOwner = owner;
     gameState.currentPlayer = toMove;
 }
 
-int SumOfQuestion(const std::string& question)
-{
+int SumOfQuestion(const std::string& question) {
     std::istringstream in(question);
     int a = 0;
     int b = 0;

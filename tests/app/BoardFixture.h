@@ -3,10 +3,10 @@
 
 #include "app/CGameDlg.h"
 #include "core/GameState.h"
-#include "tests/support/RecordingSoundOutput.h"
 #include "platform/sound/SoundOutput.h"
 #include "tests/app/ModalScript.h"
 #include "tests/support/Input.h"
+#include "tests/support/RecordingSoundOutput.h"
 #include "tests/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>

@@ -2,12 +2,12 @@
 #include "tests/app/BoardFixture.h"
 
 #include "app/CGameApp.h"
-#include "dialogs/HelpPage.h"
 #include "dialogs/CAboutDlg.h"
-#include "platform/window/CMenu.h"
-#include "platform/window/CursorShape.h"
+#include "dialogs/HelpPage.h"
 #include "platform/draw/Resources.h"
 #include "platform/shell/ShellServices.h"
+#include "platform/window/CMenu.h"
+#include "platform/window/CursorShape.h"
 #include "resources/GameDialogTemplates.h"
 #include "tests/support/Input.h"
 
@@ -21,8 +21,7 @@ namespace {
 
 class RecordingShell final : public ShellServices {
 public:
-    int OpenDocument(const std::string& target, int) override
-    {
+    int OpenDocument(const std::string& target, int) override {
         opened.push_back(target);
         return 42;
     }
@@ -39,8 +38,7 @@ public:
     std::vector<std::string> events;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         QWidget* board = board_();
         if (board != nullptr && watched == board && event->type() == QEvent::Paint && !boardPainted_) {
             boardPainted_ = true;
@@ -57,13 +55,12 @@ private:
     bool boardPainted_ = false;
 };
 
-}
+}  // namespace
 
 using BoardWindowTest = BoardFixture;
 
 // The board's first picture comes before the settings dialog is even shown, and brings its icon.
-TEST_F(BoardWindowTest, SettingsOpenOnlyOnceTheBoardIsPaintedAndDealTheFirstGame)
-{
+TEST_F(BoardWindowTest, SettingsOpenOnlyOnceTheBoardIsPaintedAndDealTheFirstGame) {
     WindowOrder order([this] { return currentBoard != nullptr ? currentBoard->GetSafeHwnd() : nullptr; });
     bool boardVisible = false;
     script.Then(IDD_SETTINGS, [&](CDialog& settings) {
@@ -88,8 +85,7 @@ TEST_F(BoardWindowTest, SettingsOpenOnlyOnceTheBoardIsPaintedAndDealTheFirstGame
 }
 
 // With the first settings cancelled no game exists: clicks and ticks do nothing at all.
-TEST_F(BoardWindowTest, BeforeAnyGameClicksAndTicksDoNothing)
-{
+TEST_F(BoardWindowTest, BeforeAnyGameClicksAndTicksDoNothing) {
     script.Then(IDD_SETTINGS, CancelDialog());
     RunBoard([&](CGameDlg& board) {
         EXPECT_EQ(gameState.gameOver, 0);
@@ -104,8 +100,7 @@ TEST_F(BoardWindowTest, BeforeAnyGameClicksAndTicksDoNothing)
     });
 }
 
-TEST_F(BoardWindowTest, ClicksOutOfTurnAreIgnoredAndTheCursorShowsTheTurn)
-{
+TEST_F(BoardWindowTest, ClicksOutOfTurnAreIgnoredAndTheCursorShowsTheTurn) {
     script.Then(IDD_SETTINGS, AcceptSettings(Expert));
     RunBoard([&](CGameDlg& board) {
         if (gameState.currentPlayer == 2) {
@@ -135,8 +130,7 @@ TEST_F(BoardWindowTest, ClicksOutOfTurnAreIgnoredAndTheCursorShowsTheTurn)
     });
 }
 
-TEST_F(BoardWindowTest, WindowMenuCommandsWithTheAboutIdOpenTheAboutBox)
-{
+TEST_F(BoardWindowTest, WindowMenuCommandsWithTheAboutIdOpenTheAboutBox) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     script.Then(IDD_ABOUT, [](CDialog& about) {
         // Its link opens the same page as F1.
@@ -157,8 +151,7 @@ TEST_F(BoardWindowTest, WindowMenuCommandsWithTheAboutIdOpenTheAboutBox)
     });
 }
 
-TEST_F(BoardWindowTest, F1OpensTheHowToPlayPageBesideTheProgram)
-{
+TEST_F(BoardWindowTest, F1OpensTheHowToPlayPageBesideTheProgram) {
     RecordingShell shell;
     ScopedShellServices useShell(shell);
     script.Then(IDD_SETTINGS, AcceptSettings(Person));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "tests/app/BoardFixture.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/BoardFixture.h"
 
 #include "platform/dialog/MessageBox.h"
 #include "resources/GameDialogTemplates.h"
@@ -12,30 +12,26 @@ namespace {
 
 enum class Closing { QuitGame, Escape, CloseBox };
 
-const char* NameOf(Closing way)
-{
+const char* NameOf(Closing way) {
     const char* const names[] = {"QuitGame", "Escape", "CloseBox"};
     return names[static_cast<int>(way)];
 }
 
-void PrintTo(Closing way, std::ostream* out)
-{
+void PrintTo(Closing way, std::ostream* out) {
     *out << NameOf(way);
 }
 
-std::string WayName(const ::testing::TestParamInfo<Closing>& way)
-{
+std::string WayName(const ::testing::TestParamInfo<Closing>& way) {
     return NameOf(way.param);
 }
 
-}
+}  // namespace
 
 class ClosingTest : public BoardFixture, public ::testing::WithParamInterface<Closing> {};
 
 // The result of a game is in the file as soon as the game ends, and stays there whichever way
 // the board closes.
-TEST_P(ClosingTest, LeavesTheHighScoreFileWithTheSessionsResults)
-{
+TEST_P(ClosingTest, LeavesTheHighScoreFileWithTheSessionsResults) {
     AnswerChallenges(false);
     CloseHighScoresWithDone();
     script.Then(IDD_SETTINGS, AcceptSettings(Novice, "Closer", "", 2));
@@ -73,14 +69,12 @@ TEST_P(ClosingTest, LeavesTheHighScoreFileWithTheSessionsResults)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, ClosingTest,
-                         ::testing::Values(Closing::QuitGame, Closing::Escape, Closing::CloseBox),
-                         WayName);
+                         ::testing::Values(Closing::QuitGame, Closing::Escape, Closing::CloseBox), WayName);
 
 using ExistingScoresTest = BoardFixture;
 
 // The table read at start-up is written back unchanged when nothing was played.
-TEST_F(ExistingScoresTest, KeepsTheLoadedTableWhenNoGameWasPlayed)
-{
+TEST_F(ExistingScoresTest, KeepsTheLoadedTableWhenNoGameWasPlayed) {
     HighScoreRecords earlier;
     earlier.SetFilePath(ScoresFile());
     earlier.RecordResult(Person, "Early", 30, Novice, "Computer 1", 10, 0);
@@ -94,12 +88,11 @@ TEST_F(ExistingScoresTest, KeepsTheLoadedTableWhenNoGameWasPlayed)
 
 // A folder in the file's place cannot be replaced: closing tells the player so, once, naming the
 // file and the reason.
-TEST_F(ExistingScoresTest, ASaveThatFailsIsToldWhenTheBoardCloses)
-{
+TEST_F(ExistingScoresTest, ASaveThatFailsIsToldWhenTheBoardCloses) {
     std::filesystem::create_directory(ScoresFile());
     std::vector<std::string> told;
-    const MessageBoxPresenter previous = SetMessageBoxPresenter(
-        [&told](HWND, const std::string& text, const std::string&, UINT) {
+    const MessageBoxPresenter previous =
+        SetMessageBoxPresenter([&told](HWND, const std::string& text, const std::string&, UINT) {
             told.push_back(text);
             return IDOK;
         });

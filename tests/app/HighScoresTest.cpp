@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "tests/app/BoardFixture.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/BoardFixture.h"
 
 #include "resources/GameDialogTemplates.h"
 #include "tests/support/Input.h"
@@ -9,21 +9,19 @@ namespace {
 
 constexpr int kFirstLineLabel = 1016;
 
-std::string LabelText(const CDialog& dialog, int line)
-{
+std::string LabelText(const CDialog& dialog, int line) {
     std::string text;
     dialog.GetDlgItemText(kFirstLineLabel + line, text);
     return text;
 }
 
-}
+}  // namespace
 
 using HighScoresTest = BoardFixture;
 
 // The table at the end of a game opens on its range with the new line marked; after Done the menu
 // shows the same range unmarked, and the computer stays still meanwhile.
-TEST_F(HighScoresTest, MarksTheNewLineAtTheEndAndNotAfterDone)
-{
+TEST_F(HighScoresTest, MarksTheNewLineAtTheEndAndNotAfterDone) {
     AnswerChallenges(false);
     script.Then(IDD_SETTINGS, AcceptSettings(Novice, "Marker", "", 3));
     std::string endOfGameLine;

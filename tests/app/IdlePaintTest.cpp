@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "tests/app/BoardFixture.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/BoardFixture.h"
 
 #include "resources/GameDialogTemplates.h"
 #include "tests/support/Input.h"
@@ -18,8 +18,7 @@ public:
     ~PaintCounter() override { qApp->removeEventFilter(this); }
 
     // Lets start-up and the last action settle, then counts the paints of two idle seconds.
-    int PaintsWhileIdle()
-    {
+    int PaintsWhileIdle() {
         QTest::qWait(300);
         paints_ = 0;
         QTest::qWait(2000);
@@ -27,8 +26,7 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && watched->isWidgetType()) {
             ++paints_;
         }
@@ -42,12 +40,11 @@ private:
 // A focused answer or name box blinks its caret twice a second; nothing else should paint.
 constexpr int kFewPaints = 6;
 
-}
+}  // namespace
 
 using IdlePaintTest = BoardFixture;
 
-TEST_F(IdlePaintTest, NoWindowRepaintsItselfWhileNothingHappens)
-{
+TEST_F(IdlePaintTest, NoWindowRepaintsItselfWhileNothingHappens) {
     PaintCounter counter;
     script.Then(IDD_SETTINGS, [&](CDialog& settings) {
         EXPECT_LE(counter.PaintsWhileIdle(), kFewPaints) << "settings open";

@@ -2,8 +2,8 @@
 // The game played from the keyboard alone: Tab and the arrow keys through the settings' groups,
 // the arrow keys across the board, Space and Enter to claim, keys to answer and to close.
 
-#include "tests/app/BoardFixture.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/BoardFixture.h"
 
 #include "dialogs/CAnswerDlg.h"
 #include "resources/GameDialogTemplates.h"
@@ -15,28 +15,24 @@
 
 namespace {
 
-int FocusedId()
-{
+int FocusedId() {
     const CWnd* focus = CWnd::GetFocus();
     return focus != nullptr ? focus->GetDlgCtrlID() : 0;
 }
 
 // A key in a dialog whose buttons post to each other, then what the loop would run next.
-void PressKeyAndSettle(const CWnd& window, Qt::Key key)
-{
+void PressKeyAndSettle(const CWnd& window, Qt::Key key) {
     PressKey(window, key);
     ProcessPostedMessages();
 }
 
 // The board is the active window again once a dialog over it closes (the window manager's doing).
-void Activate(CGameDlg& board)
-{
+void Activate(CGameDlg& board) {
     board.GetSafeHwnd()->activateWindow();
     ProcessPostedMessages();
 }
 
-int FocusedCell()
-{
+int FocusedCell() {
     return FocusedId() - static_cast<int>(IDC_FIRST_CELL);
 }
 
@@ -44,8 +40,7 @@ int FocusedCell()
 
 using KeyboardPlayTest = BoardFixture;
 
-TEST_F(KeyboardPlayTest, AWholeGameIsPlayedWithKeysAlone)
-{
+TEST_F(KeyboardPlayTest, AWholeGameIsPlayedWithKeysAlone) {
     script.Then(IDD_SETTINGS, [](CDialog& settings) {
         // Tab lands on the group's checked choice; the arrows move and check.
         PressKeyAndSettle(settings, Qt::Key_Tab);
@@ -104,8 +99,7 @@ TEST_F(KeyboardPlayTest, AWholeGameIsPlayedWithKeysAlone)
 
 // The arrows stop at the board's edges; Enter with no cell focused leaves the game as it is (a
 // second Enter after a challenge used to end the program).
-TEST_F(KeyboardPlayTest, ArrowsStopAtTheEdgesAndEnterAwayFromTheCellsDoesNothing)
-{
+TEST_F(KeyboardPlayTest, ArrowsStopAtTheEdgesAndEnterAwayFromTheCellsDoesNothing) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     const INT_PTR result = RunBoard([&](CGameDlg& board) {
         Activate(board);

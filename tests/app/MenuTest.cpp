@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "tests/app/BoardFixture.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/BoardFixture.h"
 
 #include "controls/GameSoundPlayer.h"
 #include "resources/GameDialogTemplates.h"
 #include "tests/support/Input.h"
 
-namespace {
-
-
-}
+namespace {}
 
 using MenuTest = BoardFixture;
 
-TEST_F(MenuTest, StartNewGameCancelledMidGameLetsTheSameGameGoOn)
-{
+TEST_F(MenuTest, StartNewGameCancelledMidGameLetsTheSameGameGoOn) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person, "Ann", "Bob"));
     script.Then(IDD_MENU, ClickButton(IDC_MENU_NEW_GAME));
     script.Then(IDD_SETTINGS, [](CDialog& settings) {
@@ -46,8 +42,7 @@ TEST_F(MenuTest, StartNewGameCancelledMidGameLetsTheSameGameGoOn)
     });
 }
 
-TEST_F(MenuTest, HighScoresFromTheMenuHoldTheComputerAndRestoreGameOver)
-{
+TEST_F(MenuTest, HighScoresFromTheMenuHoldTheComputerAndRestoreGameOver) {
     script.Then(IDD_SETTINGS, AcceptSettings(Expert));
     script.Then(IDD_MENU, ClickButton(IDC_MENU_HIGH_SCORES));
     std::int32_t gameOverWhileShown = -1;
@@ -67,8 +62,7 @@ TEST_F(MenuTest, HighScoresFromTheMenuHoldTheComputerAndRestoreGameOver)
     });
 }
 
-TEST_F(MenuTest, AboutOpensTheAboutBoxAndClosingTheMenuDoesNothing)
-{
+TEST_F(MenuTest, AboutOpensTheAboutBoxAndClosingTheMenuDoesNothing) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     script.Then(IDD_MENU, ClickButton(IDC_MENU_ABOUT));
     script.Then(IDD_ABOUT, ClickButton(IDOK));
@@ -86,8 +80,7 @@ TEST_F(MenuTest, AboutOpensTheAboutBoxAndClosingTheMenuDoesNothing)
     });
 }
 
-TEST_F(MenuTest, SoundSwitchSilencesEverythingAndClicksWhenSwitchedOn)
-{
+TEST_F(MenuTest, SoundSwitchSilencesEverythingAndClicksWhenSwitchedOn) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     script.Then(IDD_MENU, [&](CDialog& menu) {
         sounds.log.clear();
@@ -118,8 +111,7 @@ TEST_F(MenuTest, SoundSwitchSilencesEverythingAndClicksWhenSwitchedOn)
 }
 
 // While the menu is open the game stands still: the timer gives the computer no move.
-TEST_F(MenuTest, TheComputerWaitsWhileTheMenuIsOpen)
-{
+TEST_F(MenuTest, TheComputerWaitsWhileTheMenuIsOpen) {
     script.Then(IDD_SETTINGS, AcceptSettings(Expert));
     script.Then(IDD_MENU, [this](CDialog& menu) {
         const auto owners = gameState.cellOwner;

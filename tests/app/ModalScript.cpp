@@ -3,24 +3,20 @@
 
 #include <gtest/gtest.h>
 
-ModalScript::ModalScript()
-{
+ModalScript::ModalScript() {
     CDialog::SetModalHook([this](CDialog& dialog) { Run(dialog); });
 }
 
-ModalScript::~ModalScript()
-{
+ModalScript::~ModalScript() {
     CDialog::SetModalHook({});
 }
 
-ModalScript& ModalScript::Then(UINT templateId, Step step)
-{
+ModalScript& ModalScript::Then(UINT templateId, Step step) {
     steps_.push_back({templateId, std::move(step)});
     return *this;
 }
 
-ModalScript& ModalScript::Whenever(UINT templateId, Step step)
-{
+ModalScript& ModalScript::Whenever(UINT templateId, Step step) {
     // Each board run adds its own step for the board; an older one refers to a board long gone.
     for (Entry& entry : standing_) {
         if (entry.templateId == templateId) {
@@ -32,8 +28,7 @@ ModalScript& ModalScript::Whenever(UINT templateId, Step step)
     return *this;
 }
 
-void ModalScript::Run(CDialog& dialog)
-{
+void ModalScript::Run(CDialog& dialog) {
     opened_.push_back(dialog.GetTemplateId());
     const bool nextIsForIt = !steps_.empty() && steps_.front().templateId == dialog.GetTemplateId();
     if (!nextIsForIt) {

@@ -6,15 +6,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -23,8 +23,7 @@ struct ProgramRun {
     std::string output;
 };
 
-ProgramRun RunProgram(const std::string& environment, const std::string& arguments)
-{
+ProgramRun RunProgram(const std::string& environment, const std::string& arguments) {
     const std::string command =
         "env " + environment + " timeout 20 '" + std::string(QUINSUM_PROGRAM_PATH) + "' " + arguments + " 2>&1";
     ProgramRun run;
@@ -41,8 +40,7 @@ ProgramRun RunProgram(const std::string& environment, const std::string& argumen
     return run;
 }
 
-bool CatchesTerminationSignal(const std::string& statusFile)
-{
+bool CatchesTerminationSignal(const std::string& statusFile) {
     std::ifstream status(statusFile);
     for (std::string line; std::getline(status, line);) {
         if (line.rfind("SigCgt:", 0) == 0) {
@@ -55,10 +53,9 @@ bool CatchesTerminationSignal(const std::string& statusFile)
 const std::string kNoDisplay = "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM";
 const std::string kOffscreen = "QT_QPA_PLATFORM=offscreen";
 
-}
+}  // namespace
 
-TEST(ProgramCommandLine, VersionAndHelpAnswerWithoutADisplay)
-{
+TEST(ProgramCommandLine, VersionAndHelpAnswerWithoutADisplay) {
     const ProgramRun version = RunProgram(kNoDisplay, "--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.output, "quinsum 2.0\n");
@@ -69,8 +66,7 @@ TEST(ProgramCommandLine, VersionAndHelpAnswerWithoutADisplay)
     EXPECT_NE(help.output.find("--version"), std::string::npos);
 }
 
-TEST(ProgramCommandLine, UnknownOptionsAndStrayArgumentsAreRefused)
-{
+TEST(ProgramCommandLine, UnknownOptionsAndStrayArgumentsAreRefused) {
     const ProgramRun option = RunProgram(kOffscreen, "--frobnicate");
     EXPECT_EQ(option.status, 2);
     EXPECT_NE(option.output.find("quinsum: Unknown option 'frobnicate'."), std::string::npos) << option.output;
@@ -82,8 +78,7 @@ TEST(ProgramCommandLine, UnknownOptionsAndStrayArgumentsAreRefused)
 }
 
 // The end of a session or a Ctrl-C closes the windows as the player would: the results are saved.
-TEST(ProgramCommandLine, ATerminationSignalClosesTheGameAndKeepsItsResults)
-{
+TEST(ProgramCommandLine, ATerminationSignalClosesTheGameAndKeepsItsResults) {
     const TemporaryDirectory folder;
     const std::filesystem::path program = folder / "quinsum";
     std::filesystem::copy_file(QUINSUM_PROGRAM_PATH, program);

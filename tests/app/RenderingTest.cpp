@@ -13,13 +13,11 @@
 
 namespace {
 
-QImage Grab(const CWnd& window)
-{
+QImage Grab(const CWnd& window) {
     return window.GetSafeHwnd()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QRgb ResourcePixel(UINT bitmapId, int x, int y)
-{
+QRgb ResourcePixel(UINT bitmapId, int x, int y) {
     const HBITMAP bitmap = LoadBitmapResource(bitmapId);
     if (bitmap == nullptr) {
         return 0;
@@ -33,15 +31,13 @@ QRgb ResourcePixel(UINT bitmapId, int x, int y)
 constexpr int kTileX = 4;
 constexpr int kTileY = 66;
 
-QRgb CellPixel(const CGameDlg& board, int cell)
-{
+QRgb CellPixel(const CGameDlg& board, int cell) {
     return Grab(*board.GetDlgItem(static_cast<int>(IDC_FIRST_CELL) + cell)).pixel(kTileX, kTileY);
 }
 
 // Text is smoothed into the white background, so a pixel counts when it leans clearly towards the
 // colour's dominant channel.
-int CountColour(const QImage& image, const CRect& area, QRgb colour)
-{
+int CountColour(const QImage& image, const CRect& area, QRgb colour) {
     const bool blueText = qBlue(colour) > qRed(colour);
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
@@ -54,20 +50,18 @@ int CountColour(const QImage& image, const CRect& area, QRgb colour)
     return count;
 }
 
-CRect PanelArea(const CGameDlg& board, int panelId)
-{
+CRect PanelArea(const CGameDlg& board, int panelId) {
     CRect area;
     board.GetDlgItem(panelId)->GetWindowRect(&area);
     board.ScreenToClient(&area);
     return area;
 }
 
-}
+}  // namespace
 
 using RenderingTest = BoardFixture;
 
-TEST_F(RenderingTest, CellsShowFreeClaimedAndMarkedTiles)
-{
+TEST_F(RenderingTest, CellsShowFreeClaimedAndMarkedTiles) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     RunBoard([&](CGameDlg& board) {
         EXPECT_EQ(CellPixel(board, 0), ResourcePixel(152, kTileX, kTileY));
@@ -93,8 +87,7 @@ TEST_F(RenderingTest, CellsShowFreeClaimedAndMarkedTiles)
     });
 }
 
-TEST_F(RenderingTest, ListsShowEachPlayersLinesInTheirColourAndPanel)
-{
+TEST_F(RenderingTest, ListsShowEachPlayersLinesInTheirColourAndPanel) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     RunBoard([&](CGameDlg& board) {
         const QRgb blue = qRgb(64, 64, 194);
@@ -113,14 +106,17 @@ TEST_F(RenderingTest, ListsShowEachPlayersLinesInTheirColourAndPanel)
         EXPECT_EQ(CountColour(oneLine, panel2, red), 0);
         // The first row lies in the top fifth of a cell height of the panel.
         const int rowHeight = board.cellHeight / 5;
-        EXPECT_GT(CountColour(oneLine, CRect(panel1.left, panel1.top, panel1.right, panel1.top + 2 + rowHeight), blue), 0);
-        EXPECT_EQ(CountColour(oneLine, CRect(panel1.left, panel1.top + 2 + rowHeight, panel1.right, panel1.bottom), blue), 0);
+        EXPECT_GT(CountColour(oneLine, CRect(panel1.left, panel1.top, panel1.right, panel1.top + 2 + rowHeight), blue),
+                  0);
+        EXPECT_EQ(
+            CountColour(oneLine, CRect(panel1.left, panel1.top + 2 + rowHeight, panel1.right, panel1.bottom), blue), 0);
 
         // Player 2's first line starts at the top of its own panel, whatever came before it.
         gameState.lines[1] = ScoredLine{2, {4, 4, 4}, {0, 1, 2}, -3};
         gameState.lineCount = 2;
         QImage twoLines = Grab(board);
-        EXPECT_GT(CountColour(twoLines, CRect(panel2.left, panel2.top, panel2.right, panel2.top + 2 + rowHeight), red), 0);
+        EXPECT_GT(CountColour(twoLines, CRect(panel2.left, panel2.top, panel2.right, panel2.top + 2 + rowHeight), red),
+                  0);
 
         // A list longer than its panel is cut at the last whole row.
         for (std::size_t i = 0; i < 40; ++i) {
@@ -137,8 +133,7 @@ TEST_F(RenderingTest, ListsShowEachPlayersLinesInTheirColourAndPanel)
     });
 }
 
-TEST_F(RenderingTest, WidestRowOfEveryRangeIsDrawnWhole)
-{
+TEST_F(RenderingTest, WidestRowOfEveryRangeIsDrawnWhole) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     RunBoard([&](CGameDlg& board) {
         const QRgb blue = qRgb(64, 64, 194);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "tests/app/BoardFixture.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/BoardFixture.h"
 
 #include "dialogs/CAnswerDlg.h"
 #include "resources/GameDialogTemplates.h"
@@ -11,8 +11,7 @@
 
 namespace {
 
-int ScoredSum(std::int32_t player)
-{
+int ScoredSum(std::int32_t player) {
     int total = 0;
     for (std::int32_t i = 0; i < gameState.lineCount; ++i) {
         const ScoredLine& line = gameState.lines[static_cast<std::size_t>(i)];
@@ -23,20 +22,18 @@ int ScoredSum(std::int32_t player)
     return total;
 }
 
-int LinesOf(std::int32_t player)
-{
+int LinesOf(std::int32_t player) {
     return static_cast<int>(std::count_if(gameState.lines.begin(), gameState.lines.begin() + gameState.lineCount,
                                           [player](const ScoredLine& line) { return line.player == player; }));
 }
 
-}
+}  // namespace
 
 class PersonAgainstComputerTest : public BoardFixture, public ::testing::WithParamInterface<OpponentKind> {};
 
 // A whole game against each level: every person's line is answered wrong once, then right, and
 // scored; the computer's lines are scored without a question; the end shows the table once.
-TEST_P(PersonAgainstComputerTest, PlaysAWholeGameWithWrongAndRightAnswers)
-{
+TEST_P(PersonAgainstComputerTest, PlaysAWholeGameWithWrongAndRightAnswers) {
     AnswerChallenges(true);
     CloseHighScoresWithDone();
     script.Then(IDD_SETTINGS, AcceptSettings(GetParam(), "Ann", "", 1));
@@ -78,8 +75,7 @@ using SelfPlayTest = BoardFixture;
 
 // "k9" makes player 1 an expert computer: the game plays itself on timer ticks, one claim a tick,
 // with no question asked and no result stored.
-TEST_F(SelfPlayTest, TwoComputersPlayTheGameOnTimerTicks)
-{
+TEST_F(SelfPlayTest, TwoComputersPlayTheGameOnTimerTicks) {
     CloseHighScoresWithDone();
     script.Then(IDD_SETTINGS, AcceptSettings(Novice, "k9"));
     int ticks = 0;
@@ -106,8 +102,7 @@ using TwoPersonsTest = BoardFixture;
 
 // Player 1 owns (1,0), (2,0), (0,1), (0,2): claiming (0,0) completes the row (pattern 2), then the
 // column (pattern 4). The first is answered, the second forfeited.
-TEST_F(TwoPersonsTest, ForfeitOnTheSecondLineKeepsTheFirstAndPassesTheTurn)
-{
+TEST_F(TwoPersonsTest, ForfeitOnTheSecondLineKeepsTheFirstAndPassesTheTurn) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person, "Ann", "Bob"));
     int challengesShown = 0;
     script.Whenever(IDD_ANSWER, [&](CDialog& dialog) {
@@ -161,8 +156,7 @@ using LastClaimTest = BoardFixture;
 
 // A forfeit on the 25th claim: the table of the finished game shows inside the claim, the settings
 // of the new game only afterwards.
-TEST_F(LastClaimTest, ForfeitOnTheLastCellShowsHighScoresBeforeSettings)
-{
+TEST_F(LastClaimTest, ForfeitOnTheLastCellShowsHighScoresBeforeSettings) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person, "Ann", "Bob"));
     script.Then(IDD_ANSWER, ClickButton(IDCANCEL));
     script.Then(IDD_HIGH_SCORES, ClickButton(IDOK));

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <cstdio>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -22,8 +22,7 @@ struct RunResult {
 };
 
 // Runs the arena with the given arguments; redirections in them apply to the shell.
-RunResult RunArena(const std::string& arguments)
-{
+RunResult RunArena(const std::string& arguments) {
     const std::string command = std::string(QUINSUM_ARENA_PATH) + " " + arguments;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
@@ -38,8 +37,7 @@ RunResult RunArena(const std::string& arguments)
     return {output, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
+std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);) {
@@ -49,8 +47,7 @@ std::vector<std::string> Lines(const std::string& text)
 }
 
 // All integers of the value after "key": (flattened when it is an array of arrays).
-std::vector<std::int32_t> IntegersOf(const std::string& json, const std::string& key)
-{
+std::vector<std::int32_t> IntegersOf(const std::string& json, const std::string& key) {
     const std::size_t start = json.find("\"" + key + "\":");
     std::size_t position = start + key.size() + 3;
     std::vector<std::int32_t> numbers;
@@ -76,8 +73,7 @@ const std::regex kGameShape(R"(\{"range":[0-3],"players":\[[1-3],[1-3]\],"first"
 
 // Replays one game line: players alternate from the first, each claim scores exactly the lines
 // of its mover through the claimed cell in pattern order, and the scores are the sums of the lines.
-void CheckGameAgainstRules(const std::string& json, std::int32_t range, std::int32_t kind1, std::int32_t kind2)
-{
+void CheckGameAgainstRules(const std::string& json, std::int32_t range, std::int32_t kind1, std::int32_t kind2) {
     ASSERT_TRUE(std::regex_match(json, kGameShape)) << json;
     EXPECT_EQ(IntegersOf(json, "range"), std::vector<std::int32_t>{range});
     EXPECT_EQ(IntegersOf(json, "players"), (std::vector<std::int32_t>{kind1, kind2}));
@@ -105,8 +101,8 @@ void CheckGameAgainstRules(const std::string& json, std::int32_t range, std::int
             const std::int32_t rowB = row + pattern.dyB;
             if (IsOnBoard(colA, rowA) && IsOnBoard(colB, rowB) && owner[CellIndex(colA, rowA)] == player &&
                 owner[CellIndex(colB, rowB)] == player) {
-                const std::int32_t sum = numbers[CellIndex(col, row)] + numbers[CellIndex(colA, rowA)] +
-                                         numbers[CellIndex(colB, rowB)];
+                const std::int32_t sum =
+                    numbers[CellIndex(col, row)] + numbers[CellIndex(colA, rowA)] + numbers[CellIndex(colB, rowB)];
                 expectedLines.insert(expectedLines.end(), {player, col, colA, colB, row, rowA, rowB, sum});
                 expectedScore[PlayerIndex(player)] += sum;
             }
@@ -117,10 +113,9 @@ void CheckGameAgainstRules(const std::string& json, std::int32_t range, std::int
     EXPECT_EQ(IntegersOf(json, "score"), (std::vector<std::int32_t>{expectedScore[0], expectedScore[1]}));
 }
 
-}
+}  // namespace
 
-TEST(ArenaOutputTest, EveryGameFollowsTheRules)
-{
+TEST(ArenaOutputTest, EveryGameFollowsTheRules) {
     for (const auto& [kind1, kind2, range] : {std::array{1, 1, 0}, {2, 3, 1}, {3, 1, 2}, {3, 3, 3}, {2, 2, 3}}) {
         const RunResult run = RunArena("--seed 42 --games 60 --p1 " + std::to_string(kind1) + " --p2 " +
                                        std::to_string(kind2) + " --range " + std::to_string(range));
@@ -136,8 +131,7 @@ TEST(ArenaOutputTest, EveryGameFollowsTheRules)
     }
 }
 
-TEST(ArenaOutputTest, SameSeedPlaysTheSameGamesAndGamesDrawOnWithoutReseeding)
-{
+TEST(ArenaOutputTest, SameSeedPlaysTheSameGamesAndGamesDrawOnWithoutReseeding) {
     const RunResult first = RunArena("--range 2 --p2 2 --p1 1 --games 20 --seed 9");
     const RunResult second = RunArena("--seed 9 --games 20 --p1 1 --p2 2 --range 2");
     const RunResult other = RunArena("--seed 10 --games 20 --p1 1 --p2 2 --range 2");
@@ -151,28 +145,28 @@ TEST(ArenaOutputTest, SameSeedPlaysTheSameGamesAndGamesDrawOnWithoutReseeding)
     EXPECT_EQ(Lines(RunArena("--seed 9 --games 1 --p1 1 --p2 2 --range 2").output).at(0), games.at(0));
 }
 
-TEST(ArenaOutputTest, SummaryCountsEveryGame)
-{
+TEST(ArenaOutputTest, SummaryCountsEveryGame) {
     const RunResult run = RunArena("--seed 3 --games 50 --p1 3 --p2 1 --range 0 --summary");
     ASSERT_EQ(run.exitStatus, 0);
     const auto lines = Lines(run.output);
     ASSERT_EQ(lines.size(), 1u);
-    ASSERT_TRUE(std::regex_match(lines[0], std::regex(R"(\{"games":50,"wins":\[\d+,\d+\],"ties":\d+,)"
-                                                      R"("meanScore":\[-?\d+\.\d+,-?\d+\.\d+\],"gamesPerSecond":\d+\})")))
+    ASSERT_TRUE(
+        std::regex_match(lines[0], std::regex(R"(\{"games":50,"wins":\[\d+,\d+\],"ties":\d+,)"
+                                              R"("meanScore":\[-?\d+\.\d+,-?\d+\.\d+\],"gamesPerSecond":\d+\})")))
         << lines[0];
     const auto wins = IntegersOf(lines[0], "wins");
     EXPECT_EQ(wins[0] + wins[1] + IntegersOf(lines[0], "ties")[0], 50);
 }
 
-TEST(ArenaOutputTest, BadArgumentsPrintOneUsageLineAndExitWithTwo)
-{
+TEST(ArenaOutputTest, BadArgumentsPrintOneUsageLineAndExitWithTwo) {
     for (const std::string arguments :
          {"", "--seed 1 --games 1 --p1 1 --p2 1", "--seed 1 --games 1 --p1 0 --p2 1 --range 0",
           "--seed 1 --games 1 --p1 1 --p2 4 --range 0", "--seed 1 --games 1 --p1 1 --p2 1 --range 4",
           "--seed 1 --games 0 --p1 1 --p2 1 --range 0", "--seed -1 --games 1 --p1 1 --p2 1 --range 0",
           "--seed 4294967296 --games 1 --p1 1 --p2 1 --range 0", "--seed 1x --games 1 --p1 1 --p2 1 --range 0",
           "--seed 1 --games 1 --p1 1 --p2 1 --range 0 --seed 2", "--seed 1 --games 1 --p1 1 --p2 1 --range",
-          "--seed 1 --games 1 --p1 1 --p2 1 --range 0 --fast", "--summary --summary --seed 1 --games 1 --p1 1 --p2 1 --range 0"}) {
+          "--seed 1 --games 1 --p1 1 --p2 1 --range 0 --fast",
+          "--summary --summary --seed 1 --games 1 --p1 1 --p2 1 --range 0"}) {
         const RunResult onStdout = RunArena(arguments + " 2>/dev/null");
         EXPECT_EQ(onStdout.exitStatus, 2) << arguments;
         EXPECT_EQ(onStdout.output, "") << arguments;
@@ -182,8 +176,7 @@ TEST(ArenaOutputTest, BadArgumentsPrintOneUsageLineAndExitWithTwo)
     }
 }
 
-TEST(ArenaOutputTest, OutputThatCannotBeWrittenIsToldAndExitsWithOne)
-{
+TEST(ArenaOutputTest, OutputThatCannotBeWrittenIsToldAndExitsWithOne) {
     for (const std::string mode : {"", " --summary"}) {
         const RunResult run = RunArena("--seed 1 --games 200 --p1 1 --p2 1 --range 0" + mode + " 2>&1 >/dev/full");
         EXPECT_EQ(run.exitStatus, 1) << mode;

@@ -15,11 +15,15 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 // A distinct colour for every pixel of a small bitmap.
-COLORREF Gradient(int x, int y) { return RGB(x * 8, y * 12, 200); }
+COLORREF Gradient(int x, int y) {
+    return RGB(x * 8, y * 12, 200);
+}
 
 class BitmapDrawingTest : public ::testing::Test {
 protected:
-    void SetUp() override { canvas.Create(120, 60, [](int, int) { return kBackground; }); }
+    void SetUp() override {
+        canvas.Create(120, 60, [](int, int) { return kBackground; });
+    }
 
     COLORREF At(int x, int y) { return canvas.dc.GetPixel(x, y); }
 
@@ -189,10 +193,14 @@ TEST_F(RegionFromBitmapTest, FullRowsAndRunsStoppingBeforeWhite) {
     // Row 0 opaque throughout; row 1 opaque but its last pixel; row 2 two runs; row 3 empty.
     const auto rows = [](int x, int y) {
         switch (y) {
-            case 0: return RGB(10, 20, 30);
-            case 1: return x == 7 ? kWhite : kBlack;
-            case 2: return (x == 1 || x == 2 || x == 5) ? kBlack : kWhite;
-            default: return kWhite;
+        case 0:
+            return RGB(10, 20, 30);
+        case 1:
+            return x == 7 ? kWhite : kBlack;
+        case 2:
+            return (x == 1 || x == 2 || x == 5) ? kBlack : kWhite;
+        default:
+            return kWhite;
         }
     };
     QRegion expected;

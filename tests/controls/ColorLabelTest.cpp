@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "controls/CColorLabel.h"
-#include "platform/draw/CDC.h"
 #include "platform/dialog/DataExchange.h"
 #include "platform/dialog/TemplateTypes.h"
+#include "platform/draw/CDC.h"
 #include "platform/draw/HandleObjects.h"
 #include "platform/draw/SystemColors.h"
 #include "tests/support/DeviceContextState.h"
@@ -13,7 +13,9 @@
 
 namespace {
 
-COLORREF BrushColour(HBRUSH brush) { return brush == nullptr ? CLR_INVALID : brush->color; }
+COLORREF BrushColour(HBRUSH brush) {
+    return brush == nullptr ? CLR_INVALID : brush->color;
+}
 
 TEST(ColorLabelTest, StartsWithButtonFaceBehindBlackText) {
     CColorLabel label;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "controls/GameSoundPlayer.h"
-#include "tests/support/RecordingSoundOutput.h"
 #include "platform/sound/SdlSoundOutput.h"
+#include "tests/support/RecordingSoundOutput.h"
 
 namespace {
 
@@ -21,7 +21,9 @@ protected:
     ScopedSoundOutput swap{output};
 };
 
-TEST_F(GameSoundTest, SoundIsOnAtStart) { EXPECT_EQ(soundEnabled, 1); }
+TEST_F(GameSoundTest, SoundIsOnAtStart) {
+    EXPECT_EQ(soundEnabled, 1);
+}
 
 TEST_F(GameSoundTest, PausesSurroundTheSoundInOrder) {
     PlayGameSound(303, 1, 200, 500);

@@ -7,12 +7,12 @@
 #include <utility>
 
 #include "controls/CHyperLink.h"
-#include "platform/window/CClientDC.h"
 #include "platform/dialog/DataExchange.h"
+#include "platform/dialog/MessageBox.h"
 #include "platform/dialog/TemplateTypes.h"
 #include "platform/draw/HandleObjects.h"
-#include "platform/dialog/MessageBox.h"
 #include "platform/draw/SystemColors.h"
+#include "platform/window/CClientDC.h"
 #include "tests/support/DeviceContextState.h"
 #include "tests/support/FakeShellServices.h"
 #include "tests/support/Input.h"
@@ -41,23 +41,23 @@ TEST_P(OpenErrorMessageTest, WarningBoxNamesTheCause) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryCode, OpenErrorMessageTest,
-    ::testing::Values(
-        std::make_pair(0, "The operating system is out\nof memory or resources."),
-        std::make_pair(2, "The specified file was not found."),
-        std::make_pair(3, "The specified path was not found."),
-        std::make_pair(5, "The operating system denied\naccess to the specified file."),
-        std::make_pair(8, "There was not enough memory to complete the operation."),
-        std::make_pair(11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."),
-        std::make_pair(26, "A sharing violation occurred. "),
-        std::make_pair(27, "The filename association is\nincomplete or invalid."),
-        std::make_pair(28, "The DDE transaction could not\nbe completed because the request timed out."),
-        std::make_pair(29, "The DDE transaction failed."),
-        std::make_pair(30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
-                           "being processed."),
-        std::make_pair(31, "There is no application associated\nwith the given filename extension."),
-        std::make_pair(32, "The specified dynamic-link library was not found."),
-        std::make_pair(4, "Unknown Error (4) occurred."),
-        std::make_pair(-7, "Unknown Error (-7) occurred.")),
+    ::testing::Values(std::make_pair(0, "The operating system is out\nof memory or resources."),
+                      std::make_pair(2, "The specified file was not found."),
+                      std::make_pair(3, "The specified path was not found."),
+                      std::make_pair(5, "The operating system denied\naccess to the specified file."),
+                      std::make_pair(8, "There was not enough memory to complete the operation."),
+                      std::make_pair(11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."),
+                      std::make_pair(26, "A sharing violation occurred. "),
+                      std::make_pair(27, "The filename association is\nincomplete or invalid."),
+                      std::make_pair(28, "The DDE transaction could not\nbe completed because the request timed out."),
+                      std::make_pair(29, "The DDE transaction failed."),
+                      std::make_pair(30,
+                                     "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
+                                     "being processed."),
+                      std::make_pair(31, "There is no application associated\nwith the given filename extension."),
+                      std::make_pair(32, "The specified dynamic-link library was not found."),
+                      std::make_pair(4, "Unknown Error (4) occurred."),
+                      std::make_pair(-7, "Unknown Error (-7) occurred.")),
     [](const ::testing::TestParamInfo<std::pair<int, std::string>>& code) {
         return code.param.first < 0 ? "CodeMinus" + std::to_string(-code.param.first)
                                     : "Code" + std::to_string(code.param.first);
@@ -202,7 +202,7 @@ TEST_F(HyperLinkDialogTest, CentredLinkShrinksTowardsItsMiddle) {
         CRect window;
         dialog.centredLink.GetWindowRect(&window);
         dialog.ScreenToClient(&window);
-        const int templateLeft = 15;  // 10 dialog units
+        const int templateLeft = 15;    // 10 dialog units
         const int templateWidth = 225;  // 150 dialog units
         const int textWidth = TextSize(dialog.centredLink, "mid").cx;
         EXPECT_EQ(window.left, templateLeft + (templateWidth - textWidth) / 2);

@@ -2,10 +2,10 @@
 // A dialog of skin buttons driven through the pointer, the keyboard and the button messages:
 // kinds, pushed look while dragging, hover, check boxes, radio groups and the posted uncheck.
 
+#include <gtest/gtest.h>
 #include <QCursor>
 #include <QTest>
 #include <QWindow>
-#include <gtest/gtest.h>
 
 #include <map>
 #include <string>
@@ -15,9 +15,9 @@
 #include "platform/dialog/DataExchange.h"
 #include "platform/dialog/TemplateTypes.h"
 
+#include "tests/controls/TestResourceIds.h"
 #include "tests/support/Input.h"
 #include "tests/support/ModalRun.h"
-#include "tests/controls/TestResourceIds.h"
 
 namespace {
 

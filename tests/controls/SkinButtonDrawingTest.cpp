@@ -61,7 +61,9 @@ protected:
         return ink;
     }
 
-    static int InkCount(const std::vector<bool>& ink) { return static_cast<int>(std::count(ink.begin(), ink.end(), true)); }
+    static int InkCount(const std::vector<bool>& ink) {
+        return static_cast<int>(std::count(ink.begin(), ink.end(), true));
+    }
 
     CSkinButton button;
     std::unique_ptr<TestBitmap> canvas;

@@ -16,8 +16,7 @@ namespace {
 using Cell = std::pair<std::int32_t, std::int32_t>;
 
 // Every three-in-a-row of the board, found by walking right, down and along both diagonals.
-std::vector<std::array<Cell, 3>> AllTriples()
-{
+std::vector<std::array<Cell, 3>> AllTriples() {
     std::vector<std::array<Cell, 3>> triples;
     for (const auto& [dx, dy] : {Cell{1, 0}, Cell{0, 1}, Cell{1, 1}, Cell{-1, 1}}) {
         for (std::int32_t row = 0; row < kBoardSize; ++row) {
@@ -31,13 +30,12 @@ std::vector<std::array<Cell, 3>> AllTriples()
     return triples;
 }
 
-}
+}  // namespace
 
 class ComputerOpponentTest : public RulesFixture {
 protected:
     // The cell the computer claims from the present position after seeding the generator.
-    Cell ComputerChoice(std::uint32_t seed)
-    {
+    Cell ComputerChoice(std::uint32_t seed) {
         GameState position = state;
         RecordingWindow quietWindow;
         GameRules positionRules(position, settings, quietWindow);
@@ -46,8 +44,7 @@ protected:
         return {position.lastMoveCol, position.lastMoveRow};
     }
 
-    std::set<Cell> ChoicesOverSeeds(std::uint32_t seedCount)
-    {
+    std::set<Cell> ChoicesOverSeeds(std::uint32_t seedCount) {
         std::set<Cell> choices;
         for (std::uint32_t seed = 1; seed <= seedCount; ++seed) {
             choices.insert(ComputerChoice(seed));
@@ -56,8 +53,7 @@ protected:
     }
 
     // The first n free cells in scan order.
-    std::set<Cell> FirstFreeCells(std::size_t count) const
-    {
+    std::set<Cell> FirstFreeCells(std::size_t count) const {
         std::set<Cell> cells;
         for (std::int32_t row = 0; row < kBoardSize && cells.size() < count; ++row) {
             for (std::int32_t col = 0; col < kBoardSize && cells.size() < count; ++col) {
@@ -70,8 +66,7 @@ protected:
     }
 };
 
-TEST_F(ComputerOpponentTest, FreshBoardRatingIsATruncatedThirdOfEachLineThroughTheCell)
-{
+TEST_F(ComputerOpponentTest, FreshBoardRatingIsATruncatedThirdOfEachLineThroughTheCell) {
     const auto triples = AllTriples();
     ASSERT_EQ(triples.size(), 48u);
     SeedRandom(11);
@@ -98,8 +93,7 @@ TEST_F(ComputerOpponentTest, FreshBoardRatingIsATruncatedThirdOfEachLineThroughT
     EXPECT_EQ(linesThrough[CellIndex(2, 2)], 12);
 }
 
-TEST_F(ComputerOpponentTest, ThirdsTruncateTowardZero)
-{
+TEST_F(ComputerOpponentTest, ThirdsTruncateTowardZero) {
     SetNumber(0, 0, -10);
     SetNumber(4, 4, 20);
 
@@ -112,8 +106,7 @@ TEST_F(ComputerOpponentTest, ThirdsTruncateTowardZero)
     EXPECT_EQ(Rating(2, 2), -3 + 6);
 }
 
-TEST_F(ComputerOpponentTest, ClaimedPartnersWeighTheLineMoreAndMixedOwnersBlockIt)
-{
+TEST_F(ComputerOpponentTest, ClaimedPartnersWeighTheLineMoreAndMixedOwnersBlockIt) {
     SetNumber(0, 0, 9);
     SetNumber(1, 0, 9);
     SetOwner(0, 0, 1);
@@ -137,8 +130,7 @@ TEST_F(ComputerOpponentTest, ClaimedPartnersWeighTheLineMoreAndMixedOwnersBlockI
     EXPECT_EQ(Rating(2, 0), 10 + 3);
 }
 
-TEST_F(ComputerOpponentTest, CandidateListSizeFollowsLevelAndFreeCells)
-{
+TEST_F(ComputerOpponentTest, CandidateListSizeFollowsLevelAndFreeCells) {
     // With every rating equal, the candidates are the first m free cells in scan order, and over
     // enough draws every one of them gets chosen.
     struct Row {
@@ -146,8 +138,8 @@ TEST_F(ComputerOpponentTest, CandidateListSizeFollowsLevelAndFreeCells)
         std::size_t novice;
         std::size_t intermediate;
     };
-    for (const Row& row : {Row{0, 16, 6}, Row{13, 8, 3}, Row{18, 4, 1}, Row{21, 2, 1}, Row{22, 2, 1}, Row{23, 1, 1},
-                           Row{24, 1, 1}}) {
+    for (const Row& row :
+         {Row{0, 16, 6}, Row{13, 8, 3}, Row{18, 4, 1}, Row{21, 2, 1}, Row{22, 2, 1}, Row{23, 1, 1}, Row{24, 1, 1}}) {
         state.cellOwner.fill(0);
         for (std::int32_t cell = 0; cell < row.claimed; ++cell) {
             // Claims from the bottom right, so the free cells are the first ones in scan order.
@@ -162,8 +154,7 @@ TEST_F(ComputerOpponentTest, CandidateListSizeFollowsLevelAndFreeCells)
     }
 }
 
-TEST_F(ComputerOpponentTest, DrawPicksTheCandidateSlotFilledInScanOrder)
-{
+TEST_F(ComputerOpponentTest, DrawPicksTheCandidateSlotFilledInScanOrder) {
     // Equal ratings fill the slots with the first free cells in scan order, slot by slot.
     settings.playerKind = {Novice, Novice};
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
@@ -172,8 +163,7 @@ TEST_F(ComputerOpponentTest, DrawPicksTheCandidateSlotFilledInScanOrder)
     }
 }
 
-TEST_F(ComputerOpponentTest, SingleCandidateUsesNoDraw)
-{
+TEST_F(ComputerOpponentTest, SingleCandidateUsesNoDraw) {
     settings.playerKind = {Novice, Novice};
     FillBoardExcept({{1, 3}, {4, 4}});
     SetNumber(4, 4, 5);
@@ -187,8 +177,7 @@ TEST_F(ComputerOpponentTest, SingleCandidateUsesNoDraw)
     EXPECT_EQ(DrawRandom(), reference.Draw());
 }
 
-TEST_F(ComputerOpponentTest, NoviceWithThreeFreeCellsChoosesBetweenTheTwoBest)
-{
+TEST_F(ComputerOpponentTest, NoviceWithThreeFreeCellsChoosesBetweenTheTwoBest) {
     settings.playerKind = {Novice, Novice};
     FillBoardExcept({{0, 0}, {2, 3}, {4, 4}});
     SetNumber(2, 3, 9);
@@ -197,8 +186,7 @@ TEST_F(ComputerOpponentTest, NoviceWithThreeFreeCellsChoosesBetweenTheTwoBest)
     EXPECT_EQ(ChoicesOverSeeds(50), (std::set<Cell>{{2, 3}, {4, 4}}));
 }
 
-TEST_F(ComputerOpponentTest, ExpertTreatsCompletingAndBlockingAlikeAndTakesTheFirst)
-{
+TEST_F(ComputerOpponentTest, ExpertTreatsCompletingAndBlockingAlikeAndTakesTheFirst) {
     settings.playerKind = {Expert, Expert};
     SetNumber(0, 0, 10);
     SetNumber(1, 0, 10);
@@ -218,8 +206,7 @@ TEST_F(ComputerOpponentTest, ExpertTreatsCompletingAndBlockingAlikeAndTakesTheFi
     EXPECT_EQ(ComputerChoice(1), (Cell{2, 0}));
 }
 
-TEST_F(ComputerOpponentTest, ExpertTakesTheFirstBestRatedCellAndAvoidsNegativeOnes)
-{
+TEST_F(ComputerOpponentTest, ExpertTakesTheFirstBestRatedCellAndAvoidsNegativeOnes) {
     settings.playerKind = {Expert, Expert};
     settings.rangeLow = -25;
     settings.rangeHigh = 25;
@@ -243,8 +230,7 @@ TEST_F(ComputerOpponentTest, ExpertTakesTheFirstBestRatedCellAndAvoidsNegativeOn
     }
 }
 
-TEST_F(ComputerOpponentTest, ComputerMoveScoresItsLinesWithoutChallenge)
-{
+TEST_F(ComputerOpponentTest, ComputerMoveScoresItsLinesWithoutChallenge) {
     settings.playerKind = {Intermediate, Intermediate};
     state.cellOwner.fill(1);
     state.cellOwner[CellIndex(2, 2)] = 0;
@@ -258,8 +244,7 @@ TEST_F(ComputerOpponentTest, ComputerMoveScoresItsLinesWithoutChallenge)
     EXPECT_EQ(state.gameOver, 1);
 }
 
-TEST_F(ComputerOpponentTest, FullBoardClaimsNothing)
-{
+TEST_F(ComputerOpponentTest, FullBoardClaimsNothing) {
     settings.playerKind = {Expert, Expert};
     FillBoardExcept({});
     const GameState before = state;

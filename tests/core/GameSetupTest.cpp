@@ -7,16 +7,14 @@
 #include <algorithm>
 #include <set>
 
-TEST(RandomGeneratorTest, FirstDrawsForSeedOne)
-{
+TEST(RandomGeneratorTest, FirstDrawsForSeedOne) {
     SeedRandom(1);
     EXPECT_EQ(DrawRandom(), 41);
     EXPECT_EQ(DrawRandom(), 18467);
     EXPECT_EQ(DrawRandom(), 6334);
 }
 
-TEST(RandomGeneratorTest, FollowsTheFormulaAcrossTheWholeStateRange)
-{
+TEST(RandomGeneratorTest, FollowsTheFormulaAcrossTheWholeStateRange) {
     for (const std::uint32_t seed : {0u, 12345u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
         SeedRandom(seed);
         ReferenceGenerator reference(seed);
@@ -26,8 +24,7 @@ TEST(RandomGeneratorTest, FollowsTheFormulaAcrossTheWholeStateRange)
     }
 }
 
-TEST(RangeIndexTest, MapsTheFourRangesAndFallsBackToTheFirst)
-{
+TEST(RangeIndexTest, MapsTheFourRangesAndFallsBackToTheFirst) {
     EXPECT_EQ(RangeIndex(0, 10), Range0To10);
     EXPECT_EQ(RangeIndex(0, 25), Range0To25);
     EXPECT_EQ(RangeIndex(-10, 10), RangeMinus10To10);
@@ -36,8 +33,7 @@ TEST(RangeIndexTest, MapsTheFourRangesAndFallsBackToTheFirst)
     EXPECT_EQ(RangeIndex(25, 0), Range0To10);
 }
 
-TEST(RangeBoundsTest, GivesTheBoundsThatMapBackToTheRange)
-{
+TEST(RangeBoundsTest, GivesTheBoundsThatMapBackToTheRange) {
     for (const NumberRange range : {Range0To10, Range0To25, RangeMinus10To10, RangeMinus25To25}) {
         const auto [low, high] = RangeBounds(range);
         EXPECT_EQ(RangeIndex(low, high), range);
@@ -47,8 +43,7 @@ TEST(RangeBoundsTest, GivesTheBoundsThatMapBackToTheRange)
 
 class GameSetupTest : public RulesFixture {};
 
-TEST_F(GameSetupTest, ResetSettingsRestoresTheStartUpSettings)
-{
+TEST_F(GameSetupTest, ResetSettingsRestoresTheStartUpSettings) {
     settings.playerKind = {Expert, Person};
     settings.playerName = {"Ann", "Bob"};
     settings.rangeLow = -25;
@@ -62,8 +57,7 @@ TEST_F(GameSetupTest, ResetSettingsRestoresTheStartUpSettings)
     EXPECT_EQ(settings.rangeHigh, 10);
 }
 
-TEST_F(GameSetupTest, DealsOneDrawPerCellThenDrawsWhoBegins)
-{
+TEST_F(GameSetupTest, DealsOneDrawPerCellThenDrawsWhoBegins) {
     for (const auto& [low, high] : {std::pair{0, 10}, {0, 25}, {-10, 10}, {-25, 25}}) {
         settings.rangeLow = low;
         settings.rangeHigh = high;
@@ -82,8 +76,7 @@ TEST_F(GameSetupTest, DealsOneDrawPerCellThenDrawsWhoBegins)
     }
 }
 
-TEST_F(GameSetupTest, NumbersCoverTheWholeRangeAndNothingElse)
-{
+TEST_F(GameSetupTest, NumbersCoverTheWholeRangeAndNothingElse) {
     settings.rangeLow = -25;
     settings.rangeHigh = 25;
     SeedRandom(7);
@@ -97,8 +90,7 @@ TEST_F(GameSetupTest, NumbersCoverTheWholeRangeAndNothingElse)
     EXPECT_EQ(*seen.rbegin(), 25);
 }
 
-TEST_F(GameSetupTest, NewGameResetsWhatThePreviousGameLeft)
-{
+TEST_F(GameSetupTest, NewGameResetsWhatThePreviousGameLeft) {
     FillBoardExcept({});
     state.score = {40, -12};
     state.lineCount = 9;
@@ -110,7 +102,8 @@ TEST_F(GameSetupTest, NewGameResetsWhatThePreviousGameLeft)
 
     rules.NewGame();
 
-    EXPECT_TRUE(std::all_of(state.cellOwner.begin(), state.cellOwner.end(), [](std::int32_t owner) { return owner == 0; }));
+    EXPECT_TRUE(
+        std::all_of(state.cellOwner.begin(), state.cellOwner.end(), [](std::int32_t owner) { return owner == 0; }));
     EXPECT_EQ(state.score, (std::array<std::int32_t, 2>{0, 0}));
     EXPECT_EQ(state.lineCount, 0);
     EXPECT_EQ(state.gameOver, 0);
@@ -122,8 +115,7 @@ TEST_F(GameSetupTest, NewGameResetsWhatThePreviousGameLeft)
     EXPECT_TRUE(window.calls.empty());
 }
 
-TEST_F(GameSetupTest, ReversedBoundsDealBetweenThem)
-{
+TEST_F(GameSetupTest, ReversedBoundsDealBetweenThem) {
     settings.rangeLow = 10;
     settings.rangeHigh = -10;
     SeedRandom(5);

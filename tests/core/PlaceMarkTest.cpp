@@ -11,12 +11,11 @@ namespace {
 const char* const kLineSound = "Sound 306 wait 1 before 0 after 0";
 const char* const IDW_CLICK = "Sound 303 wait 1 before 0 after 500";
 
-}
+}  // namespace
 
 class PlaceMarkTest : public RulesFixture {};
 
-TEST_F(PlaceMarkTest, MiddleCellCompletesOnlyTheHorizontalMiddlePattern)
-{
+TEST_F(PlaceMarkTest, MiddleCellCompletesOnlyTheHorizontalMiddlePattern) {
     SetNumber(1, 2, 4);
     SetNumber(2, 2, 7);
     SetNumber(3, 2, 9);
@@ -38,8 +37,7 @@ TEST_F(PlaceMarkTest, MiddleCellCompletesOnlyTheHorizontalMiddlePattern)
     EXPECT_EQ(state.lastMoveRow, 2);
 }
 
-TEST_F(PlaceMarkTest, ChallengeSpansTheLineVerticallyAndIsPlacedOverTheWindow)
-{
+TEST_F(PlaceMarkTest, ChallengeSpansTheLineVerticallyAndIsPlacedOverTheWindow) {
     SetOwner(3, 1, 1);
     SetOwner(1, 3, 1);
     window.AnswerWith(0);
@@ -54,8 +52,7 @@ TEST_F(PlaceMarkTest, ChallengeSpansTheLineVerticallyAndIsPlacedOverTheWindow)
     EXPECT_EQ(challenge.ownerRect.bottom, RecordingWindow::kWindowTop + 480);
 }
 
-TEST_F(PlaceMarkTest, CornerClaimCompletesThreeLinesInPatternOrder)
-{
+TEST_F(PlaceMarkTest, CornerClaimCompletesThreeLinesInPatternOrder) {
     for (const auto& [col, row] : {std::pair{1, 0}, {2, 0}, {0, 1}, {0, 2}, {1, 1}, {2, 2}}) {
         SetOwner(col, row, 1);
     }
@@ -82,8 +79,7 @@ TEST_F(PlaceMarkTest, CornerClaimCompletesThreeLinesInPatternOrder)
     EXPECT_EQ(state.score[0], 30);
 }
 
-TEST_F(PlaceMarkTest, WrongAnswerIsAskedAgainWithTheSameQuestion)
-{
+TEST_F(PlaceMarkTest, WrongAnswerIsAskedAgainWithTheSameQuestion) {
     SetNumber(0, 0, 3);
     SetOwner(1, 0, 1);
     SetOwner(2, 0, 1);
@@ -99,8 +95,7 @@ TEST_F(PlaceMarkTest, WrongAnswerIsAskedAgainWithTheSameQuestion)
     EXPECT_EQ(state.lineCount, 1);
 }
 
-TEST_F(PlaceMarkTest, LineWorthZeroIsScoredAndAcceptsAnEmptyAnswer)
-{
+TEST_F(PlaceMarkTest, LineWorthZeroIsScoredAndAcceptsAnEmptyAnswer) {
     SetNumber(0, 4, -5);
     SetNumber(1, 4, 5);
     SetOwner(1, 4, 2);
@@ -119,8 +114,7 @@ TEST_F(PlaceMarkTest, LineWorthZeroIsScoredAndAcceptsAnEmptyAnswer)
     EXPECT_EQ(state.currentPlayer, 1);
 }
 
-TEST_F(PlaceMarkTest, NegativeLineLowersTheScoreBelowZero)
-{
+TEST_F(PlaceMarkTest, NegativeLineLowersTheScoreBelowZero) {
     SetNumber(4, 4, -25);
     SetNumber(4, 3, -20);
     SetNumber(4, 2, 1);
@@ -135,8 +129,7 @@ TEST_F(PlaceMarkTest, NegativeLineLowersTheScoreBelowZero)
     EXPECT_EQ(state.score[0], -34);
 }
 
-TEST_F(PlaceMarkTest, ForfeitOnSecondLineKeepsFirstAndStopsTheSeries)
-{
+TEST_F(PlaceMarkTest, ForfeitOnSecondLineKeepsFirstAndStopsTheSeries) {
     for (const auto& [col, row] : {std::pair{1, 0}, {2, 0}, {0, 1}, {0, 2}, {1, 1}, {2, 2}}) {
         SetOwner(col, row, 1);
     }
@@ -158,8 +151,7 @@ TEST_F(PlaceMarkTest, ForfeitOnSecondLineKeepsFirstAndStopsTheSeries)
     EXPECT_EQ(window.calls.back(), "RefreshCursor");
 }
 
-TEST_F(PlaceMarkTest, OpponentCellsNeverScoreForTheMover)
-{
+TEST_F(PlaceMarkTest, OpponentCellsNeverScoreForTheMover) {
     SetNumber(1, 0, 8);
     SetOwner(1, 0, 2);
     SetOwner(2, 0, 2);
@@ -172,8 +164,7 @@ TEST_F(PlaceMarkTest, OpponentCellsNeverScoreForTheMover)
     EXPECT_EQ(state.currentPlayer, 2);
 }
 
-TEST_F(PlaceMarkTest, PreviousLastMoveIsRedrawnFirst)
-{
+TEST_F(PlaceMarkTest, PreviousLastMoveIsRedrawnFirst) {
     rules.PlaceMark(1, 1, 0);
     window.calls.clear();
 
@@ -186,8 +177,7 @@ TEST_F(PlaceMarkTest, PreviousLastMoveIsRedrawnFirst)
     EXPECT_EQ(state.currentPlayer, 1);
 }
 
-TEST_F(PlaceMarkTest, ComputerLinesAreScoredWithoutChallenge)
-{
+TEST_F(PlaceMarkTest, ComputerLinesAreScoredWithoutChallenge) {
     SetNumber(0, 0, 9);
     SetNumber(1, 1, 9);
     SetNumber(2, 2, 9);
@@ -203,8 +193,7 @@ TEST_F(PlaceMarkTest, ComputerLinesAreScoredWithoutChallenge)
     EXPECT_EQ(state.score[0], 27);
 }
 
-TEST_F(PlaceMarkTest, RejectedClaimsChangeNothing)
-{
+TEST_F(PlaceMarkTest, RejectedClaimsChangeNothing) {
     SetOwner(2, 3, 2);
     const GameState before = state;
 
@@ -217,8 +206,7 @@ TEST_F(PlaceMarkTest, RejectedClaimsChangeNothing)
     EXPECT_THAT(window.calls, IsEmpty());
 }
 
-TEST_F(PlaceMarkTest, LastClaimReportsTheResultOnce)
-{
+TEST_F(PlaceMarkTest, LastClaimReportsTheResultOnce) {
     settings.playerKind = {Person, Expert};
     settings.playerName = {"Ann", "Computer 3"};
     settings.rangeLow = -25;
@@ -229,9 +217,9 @@ TEST_F(PlaceMarkTest, LastClaimReportsTheResultOnce)
 
     rules.PlaceMark(4, 4, 0);
 
-    EXPECT_THAT(window.calls, ElementsAre("RefreshScorePanels", "DrawCell 4,4", IDW_CLICK,
-                                          "RecordResult 0 Ann 12 3 Computer 3 -4 range 3", "ShowHighScoresDialog",
-                                          "RefreshCursor"));
+    EXPECT_THAT(window.calls,
+                ElementsAre("RefreshScorePanels", "DrawCell 4,4", IDW_CLICK,
+                            "RecordResult 0 Ann 12 3 Computer 3 -4 range 3", "ShowHighScoresDialog", "RefreshCursor"));
     EXPECT_EQ(state.gameOver, 1);
     EXPECT_EQ(state.currentPlayer, 1);
 
@@ -241,8 +229,7 @@ TEST_F(PlaceMarkTest, LastClaimReportsTheResultOnce)
     EXPECT_THAT(window.calls, IsEmpty());
 }
 
-TEST_F(PlaceMarkTest, CheckGameOverIsZeroWhileACellIsFree)
-{
+TEST_F(PlaceMarkTest, CheckGameOverIsZeroWhileACellIsFree) {
     FillBoardExcept({{0, 0}});
 
     EXPECT_EQ(rules.CheckGameOver(), 0);
@@ -250,8 +237,7 @@ TEST_F(PlaceMarkTest, CheckGameOverIsZeroWhileACellIsFree)
     EXPECT_THAT(window.calls, IsEmpty());
 }
 
-TEST_F(PlaceMarkTest, NothingHappensBeforeTheFirstGameIsDealt)
-{
+TEST_F(PlaceMarkTest, NothingHappensBeforeTheFirstGameIsDealt) {
     state.currentPlayer = 0;
     settings.playerKind = {Expert, Expert};
     const GameState before = state;

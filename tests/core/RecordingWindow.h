@@ -31,12 +31,11 @@ public:
     void PlayGameSound(unsigned soundId, int waitForEnd, int delayBeforeMs, int delayAfterMs) override;
     ScreenRect CellScreenRect(std::int32_t col, std::int32_t row) override;
     ScreenRect WindowScreenRect() override;
-    ChallengeOutcome ShowChallenge(const std::string& question, std::int32_t lineTop,
-                                   std::int32_t lineBottom, const ScreenRect& ownerRect) override;
+    ChallengeOutcome ShowChallenge(const std::string& question, std::int32_t lineTop, std::int32_t lineBottom,
+                                   const ScreenRect& ownerRect) override;
     void RequestNewGame() override;
-    void RecordResult(OpponentKind kind1, const std::string& name1, std::int32_t score1,
-                      OpponentKind kind2, const std::string& name2, std::int32_t score2,
-                      NumberRange range) override;
+    void RecordResult(OpponentKind kind1, const std::string& name1, std::int32_t score1, OpponentKind kind2,
+                      const std::string& name2, std::int32_t score2, NumberRange range) override;
     void ShowHighScoresDialog() override;
 
     // The logged calls that start with the given text, e.g. "Sound" or "Challenge".

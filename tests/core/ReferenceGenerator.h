@@ -8,8 +8,7 @@ class ReferenceGenerator {
 public:
     explicit ReferenceGenerator(std::uint64_t seed) : state(seed) {}
 
-    std::int32_t Draw()
-    {
+    std::int32_t Draw() {
         state = (state * 214013 + 2531011) % 4294967296;
         return static_cast<std::int32_t>((state / 65536) % 32768);
     }

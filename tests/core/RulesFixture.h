@@ -9,31 +9,24 @@
 // A game in progress on its own state, with every number 0, no markers and player 1 to move.
 class RulesFixture : public ::testing::Test {
 protected:
-    RulesFixture()
-    {
+    RulesFixture() {
         state.currentPlayer = 1;
         state.lastMoveCol = -1;
         state.highlightCol[0] = -1;
     }
 
-    void SetNumber(std::int32_t col, std::int32_t row, std::int32_t number)
-    {
+    void SetNumber(std::int32_t col, std::int32_t row, std::int32_t number) {
         state.cellNumber[CellIndex(col, row)] = number;
     }
 
-    void SetOwner(std::int32_t col, std::int32_t row, std::int32_t player)
-    {
+    void SetOwner(std::int32_t col, std::int32_t row, std::int32_t player) {
         state.cellOwner[CellIndex(col, row)] = player;
     }
 
-    std::int32_t Rating(std::int32_t col, std::int32_t row) const
-    {
-        return state.cellRating[CellIndex(col, row)];
-    }
+    std::int32_t Rating(std::int32_t col, std::int32_t row) const { return state.cellRating[CellIndex(col, row)]; }
 
     // Claims every free cell except the listed ones, alternating owners, without any rules.
-    void FillBoardExcept(std::initializer_list<std::pair<std::int32_t, std::int32_t>> freeCells)
-    {
+    void FillBoardExcept(std::initializer_list<std::pair<std::int32_t, std::int32_t>> freeCells) {
         std::int32_t owner = 1;
         for (std::int32_t row = 0; row < kBoardSize; ++row) {
             for (std::int32_t col = 0; col < kBoardSize; ++col) {

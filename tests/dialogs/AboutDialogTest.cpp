@@ -14,30 +14,26 @@ namespace {
 
 using AboutDialogTest = DialogTest;
 
-TEST_F(AboutDialogTest, OkPlaysTheClick)
-{
+TEST_F(AboutDialogTest, OkPlaysTheClick) {
     CAboutDlg about;
     EXPECT_EQ(RunModal(about, [](CDialog& dialog) { ClickControl(dialog, IDOK); }), IDOK);
     EXPECT_EQ(Sounds(), std::vector<std::string>{kClickPlayed});
 }
 
-TEST_F(AboutDialogTest, EscapeClosesSilently)
-{
+TEST_F(AboutDialogTest, EscapeClosesSilently) {
     CAboutDlg about;
     EXPECT_EQ(RunModal(about, [](CDialog& dialog) { PressKey(dialog, Qt::Key_Escape); }), IDCANCEL);
     EXPECT_TRUE(Sounds().empty());
 }
 
-TEST_F(AboutDialogTest, OkWithSoundOffIsSilent)
-{
+TEST_F(AboutDialogTest, OkWithSoundOffIsSilent) {
     soundEnabled = 0;
     CAboutDlg about;
     EXPECT_EQ(RunModal(about, [](CDialog& dialog) { ClickControl(dialog, IDOK); }), IDOK);
     EXPECT_TRUE(Sounds().empty());
 }
 
-TEST_F(AboutDialogTest, NoticeIsWhiteOnGreyAndTheLinkIsBound)
-{
+TEST_F(AboutDialogTest, NoticeIsWhiteOnGreyAndTheLinkIsBound) {
     CAboutDlg about;
     COLORREF fore = 0;
     COLORREF back = 0;

@@ -2,9 +2,9 @@
 #include "dialogs/CAnswerDlg.h"
 #include "resources/ResourceIds.h"
 
+#include <gtest/gtest.h>
 #include <QAccessible>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -15,11 +15,9 @@
 
 namespace {
 
-
 class AnswerDialogTest : public DialogTest {
 protected:
-    AnswerDialogTest()
-    {
+    AnswerDialogTest() {
         challenge.question = " 3 + 4 + 5 = ";
         challenge.ownerRect = CRect(0, 0, 646, 506);
         // A line at the very bottom keeps the centred choice.
@@ -28,8 +26,7 @@ protected:
     }
 
     // Types `keys` into the answer box and presses "Check Answer"; returns what DoModal gave.
-    INT_PTR Answer(const std::string& keys)
-    {
+    INT_PTR Answer(const std::string& keys) {
         return RunModal(challenge, [&](CDialog& dialog) {
             TypeKeys(dialog, IDC_ANSWER_BOX, keys);
             ClickControl(dialog, IDOK);
@@ -39,16 +36,14 @@ protected:
     CAnswerDlg challenge;
 };
 
-TEST_F(AnswerDialogTest, CheckAnswerReturnsTheTypedNumberAfterTheClick)
-{
+TEST_F(AnswerDialogTest, CheckAnswerReturnsTheTypedNumberAfterTheClick) {
     EXPECT_EQ(Answer("12"), IDOK);
     EXPECT_EQ(challenge.answer, 12);
     EXPECT_EQ(Sounds(), std::vector<std::string>{kClickPlayed});
 }
 
 // The title bar is left blank rather than named after the program; the caption stays empty.
-TEST_F(AnswerDialogTest, HasNoCaption)
-{
+TEST_F(AnswerDialogTest, HasNoCaption) {
     RunModal(challenge, [](CDialog& dialog) {
         std::string caption = "unset";
         dialog.GetWindowText(caption);
@@ -65,21 +60,18 @@ TEST_F(AnswerDialogTest, HasNoCaption)
     });
 }
 
-TEST_F(AnswerDialogTest, MinusSignAndDigitsGiveANegativeNumber)
-{
+TEST_F(AnswerDialogTest, MinusSignAndDigitsGiveANegativeNumber) {
     EXPECT_EQ(Answer("-17"), IDOK);
     EXPECT_EQ(challenge.answer, -17);
 }
 
-TEST_F(AnswerDialogTest, EmptyBoxReadsZero)
-{
+TEST_F(AnswerDialogTest, EmptyBoxReadsZero) {
     challenge.answer = 99;
     EXPECT_EQ(Answer(""), IDOK);
     EXPECT_EQ(challenge.answer, 0);
 }
 
-TEST_F(AnswerDialogTest, TextStartingWithALetterReadsZero)
-{
+TEST_F(AnswerDialogTest, TextStartingWithALetterReadsZero) {
     const INT_PTR result = RunModal(challenge, [](CDialog& dialog) {
         dialog.SetDlgItemText(IDC_ANSWER_BOX, "x12");
         ClickControl(dialog, IDOK);
@@ -88,8 +80,7 @@ TEST_F(AnswerDialogTest, TextStartingWithALetterReadsZero)
     EXPECT_EQ(challenge.answer, 0);
 }
 
-TEST_F(AnswerDialogTest, BoxTakesOnlyDigitsAndOneLeadingMinus)
-{
+TEST_F(AnswerDialogTest, BoxTakesOnlyDigitsAndOneLeadingMinus) {
     std::string typed;
     RunModal(challenge, [&](CDialog& dialog) {
         TypeKeys(dialog, IDC_ANSWER_BOX, "1a-2 b3+");
@@ -108,8 +99,7 @@ TEST_F(AnswerDialogTest, BoxTakesOnlyDigitsAndOneLeadingMinus)
     EXPECT_EQ(challenge.answer, -8);
 }
 
-TEST_F(AnswerDialogTest, BoxTakesKeypadDigits)
-{
+TEST_F(AnswerDialogTest, BoxTakesKeypadDigits) {
     RunModal(challenge, [](CDialog& dialog) {
         dialog.GetDlgItem(IDC_ANSWER_BOX)->SetFocus();
         PressKey(dialog, Qt::Key_4, Qt::KeypadModifier);
@@ -119,8 +109,7 @@ TEST_F(AnswerDialogTest, BoxTakesKeypadDigits)
     EXPECT_EQ(challenge.answer, 42);
 }
 
-TEST_F(AnswerDialogTest, AnswerBoxHasTheFocusAndEnterChecksTheAnswer)
-{
+TEST_F(AnswerDialogTest, AnswerBoxHasTheFocusAndEnterChecksTheAnswer) {
     const INT_PTR result = RunModal(challenge, [](CDialog& dialog) {
         PressKey(dialog, Qt::Key_7);
         PressKey(dialog, Qt::Key_Return);
@@ -130,8 +119,7 @@ TEST_F(AnswerDialogTest, AnswerBoxHasTheFocusAndEnterChecksTheAnswer)
     EXPECT_EQ(Sounds(), std::vector<std::string>{kClickPlayed});
 }
 
-TEST_F(AnswerDialogTest, EscapeForfeitsWithTheClickAndWithoutReadingTheAnswer)
-{
+TEST_F(AnswerDialogTest, EscapeForfeitsWithTheClickAndWithoutReadingTheAnswer) {
     const INT_PTR result = RunModal(challenge, [](CDialog& dialog) {
         TypeKeys(dialog, IDC_ANSWER_BOX, "5");
         PressKey(dialog, Qt::Key_Escape);
@@ -141,23 +129,20 @@ TEST_F(AnswerDialogTest, EscapeForfeitsWithTheClickAndWithoutReadingTheAnswer)
     EXPECT_EQ(Sounds(), std::vector<std::string>{kClickPlayed});
 }
 
-TEST_F(AnswerDialogTest, ForfeitButtonCancels)
-{
+TEST_F(AnswerDialogTest, ForfeitButtonCancels) {
     const INT_PTR result = RunModal(challenge, [](CDialog& dialog) { ClickControl(dialog, IDCANCEL); });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(Sounds(), std::vector<std::string>{kClickPlayed});
 }
 
-TEST_F(AnswerDialogTest, WithSoundOffBothButtonsCloseSilently)
-{
+TEST_F(AnswerDialogTest, WithSoundOffBothButtonsCloseSilently) {
     soundEnabled = 0;
     Answer("1");
     RunModal(challenge, [](CDialog& dialog) { ClickControl(dialog, IDCANCEL); });
     EXPECT_TRUE(Sounds().empty());
 }
 
-TEST_F(AnswerDialogTest, EveryShowingStartsWithAnEmptyBox)
-{
+TEST_F(AnswerDialogTest, EveryShowingStartsWithAnEmptyBox) {
     Answer("30");
     std::string shown = "not read";
     RunModal(challenge, [&](CDialog& dialog) {
@@ -171,8 +156,7 @@ TEST_F(AnswerDialogTest, EveryShowingStartsWithAnEmptyBox)
 // Records where the dialog was before and after it placed itself.
 class PlacementProbe : public CAnswerDlg {
 public:
-    BOOL OnInitDialog() override
-    {
+    BOOL OnInitDialog() override {
         GetWindowRect(&before);
         const BOOL result = CAnswerDlg::OnInitDialog();
         GetWindowRect(&after);
@@ -182,8 +166,7 @@ public:
     CRect after;
 };
 
-TEST_F(AnswerDialogTest, PlacesItselfClearOfTheLine)
-{
+TEST_F(AnswerDialogTest, PlacesItselfClearOfTheLine) {
     PlacementProbe probe;
     probe.ownerRect = CRect(-3, -30, 643, 476);
     const CRect& owner = probe.ownerRect;

@@ -3,12 +3,10 @@
 
 #include "controls/GameSoundPlayer.h"
 
-DialogTest::DialogTest() : soundScope_(sounds_)
-{
+DialogTest::DialogTest() : soundScope_(sounds_) {
     soundEnabled = 1;
 }
 
-DialogTest::~DialogTest()
-{
+DialogTest::~DialogTest() {
     soundEnabled = 1;
 }

@@ -15,7 +15,6 @@
 
 namespace {
 
-
 struct Flags {
     int quit;
     int about;
@@ -24,21 +23,18 @@ struct Flags {
     bool operator==(const Flags&) const = default;
 };
 
-Flags FlagsOf(const CMenuDlg& menu)
-{
+Flags FlagsOf(const CMenuDlg& menu) {
     return {menu.quitRequested, menu.aboutRequested, menu.highScoresRequested, menu.newGameRequested};
 }
 
-void PrintTo(const Flags& flags, std::ostream* out)
-{
-    *out << "quit " << flags.quit << ", about " << flags.about << ", high scores " << flags.highScores
-         << ", new game " << flags.newGame;
+void PrintTo(const Flags& flags, std::ostream* out) {
+    *out << "quit " << flags.quit << ", about " << flags.about << ", high scores " << flags.highScores << ", new game "
+         << flags.newGame;
 }
 
 using MenuDialogTest = DialogTest;
 
-TEST_F(MenuDialogTest, EachActionButtonRaisesItsFlagPlaysTheClickAndCloses)
-{
+TEST_F(MenuDialogTest, EachActionButtonRaisesItsFlagPlaysTheClickAndCloses) {
     struct Case {
         int buttonId;
         INT_PTR result;
@@ -61,8 +57,7 @@ TEST_F(MenuDialogTest, EachActionButtonRaisesItsFlagPlaysTheClickAndCloses)
     }
 }
 
-TEST_F(MenuDialogTest, CloseButtonAndEscapeLeaveEveryFlagDownSilently)
-{
+TEST_F(MenuDialogTest, CloseButtonAndEscapeLeaveEveryFlagDownSilently) {
     CMenuDlg menu;
     EXPECT_EQ(RunModal(menu, [](CDialog& dialog) { ClickControl(dialog, IDCANCEL); }), IDCANCEL);
     EXPECT_EQ(FlagsOf(menu), (Flags{0, 0, 0, 0}));
@@ -71,8 +66,7 @@ TEST_F(MenuDialogTest, CloseButtonAndEscapeLeaveEveryFlagDownSilently)
     EXPECT_TRUE(Sounds().empty());
 }
 
-TEST_F(MenuDialogTest, FlagsOfOneShowingNeverLeakIntoTheNext)
-{
+TEST_F(MenuDialogTest, FlagsOfOneShowingNeverLeakIntoTheNext) {
     CMenuDlg menu;
     RunModal(menu, [](CDialog& dialog) { ClickControl(dialog, IDC_MENU_HIGH_SCORES); });
     ASSERT_EQ(menu.highScoresRequested, 1);
@@ -80,8 +74,7 @@ TEST_F(MenuDialogTest, FlagsOfOneShowingNeverLeakIntoTheNext)
     EXPECT_EQ(FlagsOf(menu), (Flags{0, 0, 0, 0}));
 }
 
-TEST_F(MenuDialogTest, SoundSwitchIsSilentOffAndClicksOnceOn)
-{
+TEST_F(MenuDialogTest, SoundSwitchIsSilentOffAndClicksOnceOn) {
     CMenuDlg menu;
     std::vector<std::string> afterOff;
     bool stillOpen = false;
@@ -101,20 +94,17 @@ TEST_F(MenuDialogTest, SoundSwitchIsSilentOffAndClicksOnceOn)
 }
 
 // The sound button as drawn, cut to the part its picture covers.
-QImage SoundButtonLook(CDialog& dialog, const QSize& pictureSize)
-{
+QImage SoundButtonLook(CDialog& dialog, const QSize& pictureSize) {
     QWidget* button = dialog.GetDlgItem(IDC_MENU_SOUND)->GetSafeHwnd();
     const QImage shown = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
     return shown.copy(QRect(QPoint(0, 0), pictureSize.boundedTo(shown.size())));
 }
 
-QImage Picture(int id)
-{
+QImage Picture(int id) {
     return QImage(QString(":/bitmaps/%1.png").arg(id)).convertToFormat(QImage::Format_RGB32);
 }
 
-TEST_F(MenuDialogTest, SoundButtonShowsTheSwitchState)
-{
+TEST_F(MenuDialogTest, SoundButtonShowsTheSwitchState) {
     const QImage soundOn = Picture(259);
     const QImage soundOff = Picture(261);
     ASSERT_FALSE(soundOn.isNull());
@@ -133,8 +123,7 @@ TEST_F(MenuDialogTest, SoundButtonShowsTheSwitchState)
     }
 }
 
-TEST_F(MenuDialogTest, SwitchingReskinsTheSoundButton)
-{
+TEST_F(MenuDialogTest, SwitchingReskinsTheSoundButton) {
     const QImage soundOff = Picture(261);
     CMenuDlg menu;
     QImage look;

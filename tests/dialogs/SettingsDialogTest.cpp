@@ -11,9 +11,7 @@
 
 namespace {
 
-
-bool SameSettings(const GameSettings& a, const GameSettings& b)
-{
+bool SameSettings(const GameSettings& a, const GameSettings& b) {
     return a.playerKind == b.playerKind && a.playerName == b.playerName && a.rangeLow == b.rangeLow &&
            a.rangeHigh == b.rangeHigh;
 }
@@ -21,8 +19,7 @@ bool SameSettings(const GameSettings& a, const GameSettings& b)
 class SettingsDialogTest : public DialogTest {
 protected:
     // Types the first name, then Done.
-    void DoneWithFirstName(const std::string& name)
-    {
+    void DoneWithFirstName(const std::string& name) {
         const INT_PTR result = RunModal(settings, [&](CDialog& dialog) {
             dialog.SetDlgItemText(IDC_FIRST_NAME, name);
             ClickControl(dialog, IDOK);
@@ -33,8 +30,7 @@ protected:
     CSettingsDlg settings;
 };
 
-TEST_F(SettingsDialogTest, FirstOpeningShowsTheDefaults)
-{
+TEST_F(SettingsDialogTest, FirstOpeningShowsTheDefaults) {
     std::vector<int> checks;
     std::string first;
     std::string second;
@@ -57,8 +53,7 @@ TEST_F(SettingsDialogTest, FirstOpeningShowsTheDefaults)
     EXPECT_TRUE(Sounds().empty());
 }
 
-TEST_F(SettingsDialogTest, PersonEnablesTheSecondNameAndAComputerDisablesIt)
-{
+TEST_F(SettingsDialogTest, PersonEnablesTheSecondNameAndAComputerDisablesIt) {
     std::vector<bool> enabled;
     RunModal(settings, [&](CDialog& dialog) {
         ClickControl(dialog, IDC_PERSON);
@@ -71,8 +66,7 @@ TEST_F(SettingsDialogTest, PersonEnablesTheSecondNameAndAComputerDisablesIt)
     EXPECT_EQ(Sounds(), (std::vector<std::string>{kClickPlayed, kClickPlayed}));
 }
 
-TEST_F(SettingsDialogTest, DoneWritesAPersonWithTheTypedNames)
-{
+TEST_F(SettingsDialogTest, DoneWritesAPersonWithTheTypedNames) {
     RunModal(settings, [](CDialog& dialog) {
         ClickControl(dialog, IDC_PERSON);
         dialog.SetDlgItemText(IDC_FIRST_NAME, "Ann");
@@ -90,8 +84,7 @@ TEST_F(SettingsDialogTest, DoneWritesAPersonWithTheTypedNames)
     EXPECT_EQ(Sounds(), (std::vector<std::string>(3, kClickPlayed)));
 }
 
-TEST_F(SettingsDialogTest, AComputerLevelReplacesTheSecondName)
-{
+TEST_F(SettingsDialogTest, AComputerLevelReplacesTheSecondName) {
     struct Case {
         int buttonId;
         OpponentKind kind;
@@ -111,8 +104,7 @@ TEST_F(SettingsDialogTest, AComputerLevelReplacesTheSecondName)
     }
 }
 
-TEST_F(SettingsDialogTest, HiddenComputerFirstPlayerNeedsTheExactName)
-{
+TEST_F(SettingsDialogTest, HiddenComputerFirstPlayerNeedsTheExactName) {
     struct Case {
         const char* name;
         OpponentKind kind;
@@ -125,16 +117,14 @@ TEST_F(SettingsDialogTest, HiddenComputerFirstPlayerNeedsTheExactName)
     }
 }
 
-TEST_F(SettingsDialogTest, APersonAgainIsAlwaysWrittenFirst)
-{
+TEST_F(SettingsDialogTest, APersonAgainIsAlwaysWrittenFirst) {
     DoneWithFirstName("k9");
     ASSERT_EQ(settings.playerKind[0], Expert);
     DoneWithFirstName("Ann");
     EXPECT_EQ(settings.playerKind[0], Person);
 }
 
-TEST_F(SettingsDialogTest, EscapeAfterChangesLeavesTheRecord)
-{
+TEST_F(SettingsDialogTest, EscapeAfterChangesLeavesTheRecord) {
     const GameSettings before = settings;
     const INT_PTR result = RunModal(settings, [](CDialog& dialog) {
         ClickControl(dialog, IDC_PERSON);
@@ -148,8 +138,7 @@ TEST_F(SettingsDialogTest, EscapeAfterChangesLeavesTheRecord)
     EXPECT_TRUE(SameSettings(settings, before));
 }
 
-TEST_F(SettingsDialogTest, NextOpeningShowsThePreviousChoices)
-{
+TEST_F(SettingsDialogTest, NextOpeningShowsThePreviousChoices) {
     RunModal(settings, [](CDialog& dialog) {
         ClickControl(dialog, IDC_PERSON);
         dialog.SetDlgItemText(IDC_SECOND_NAME, "Bob");
@@ -172,8 +161,7 @@ TEST_F(SettingsDialogTest, NextOpeningShowsThePreviousChoices)
     EXPECT_TRUE(secondEnabled);
 }
 
-TEST_F(SettingsDialogTest, RangeOutsideTheFourChecksNoneAndDoneKeepsIt)
-{
+TEST_F(SettingsDialogTest, RangeOutsideTheFourChecksNoneAndDoneKeepsIt) {
     settings.rangeLow = 3;
     settings.rangeHigh = 7;
     std::vector<int> checks;

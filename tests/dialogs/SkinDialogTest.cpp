@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "dialogs/CSkinDialog.h"
-#include "platform/draw/CDC.h"
 #include "platform/dialog/TemplateTypes.h"
+#include "platform/draw/CDC.h"
 #include "platform/draw/HandleObjects.h"
 #include "tests/support/Input.h"
 #include "tests/support/ModalRun.h"
@@ -18,7 +18,9 @@ namespace {
 constexpr UINT kSkinTemplate = 9200;
 constexpr int kButton = 1401;
 
-COLORREF Gradient(int x, int y) { return RGB(x % 256, y % 256, 77); }
+COLORREF Gradient(int x, int y) {
+    return RGB(x % 256, y % 256, 77);
+}
 
 // A bitmap of width x height painted with Gradient, handed over as a raw handle.
 HBITMAP GradientBitmap(int width, int height) {

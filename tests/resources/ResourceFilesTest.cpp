@@ -20,24 +20,20 @@
 
 namespace {
 
-QString resourcePath(const QString& relative)
-{
+QString resourcePath(const QString& relative) {
     return QDir(QStringLiteral(QUINSUM_RESOURCE_DIR)).filePath(relative);
 }
 
-QByteArray readAll(const QString& path)
-{
+QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-quint32 little32(const QByteArray& bytes, qsizetype at)
-{
+quint32 little32(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
 
-quint16 little16(const QByteArray& bytes, qsizetype at)
-{
+quint16 little16(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint16>(bytes.constData() + at);
 }
 
@@ -49,8 +45,7 @@ struct PngHeader {
     int colourType;
 };
 
-std::optional<PngHeader> readPngHeader(const QString& path)
-{
+std::optional<PngHeader> readPngHeader(const QString& path) {
     const QByteArray bytes = readAll(path);
     if (bytes.size() < 33 || !bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.mid(12, 4) != "IHDR")
         return std::nullopt;
@@ -65,36 +60,32 @@ struct BitmapSize {
     int height;
 };
 
-void PrintTo(const BitmapSize& bitmap, std::ostream* out)
-{
+void PrintTo(const BitmapSize& bitmap, std::ostream* out) {
     *out << "bitmap " << bitmap.id;
 }
 
 const std::vector<BitmapSize> allBitmaps{
-    {152, 75, 75},   {155, 75, 75},   {178, 75, 75},   {179, 75, 75},   {289, 75, 75},   {300, 75, 75},
-    {221, 109, 36},  {222, 109, 36},  {218, 640, 480}, {244, 300, 500}, {262, 500, 833}, {219, 193, 55},
-    {223, 193, 55},  {278, 53, 53},   {292, 300, 53},  {295, 193, 63},  {296, 193, 63},  {297, 193, 63},
-    {298, 193, 63},  {230, 193, 55},  {231, 193, 55},  {237, 193, 55},  {238, 193, 55},  {233, 193, 55},
-    {167, 193, 55},  {168, 193, 55},  {243, 193, 55},  {163, 193, 55},  {164, 193, 55},  {259, 193, 63},
-    {261, 193, 63},  {246, 96, 26},   {248, 96, 26},   {249, 96, 26},   {250, 96, 26},   {253, 96, 26},
-    {254, 96, 26},   {256, 96, 26},   {255, 96, 26},   {251, 96, 26},   {252, 96, 26},   {271, 112, 39},
-    {272, 112, 39},  {265, 112, 39},  {266, 112, 39},  {267, 112, 39},  {268, 112, 39},  {269, 112, 39},
-    {270, 112, 39},
+    {152, 75, 75},  {155, 75, 75},   {178, 75, 75},   {179, 75, 75},   {289, 75, 75},  {300, 75, 75},  {221, 109, 36},
+    {222, 109, 36}, {218, 640, 480}, {244, 300, 500}, {262, 500, 833}, {219, 193, 55}, {223, 193, 55}, {278, 53, 53},
+    {292, 300, 53}, {295, 193, 63},  {296, 193, 63},  {297, 193, 63},  {298, 193, 63}, {230, 193, 55}, {231, 193, 55},
+    {237, 193, 55}, {238, 193, 55},  {233, 193, 55},  {167, 193, 55},  {168, 193, 55}, {243, 193, 55}, {163, 193, 55},
+    {164, 193, 55}, {259, 193, 63},  {261, 193, 63},  {246, 96, 26},   {248, 96, 26},  {249, 96, 26},  {250, 96, 26},
+    {253, 96, 26},  {254, 96, 26},   {256, 96, 26},   {255, 96, 26},   {251, 96, 26},  {252, 96, 26},  {271, 112, 39},
+    {272, 112, 39}, {265, 112, 39},  {266, 112, 39},  {267, 112, 39},  {268, 112, 39}, {269, 112, 39}, {270, 112, 39},
 };
 
-QImage loadBitmap(int id)
-{
+QImage loadBitmap(int id) {
     return QImage(resourcePath(QStringLiteral("bitmaps/%1.png").arg(id)));
 }
 
 class BitmapFileTest : public testing::TestWithParam<BitmapSize> {};
 
 // The picture and its high-density twin, at exactly twice the size.
-TEST_P(BitmapFileTest, IsAnOpaque24BitPictureOfItsExactSize)
-{
+TEST_P(BitmapFileTest, IsAnOpaque24BitPictureOfItsExactSize) {
     const BitmapSize expected = GetParam();
     for (const auto& [suffix, scale] : {std::pair{"", 1}, std::pair{"@2x", 2}}) {
-        const QString path = resourcePath(QStringLiteral("bitmaps/%1%2.png").arg(expected.id).arg(QLatin1String(suffix)));
+        const QString path =
+            resourcePath(QStringLiteral("bitmaps/%1%2.png").arg(expected.id).arg(QLatin1String(suffix)));
         const QImage image(path);
         ASSERT_FALSE(image.isNull()) << path.toStdString();
         EXPECT_EQ(image.size(), QSize(expected.width, expected.height) * scale);
@@ -112,8 +103,7 @@ INSTANTIATE_TEST_SUITE_P(EveryBitmap, BitmapFileTest, testing::ValuesIn(allBitma
                              return "Bitmap" + std::to_string(param.param.id);
                          });
 
-TEST(BitmapFolder, HoldsOnlyTheGamesBitmaps)
-{
+TEST(BitmapFolder, HoldsOnlyTheGamesBitmaps) {
     std::set<QString> expected;
     for (const BitmapSize& bitmap : allBitmaps) {
         expected.insert(QStringLiteral("%1.png").arg(bitmap.id));
@@ -124,8 +114,7 @@ TEST(BitmapFolder, HoldsOnlyTheGamesBitmaps)
 }
 
 // Pixels of the selection blue, which only hover, pressed and checked pictures carry.
-int outlinePixels(const QImage& image)
-{
+int outlinePixels(const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
@@ -136,11 +125,10 @@ int outlinePixels(const QImage& image)
     return count;
 }
 
-TEST(ButtonVariants, HoverPressedAndCheckedPicturesAddABlueOutline)
-{
-    const std::vector<std::pair<int, int>> pairs{
-        {219, 223}, {237, 238}, {233, 167}, {168, 243}, {163, 164}, {295, 296}, {297, 298}, {246, 253},
-        {248, 254}, {249, 256}, {250, 255}, {251, 252}, {271, 272}, {265, 266}, {267, 268}, {269, 270}};
+TEST(ButtonVariants, HoverPressedAndCheckedPicturesAddABlueOutline) {
+    const std::vector<std::pair<int, int>> pairs{{219, 223}, {237, 238}, {233, 167}, {168, 243}, {163, 164}, {295, 296},
+                                                 {297, 298}, {246, 253}, {248, 254}, {249, 256}, {250, 255}, {251, 252},
+                                                 {271, 272}, {265, 266}, {267, 268}, {269, 270}};
     for (const auto& [normal, outlined] : pairs) {
         const QImage plain = loadBitmap(normal);
         const QImage selected = loadBitmap(outlined);
@@ -151,13 +139,11 @@ TEST(ButtonVariants, HoverPressedAndCheckedPicturesAddABlueOutline)
     }
 }
 
-TEST(ButtonVariants, MenuOkHoverLooksTheSameAsOk)
-{
+TEST(ButtonVariants, MenuOkHoverLooksTheSameAsOk) {
     EXPECT_EQ(loadBitmap(230), loadBitmap(231));
 }
 
-TEST(CellTiles, ClaimedTilesCarryAWhiteDiscWhereTheSmallNumberGoes)
-{
+TEST(CellTiles, ClaimedTilesCarryAWhiteDiscWhereTheSmallNumberGoes) {
     // The number is centred on the right half of a 76-pixel cell, 8 to 23 pixels from the top.
     for (const int id : {178, 179, 289, 300}) {
         const QImage tile = loadBitmap(id);
@@ -166,8 +152,7 @@ TEST(CellTiles, ClaimedTilesCarryAWhiteDiscWhereTheSmallNumberGoes)
     }
 }
 
-TEST(CellTiles, FreeTilesKeepTheirMiddleClearForTheLargeNumber)
-{
+TEST(CellTiles, FreeTilesKeepTheirMiddleClearForTheLargeNumber) {
     // A free tile's middle is one calm colour, so black digits read on it.
     for (const int id : {152, 155}) {
         const QImage tile = loadBitmap(id);
@@ -180,8 +165,7 @@ TEST(CellTiles, FreeTilesKeepTheirMiddleClearForTheLargeNumber)
     }
 }
 
-TEST(Cursors, AreTransparent32PixelPicturesWithTheirHotSpots)
-{
+TEST(Cursors, AreTransparent32PixelPicturesWithTheirHotSpots) {
     for (const QString name : {"134", "135", "134@2x", "135@2x"}) {
         const QString path = resourcePath(QStringLiteral("cursors/%1.png").arg(name));
         const QImage image(path);
@@ -203,8 +187,7 @@ TEST(Cursors, AreTransparent32PixelPicturesWithTheirHotSpots)
     EXPECT_EQ(readAll(resourcePath(QStringLiteral("cursors/hotspots.txt"))), QByteArray("134 15 15\n135 16 15\n"));
 }
 
-TEST(Icon, ComesAtEveryDesktopSizeAndAsSvg)
-{
+TEST(Icon, ComesAtEveryDesktopSizeAndAsSvg) {
     for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
         const QImage image(resourcePath(QStringLiteral("icons/128-%1.png").arg(side)));
         ASSERT_FALSE(image.isNull()) << side;
@@ -226,15 +209,13 @@ struct WaveExpectation {
     quint32 dataBytes;
 };
 
-void PrintTo(const WaveExpectation& wave, std::ostream* out)
-{
+void PrintTo(const WaveExpectation& wave, std::ostream* out) {
     *out << "wave " << wave.id;
 }
 
 class WaveFileTest : public testing::TestWithParam<WaveExpectation> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         bytes = readAll(resourcePath(QStringLiteral("sounds/%1.wav").arg(GetParam().id)));
         ASSERT_GE(bytes.size(), 44);
         for (qsizetype at = 44; at + 1 < bytes.size(); at += 2)
@@ -245,25 +226,23 @@ protected:
     std::vector<std::int16_t> samples;
 };
 
-TEST_P(WaveFileTest, IsMono16BitPcmAt44100WithAPlainHeader)
-{
+TEST_P(WaveFileTest, IsMono16BitPcmAt44100WithAPlainHeader) {
     EXPECT_EQ(bytes.left(4), "RIFF");
     EXPECT_EQ(little32(bytes, 4), static_cast<quint32>(bytes.size() - 8));
     EXPECT_EQ(bytes.mid(8, 8), "WAVEfmt ");
     EXPECT_EQ(little32(bytes, 16), 16u);
-    EXPECT_EQ(little16(bytes, 20), 1u);       // PCM
-    EXPECT_EQ(little16(bytes, 22), 1u);       // one channel
-    EXPECT_EQ(little32(bytes, 24), 44100u);   // samples per second
-    EXPECT_EQ(little32(bytes, 28), 88200u);   // bytes per second
-    EXPECT_EQ(little16(bytes, 32), 2u);       // block alignment
-    EXPECT_EQ(little16(bytes, 34), 16u);      // bits per sample
+    EXPECT_EQ(little16(bytes, 20), 1u);      // PCM
+    EXPECT_EQ(little16(bytes, 22), 1u);      // one channel
+    EXPECT_EQ(little32(bytes, 24), 44100u);  // samples per second
+    EXPECT_EQ(little32(bytes, 28), 88200u);  // bytes per second
+    EXPECT_EQ(little16(bytes, 32), 2u);      // block alignment
+    EXPECT_EQ(little16(bytes, 34), 16u);     // bits per sample
     EXPECT_EQ(bytes.mid(36, 4), "data");
     EXPECT_EQ(little32(bytes, 40), GetParam().dataBytes);
     EXPECT_EQ(static_cast<quint32>(bytes.size()), 44 + GetParam().dataBytes);
 }
 
-TEST_P(WaveFileTest, IsAudibleWithoutClippingAndFadesInAndOut)
-{
+TEST_P(WaveFileTest, IsAudibleWithoutClippingAndFadesInAndOut) {
     ASSERT_FALSE(samples.empty());
     int peak = 0;
     for (const std::int16_t sample : samples)

@@ -14,27 +14,23 @@ namespace {
 constexpr std::size_t kBlock = 1324;
 constexpr std::size_t kEntry = 132;
 
-std::vector<unsigned char> ZeroFile()
-{
+std::vector<unsigned char> ZeroFile() {
     return std::vector<unsigned char>(kHighScoreFileSize, 0);
 }
 
-void PutInt32(std::vector<unsigned char>& bytes, std::size_t offset, std::uint32_t value)
-{
+void PutInt32(std::vector<unsigned char>& bytes, std::size_t offset, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i) {
         bytes[offset + i] = static_cast<unsigned char>(value >> (8 * i));
     }
 }
 
-void PutText(std::vector<unsigned char>& bytes, std::size_t offset, const std::string& text)
-{
+void PutText(std::vector<unsigned char>& bytes, std::size_t offset, const std::string& text) {
     std::memcpy(bytes.data() + offset, text.data(), text.size());
 }
 
 class HighScoreFile : public ::testing::Test {
 protected:
-    HighScoreRecords Records(const std::string& name = "high scores.dat") const
-    {
+    HighScoreRecords Records(const std::string& name = "high scores.dat") const {
         HighScoreRecords records;
         records.SetFilePath(directory / name);
         return records;
@@ -45,19 +41,16 @@ protected:
 
 }  // namespace
 
-TEST_F(HighScoreFile, DefaultLocationIsBesideTheExecutable)
-{
+TEST_F(HighScoreFile, DefaultLocationIsBesideTheExecutable) {
     EXPECT_EQ(HighScoreRecords().FilePath(), *ProgramDirectory() / "high scores.dat");
 }
 
-TEST_F(HighScoreFile, EmptyTableIsWrittenAsZeros)
-{
+TEST_F(HighScoreFile, EmptyTableIsWrittenAsZeros) {
     EXPECT_EQ(Records().SaveHighScores(), 1);
     EXPECT_EQ(ReadBytes(directory / "high scores.dat"), ZeroFile());
 }
 
-TEST_F(HighScoreFile, ByteLayoutIsLittleEndianBlocksOfCountAndEntries)
-{
+TEST_F(HighScoreFile, ByteLayoutIsLittleEndianBlocksOfCountAndEntries) {
     HighScoreRecords records = Records();
     records.RecordResult(0, "Al", -2, 1, "Computer 1", 0, 1);
     records.RecordResult(0, "Bo", 1, 0, "Cy", 300, 3);
@@ -75,8 +68,7 @@ TEST_F(HighScoreFile, ByteLayoutIsLittleEndianBlocksOfCountAndEntries)
     EXPECT_EQ(ReadBytes(directory / "high scores.dat"), expected);
 }
 
-TEST_F(HighScoreFile, SaveLoadSaveIsByteIdentical)
-{
+TEST_F(HighScoreFile, SaveLoadSaveIsByteIdentical) {
     HighScoreRecords first = Records("first.dat");
     first.RecordResult(0, "Zo\u00EB", 12, 2, "Computer 2", 9, 0);
     first.RecordResult(0, "Al", -7, 0, "Bea", -7, 2);
@@ -90,8 +82,7 @@ TEST_F(HighScoreFile, SaveLoadSaveIsByteIdentical)
     EXPECT_EQ(ReadBytes(directory / "second.dat"), ReadBytes(directory / "first.dat"));
 }
 
-TEST_F(HighScoreFile, LoadingClearsTheMarksOfTheLastGame)
-{
+TEST_F(HighScoreFile, LoadingClearsTheMarksOfTheLastGame) {
     HighScoreRecords records = Records();
     records.RecordResult(0, "Al", 3, 0, "Bea", 9, 2);
     records.shownRange = 2;
@@ -101,16 +92,14 @@ TEST_F(HighScoreFile, LoadingClearsTheMarksOfTheLastGame)
     EXPECT_EQ(records.newLine, (std::array<int, 2>{-1, -1}));
 }
 
-TEST_F(HighScoreFile, MissingFileGivesAnEmptyTable)
-{
+TEST_F(HighScoreFile, MissingFileGivesAnEmptyTable) {
     HighScoreRecords records = Records();
     records.RecordResult(0, "Al", 3, 0, "Bea", 9, 0);
     EXPECT_EQ(records.LoadHighScores(), -1);
     EXPECT_EQ(EncodeHighScoreTable(records.Table()), HighScoreFileBytes{});
 }
 
-TEST_F(HighScoreFile, ShortFileKeepsTheBytesThatArrived)
-{
+TEST_F(HighScoreFile, ShortFileKeepsTheBytesThatArrived) {
     std::vector<unsigned char> bytes(4 + 10, 0);
     PutInt32(bytes, 0, 1);
     PutText(bytes, 4, "Ann beat t");
@@ -123,8 +112,7 @@ TEST_F(HighScoreFile, ShortFileKeepsTheBytesThatArrived)
     EXPECT_EQ(records.Table().ranges[0].entries[0].score, 0);
 }
 
-TEST_F(HighScoreFile, LongFileReadsOnlyTheTable)
-{
+TEST_F(HighScoreFile, LongFileReadsOnlyTheTable) {
     std::vector<unsigned char> bytes = ZeroFile();
     PutInt32(bytes, 2 * kBlock, 1);
     PutText(bytes, 2 * kBlock + 4, "Al achieved the high score 4.");
@@ -140,8 +128,7 @@ TEST_F(HighScoreFile, LongFileReadsOnlyTheTable)
     EXPECT_EQ(ReadBytes(directory / "saved.dat"), bytes);
 }
 
-TEST_F(HighScoreFile, DamagedCountsAreClampedAndTextsTerminated)
-{
+TEST_F(HighScoreFile, DamagedCountsAreClampedAndTextsTerminated) {
     std::vector<unsigned char> bytes = ZeroFile();
     PutInt32(bytes, 0, static_cast<std::uint32_t>(-5));
     PutInt32(bytes, 1 * kBlock, 99);
@@ -166,8 +153,7 @@ TEST_F(HighScoreFile, DamagedCountsAreClampedAndTextsTerminated)
 }
 
 // Stray bytes of a damaged file (after a text's end, in lines past the count) are not written back.
-TEST_F(HighScoreFile, SavedFileZeroFillsEveryUnusedByte)
-{
+TEST_F(HighScoreFile, SavedFileZeroFillsEveryUnusedByte) {
     std::vector<unsigned char> bytes = ZeroFile();
     PutInt32(bytes, 0, 1);
     PutText(bytes, 4, std::string("Al") + '\0' + "stray");
@@ -185,16 +171,14 @@ TEST_F(HighScoreFile, SavedFileZeroFillsEveryUnusedByte)
     EXPECT_EQ(ReadBytes(directory / "high scores.dat"), expected);
 }
 
-TEST_F(HighScoreFile, FailedSaveIntoAMissingDirectoryCreatesNothing)
-{
+TEST_F(HighScoreFile, FailedSaveIntoAMissingDirectoryCreatesNothing) {
     HighScoreRecords records = Records("no such folder/high scores.dat");
     records.RecordResult(0, "Al", 3, 0, "Bea", 9, 0);
     EXPECT_EQ(records.SaveHighScores(), -1);
     EXPECT_TRUE(directory.Files().empty());
 }
 
-TEST_F(HighScoreFile, FileNameTooLongFailsCleanly)
-{
+TEST_F(HighScoreFile, FileNameTooLongFailsCleanly) {
     HighScoreRecords records = Records(std::string(300, 'n'));
     EXPECT_EQ(records.SaveHighScores(), -1);
     EXPECT_EQ(records.LoadHighScores(), -1);

@@ -20,16 +20,14 @@ const std::filesystem::path kFile = "high scores.dat";
 
 class HighScoreLocationTest : public ::testing::Test {
 protected:
-    HighScoreLocationTest()
-    {
+    HighScoreLocationTest() {
         std::filesystem::permissions(directory.Path(), std::filesystem::perms(0777));
         std::filesystem::create_directory(program);
         std::filesystem::permissions(program, std::filesystem::perms(0777));
     }
 
     // A table with one result beside the program, world-readable.
-    void PutTableBesideTheProgram(const char* name) const
-    {
+    void PutTableBesideTheProgram(const char* name) const {
         HighScoreRecords beside;
         beside.SetFilePath(program / kFile);
         beside.RecordResult(0, name, 40, 1, "Computer", 10, 0);
@@ -38,8 +36,7 @@ protected:
     }
 
     // Runs `check` as an ordinary user; it fails the test by exiting with a non-zero code.
-    static void AsOrdinaryUser(const std::function<int()>& check)
-    {
+    static void AsOrdinaryUser(const std::function<int()>& check) {
         const auto run = [&check] {
             constexpr unsigned kNobody = 65534;
             if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
@@ -57,8 +54,7 @@ protected:
 
 }  // namespace
 
-TEST_F(HighScoreLocationTest, AWritableProgramFolderKeepsTheFileBesideTheProgram)
-{
+TEST_F(HighScoreLocationTest, AWritableProgramFolderKeepsTheFileBesideTheProgram) {
     const HighScoreLocation location = ChooseHighScoreLocation(program, data);
     EXPECT_EQ(location.savePath, program / kFile);
     EXPECT_EQ(location.startPath, program / kFile);
@@ -67,8 +63,7 @@ TEST_F(HighScoreLocationTest, AWritableProgramFolderKeepsTheFileBesideTheProgram
 
 // An installed program's folder is read-only: the copy beside it starts the table, the results go
 // to the player's data folder, created private, and that file is read from then on.
-TEST_F(HighScoreLocationTest, AReadOnlyProgramFolderSendsTheResultsToTheDataFolder)
-{
+TEST_F(HighScoreLocationTest, AReadOnlyProgramFolderSendsTheResultsToTheDataFolder) {
     PutTableBesideTheProgram("Shipped");
     const auto besideBytes = ReadBytes(program / kFile);
     std::filesystem::permissions(program, std::filesystem::perms(0555));
@@ -99,8 +94,7 @@ TEST_F(HighScoreLocationTest, AReadOnlyProgramFolderSendsTheResultsToTheDataFold
 
 // Nothing is lost: the table stays in memory and the file beside the program is untouched; the
 // player is told once, with the file and the reason.
-TEST_F(HighScoreLocationTest, AnUnwritableDataFolderIsToldOnce)
-{
+TEST_F(HighScoreLocationTest, AnUnwritableDataFolderIsToldOnce) {
     PutTableBesideTheProgram("Shipped");
     std::filesystem::permissions(program, std::filesystem::perms(0555));
     std::filesystem::create_directories(data);
@@ -129,8 +123,7 @@ TEST_F(HighScoreLocationTest, AnUnwritableDataFolderIsToldOnce)
 
 // Something planted beside the program under the file's name is neither read nor replaced; the
 // results go to the data folder and the player is told why.
-TEST_F(HighScoreLocationTest, AFileBesideTheProgramThatIsNoRegularFileIsPassedBy)
-{
+TEST_F(HighScoreLocationTest, AFileBesideTheProgramThatIsNoRegularFileIsPassedBy) {
     ASSERT_EQ(::mkfifo((program / kFile).c_str(), 0666), 0);
     const HighScoreLocation location = ChooseHighScoreLocation(program, data);
     EXPECT_EQ(location.savePath, data / kFile);

@@ -18,8 +18,7 @@ namespace {
 
 class HighScoreMergeTest : public ::testing::Test {
 protected:
-    HighScoreRecords Copy() const
-    {
+    HighScoreRecords Copy() const {
         HighScoreRecords records;
         records.SetFilePath(directory / "high scores.dat");
         records.LoadHighScores();
@@ -27,8 +26,7 @@ protected:
     }
 
     // Runs `copy` in a process of its own; it exits with 0 when all went well.
-    static pid_t InOtherProcess(const std::function<int()>& copy)
-    {
+    static pid_t InOtherProcess(const std::function<int()>& copy) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             std::_Exit(copy());
@@ -36,16 +34,14 @@ protected:
         return pid;
     }
 
-    static int ExitCode(pid_t pid)
-    {
+    static int ExitCode(pid_t pid) {
         int status = 0;
         ::waitpid(pid, &status, 0);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     // Whose lines the list of the first range holds, best first.
-    static std::vector<std::string> Lines(const HighScoreRecords& records)
-    {
+    static std::vector<std::string> Lines(const HighScoreRecords& records) {
         std::vector<std::string> names;
         for (int line = 0; line < records.Table().ranges[0].count; ++line) {
             const std::string text = records.LineText(0, line);
@@ -61,8 +57,7 @@ const std::vector<std::string> kBoth{"Al", "Bea"};
 
 }  // namespace
 
-TEST_F(HighScoreMergeTest, TheCopySavingLastKeepsTheOthersResults)
-{
+TEST_F(HighScoreMergeTest, TheCopySavingLastKeepsTheOthersResults) {
     HighScoreRecords first = Copy();
     const pid_t other = InOtherProcess([this] {
         HighScoreRecords second = Copy();
@@ -79,8 +74,7 @@ TEST_F(HighScoreMergeTest, TheCopySavingLastKeepsTheOthersResults)
     EXPECT_EQ(first.newLine[0], 0);
 }
 
-TEST_F(HighScoreMergeTest, TheCopySavingFirstKeepsItsResultsToo)
-{
+TEST_F(HighScoreMergeTest, TheCopySavingFirstKeepsItsResultsToo) {
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     HighScoreRecords first = Copy();
@@ -105,8 +99,7 @@ TEST_F(HighScoreMergeTest, TheCopySavingFirstKeepsItsResultsToo)
 
 // The file is replaced whole or not at all: killed at any moment, a copy saving over and over
 // leaves one of the two tables it writes.
-TEST_F(HighScoreMergeTest, AKillDuringASaveLeavesAWholeFile)
-{
+TEST_F(HighScoreMergeTest, AKillDuringASaveLeavesAWholeFile) {
     HighScoreRecords seed = Copy();
     seed.RecordResult(0, "Seed", 5, 1, "Computer", 0, 0);
     ASSERT_EQ(seed.SaveHighScores(), 1);

@@ -13,47 +13,40 @@ constexpr int kNovice = 1;
 constexpr int kIntermediate = 2;
 constexpr int kExpert = 3;
 
-std::array<int, 2> Marks(const HighScoreRecords& records)
-{
+std::array<int, 2> Marks(const HighScoreRecords& records) {
     return records.newLine;
 }
 
-std::array<int, 2> Pair(int first, int second)
-{
+std::array<int, 2> Pair(int first, int second) {
     return {first, second};
 }
 
-int Score(const HighScoreRecords& records, int range, int line)
-{
+int Score(const HighScoreRecords& records, int range, int line) {
     return records.Table().ranges[static_cast<std::size_t>(range)].entries[static_cast<std::size_t>(line)].score;
 }
 
-int Count(const HighScoreRecords& records, int range)
-{
+int Count(const HighScoreRecords& records, int range) {
     return records.Table().ranges[static_cast<std::size_t>(range)].count;
 }
 
 // Two people per game: 50, 45, 40, ... 10, 5 in range 0, best first.
-HighScoreRecords FullListDownTo5()
-{
+HighScoreRecords FullListDownTo5() {
     HighScoreRecords records;
     for (int game = 0; game < 5; ++game) {
         const int high = 50 - 10 * game;
-        records.RecordResult(kPerson, "High" + std::to_string(high), high, kPerson,
-                             "Low" + std::to_string(high - 5), high - 5, 0);
+        records.RecordResult(kPerson, "High" + std::to_string(high), high, kPerson, "Low" + std::to_string(high - 5),
+                             high - 5, 0);
     }
     return records;
 }
 
-bool SameTable(const HighScoreTable& a, const HighScoreTable& b)
-{
+bool SameTable(const HighScoreTable& a, const HighScoreTable& b) {
     return EncodeHighScoreTable(a) == EncodeHighScoreTable(b);
 }
 
 }  // namespace
 
-TEST(HighScoreSentences, PersonBeatsNoviceGetsTheFirstLine)
-{
+TEST(HighScoreSentences, PersonBeatsNoviceGetsTheFirstLine) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "Ann", 12, kNovice, "Computer 1", 9, 0);
     EXPECT_EQ(Count(records, 0), 1);
@@ -63,23 +56,20 @@ TEST(HighScoreSentences, PersonBeatsNoviceGetsTheFirstLine)
     EXPECT_EQ(records.lastRange, 0);
 }
 
-TEST(HighScoreSentences, ExpertIsCalledTheAdvancedComputer)
-{
+TEST(HighScoreSentences, ExpertIsCalledTheAdvancedComputer) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "Bob", 5, kExpert, "Computer 3", 7, 1);
     EXPECT_EQ(records.LineText(1, 0), "Bob lost to the Advanced Computer but achieved a score of 5.");
     EXPECT_EQ(records.lastRange, 1);
 }
 
-TEST(HighScoreSentences, TieAgainstIntermediate)
-{
+TEST(HighScoreSentences, TieAgainstIntermediate) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "Cy", 8, kIntermediate, "Computer 2", 8, 0);
     EXPECT_EQ(records.LineText(0, 0), "Cy tied the Intermediate Computer and achieved a score of 8.");
 }
 
-TEST(HighScoreSentences, ComputerAsPlayerOneLeavesOnlyThePersonsLine)
-{
+TEST(HighScoreSentences, ComputerAsPlayerOneLeavesOnlyThePersonsLine) {
     HighScoreRecords records;
     records.RecordResult(kIntermediate, "Hal", 3, kPerson, "Eve", 10, 2);
     EXPECT_EQ(Count(records, 2), 1);
@@ -87,16 +77,14 @@ TEST(HighScoreSentences, ComputerAsPlayerOneLeavesOnlyThePersonsLine)
     EXPECT_EQ(Marks(records), Pair(-1, 0));
 }
 
-TEST(HighScoreSentences, NameWithPercentSignsIsPlainText)
-{
+TEST(HighScoreSentences, NameWithPercentSignsIsPlainText) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "100%s %d%n", 3, kNovice, "Computer 1", 1, 0);
     EXPECT_EQ(records.LineText(0, 0), "100%s %d%n beat the Novice Computer, achieving a score of 3.");
 }
 
 // A long name gives way so that the line keeps its score; the cut counts code-page bytes.
-TEST(HighScoreSentences, ALongNameIsShortenedAndTheScoreKept)
-{
+TEST(HighScoreSentences, ALongNameIsShortenedAndTheScoreKept) {
     HighScoreRecords shortName;
     shortName.RecordResult(kPerson, "A", 1, kNovice, "Computer 1", 0, 0);
     const std::string ending = shortName.LineText(0, 0).substr(1);
@@ -118,16 +106,21 @@ TEST(HighScoreSentences, ALongNameIsShortenedAndTheScoreKept)
 }
 
 // A pasted NUL would end the stored line early; control characters never reach the file.
-TEST(HighScoreSentences, NamesLoseControlCharacters)
-{
+TEST(HighScoreSentences, NamesLoseControlCharacters) {
     HighScoreRecords records;
-    records.RecordResult(kPerson, std::string("Al\0ic\x1b" "e\x7F", 8), 5, kPerson, "\x01" "Bo", 4, 0);
+    records.RecordResult(kPerson,
+                         std::string("Al\0ic\x1b"
+                                     "e\x7F",
+                                     8),
+                         5, kPerson,
+                         "\x01"
+                         "Bo",
+                         4, 0);
     EXPECT_EQ(records.LineText(0, 0), "Alice achieved the high score 5.");
     EXPECT_EQ(records.LineText(0, 1), "Bo achieved the high score 4.");
 }
 
-TEST(HighScoreRanking, TwoPeopleBetterSecondPlayerStandsFirst)
-{
+TEST(HighScoreRanking, TwoPeopleBetterSecondPlayerStandsFirst) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "Al", 10, kPerson, "Bea", 20, 0);
     EXPECT_EQ(records.LineText(0, 0), "Bea achieved the high score 20.");
@@ -135,8 +128,7 @@ TEST(HighScoreRanking, TwoPeopleBetterSecondPlayerStandsFirst)
     EXPECT_EQ(Marks(records), Pair(1, 0));
 }
 
-TEST(HighScoreRanking, EqualScoresPutTheLaterLineAbove)
-{
+TEST(HighScoreRanking, EqualScoresPutTheLaterLineAbove) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "Al", 7, kPerson, "Bea", 7, 0);
     EXPECT_EQ(records.LineText(0, 0), "Bea achieved the high score 7.");
@@ -144,8 +136,7 @@ TEST(HighScoreRanking, EqualScoresPutTheLaterLineAbove)
     EXPECT_EQ(Marks(records), Pair(1, 0));
 }
 
-TEST(HighScoreRanking, NewScoreEqualToTheLowestReplacesItOnAFullList)
-{
+TEST(HighScoreRanking, NewScoreEqualToTheLowestReplacesItOnAFullList) {
     HighScoreRecords records = FullListDownTo5();
     ASSERT_EQ(Count(records, 0), 10);
     records.RecordResult(kPerson, "New", 5, kNovice, "Computer 1", 9, 0);
@@ -155,8 +146,7 @@ TEST(HighScoreRanking, NewScoreEqualToTheLowestReplacesItOnAFullList)
     EXPECT_EQ(Marks(records), Pair(9, -1));
 }
 
-TEST(HighScoreRanking, LowerScoreThanAFullListLeavesItUnchanged)
-{
+TEST(HighScoreRanking, LowerScoreThanAFullListLeavesItUnchanged) {
     HighScoreRecords records = FullListDownTo5();
     const HighScoreTable before = records.Table();
     records.RecordResult(kPerson, "New", 4, kNovice, "Computer 1", 9, 0);
@@ -164,8 +154,7 @@ TEST(HighScoreRanking, LowerScoreThanAFullListLeavesItUnchanged)
     EXPECT_EQ(Marks(records), Pair(-1, -1));
 }
 
-TEST(HighScoreRanking, SecondPlayerEntersAFullListThatTheFirstMisses)
-{
+TEST(HighScoreRanking, SecondPlayerEntersAFullListThatTheFirstMisses) {
     HighScoreRecords records = FullListDownTo5();
     records.RecordResult(kPerson, "Al", 1, kPerson, "Bea", 100, 0);
     EXPECT_EQ(records.LineText(0, 0), "Bea achieved the high score 100.");
@@ -173,16 +162,14 @@ TEST(HighScoreRanking, SecondPlayerEntersAFullListThatTheFirstMisses)
     EXPECT_EQ(Marks(records), Pair(-1, 0));
 }
 
-TEST(HighScoreRanking, FirstPlayerPushedOffTheListLosesItsMark)
-{
+TEST(HighScoreRanking, FirstPlayerPushedOffTheListLosesItsMark) {
     HighScoreRecords records = FullListDownTo5();
     records.RecordResult(kPerson, "Al", 6, kPerson, "Bea", 7, 0);
     EXPECT_EQ(records.LineText(0, 9), "Bea achieved the high score 7.");
     EXPECT_EQ(Marks(records), Pair(-1, 9));
 }
 
-TEST(HighScoreRanking, ComputerAgainstComputerStoresNothing)
-{
+TEST(HighScoreRanking, ComputerAgainstComputerStoresNothing) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "Ann", 12, kNovice, "Computer 1", 9, 0);
     const HighScoreTable before = records.Table();
@@ -192,8 +179,7 @@ TEST(HighScoreRanking, ComputerAgainstComputerStoresNothing)
     EXPECT_EQ(records.lastRange, 3);
 }
 
-TEST(HighScoreRanking, NegativeScoreRanksBelowZeroAndPositive)
-{
+TEST(HighScoreRanking, NegativeScoreRanksBelowZeroAndPositive) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "Al", 0, kPerson, "Bea", 4, 3);
     records.RecordResult(kPerson, "Cy", -3, kExpert, "Computer 3", 2, 3);
@@ -203,8 +189,7 @@ TEST(HighScoreRanking, NegativeScoreRanksBelowZeroAndPositive)
     EXPECT_EQ(Marks(records), Pair(2, -1));
 }
 
-TEST(HighScoreRanking, RangeOutsideTheTableIsIgnored)
-{
+TEST(HighScoreRanking, RangeOutsideTheTableIsIgnored) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "Ann", 12, kNovice, "Computer 1", 9, 2);
     const HighScoreTable before = records.Table();
@@ -216,8 +201,7 @@ TEST(HighScoreRanking, RangeOutsideTheTableIsIgnored)
     }
 }
 
-TEST(HighScoreDisplay, MarksTheNewLinesOnlyInTheirRange)
-{
+TEST(HighScoreDisplay, MarksTheNewLinesOnlyInTheirRange) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "Al", 3, kPerson, "Bea", 9, 1);
     records.RecordResult(kPerson, "Cy", 5, kNovice, "Computer 1", 1, 2);
@@ -232,8 +216,7 @@ TEST(HighScoreDisplay, MarksTheNewLinesOnlyInTheirRange)
     EXPECT_EQ(records.ShownLineText(0), "Cy beat the Novice Computer, achieving a score of 5.");
 }
 
-TEST(HighScoreDisplay, OutOfRangeRequestsGiveEmptyText)
-{
+TEST(HighScoreDisplay, OutOfRangeRequestsGiveEmptyText) {
     HighScoreRecords records;
     records.RecordResult(kPerson, "Al", 3, kPerson, "Bea", 9, 0);
     EXPECT_EQ(records.ShownLineText(-1), "");

@@ -26,16 +26,14 @@ protected:
 
     std::filesystem::path Target() const { return directory / "high scores.dat"; }
 
-    void ExpectOldFileAlone() const
-    {
+    void ExpectOldFileAlone() const {
         EXPECT_EQ(ReadBytes(Target()), kOld);
         EXPECT_EQ(directory.Files(), std::vector<std::filesystem::path>{"high scores.dat"});
     }
 
     // Permissions do not stop root, so when the tests run as root the write is tried in a child
     // process that has given up root for the "nobody" user.
-    void ExpectWriteRefusedToAnOrdinaryUser() const
-    {
+    void ExpectWriteRefusedToAnOrdinaryUser() const {
         const auto save = [this] {
             constexpr unsigned kNobody = 65534;
             if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
@@ -51,8 +49,7 @@ protected:
 
 }  // namespace
 
-TEST(ProgramDirectory, IsTheExecutablesFolderWithItsSeparator)
-{
+TEST(ProgramDirectory, IsTheExecutablesFolderWithItsSeparator) {
     const auto directory = ProgramDirectory();
     ASSERT_TRUE(directory.has_value());
     EXPECT_TRUE(directory->is_absolute());
@@ -61,42 +58,36 @@ TEST(ProgramDirectory, IsTheExecutablesFolderWithItsSeparator)
                                             std::filesystem::canonical("/proc/self/exe").parent_path()));
 }
 
-TEST_F(WholeFile, ReadFillsTheWholeBuffer)
-{
+TEST_F(WholeFile, ReadFillsTheWholeBuffer) {
     std::array<unsigned char, 5296> buffer{};
     EXPECT_EQ(ReadWholeFile(Target(), buffer), 0);
     EXPECT_EQ(std::vector<unsigned char>(buffer.begin(), buffer.end()), kOld);
 }
 
-TEST_F(WholeFile, ReadOfAMissingFileZeroesTheBuffer)
-{
+TEST_F(WholeFile, ReadOfAMissingFileZeroesTheBuffer) {
     std::array<unsigned char, 16> buffer;
     buffer.fill(0xAA);
     EXPECT_EQ(ReadWholeFile(directory / "missing.dat", buffer), -1);
     EXPECT_EQ(buffer, (std::array<unsigned char, 16>{}));
 }
 
-TEST_F(WholeFile, ReadOfADirectoryFails)
-{
+TEST_F(WholeFile, ReadOfADirectoryFails) {
     std::array<unsigned char, 16> buffer{};
     EXPECT_EQ(ReadWholeFile(directory.Path(), buffer), -1);
 }
 
-TEST_F(WholeFile, WriteReplacesTheFileAndLeavesNoTemporary)
-{
+TEST_F(WholeFile, WriteReplacesTheFileAndLeavesNoTemporary) {
     EXPECT_EQ(WriteWholeFile(Target(), kNew), 1);
     EXPECT_EQ(ReadBytes(Target()), kNew);
     EXPECT_EQ(directory.Files(), std::vector<std::filesystem::path>{"high scores.dat"});
 }
 
-TEST_F(WholeFile, WriteWhoseParentIsAFileFails)
-{
+TEST_F(WholeFile, WriteWhoseParentIsAFileFails) {
     EXPECT_EQ(WriteWholeFile(Target() / "nested.dat", kNew), -1);
     ExpectOldFileAlone();
 }
 
-TEST_F(WholeFile, WriteOverADirectoryFailsAndRemovesTheTemporary)
-{
+TEST_F(WholeFile, WriteOverADirectoryFailsAndRemovesTheTemporary) {
     std::filesystem::create_directory(directory / "folder.dat");
     EXPECT_EQ(WriteWholeFile(directory / "folder.dat", kNew), -1);
     EXPECT_TRUE(std::filesystem::is_directory(directory / "folder.dat"));
@@ -106,8 +97,7 @@ TEST_F(WholeFile, WriteOverADirectoryFailsAndRemovesTheTemporary)
 
 // A file-size limit makes every write past it fail as a full disk does, even for root. The
 // limit is set in a child process so that it cannot affect the rest of the tests.
-TEST_F(WholeFile, WriteOnAFullDiskLeavesThePreviousFile)
-{
+TEST_F(WholeFile, WriteOnAFullDiskLeavesThePreviousFile) {
     const auto saveWithLimit = [this] {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{1000, 1000};
@@ -118,24 +108,21 @@ TEST_F(WholeFile, WriteOnAFullDiskLeavesThePreviousFile)
     ExpectOldFileAlone();
 }
 
-TEST_F(WholeFile, WriteIntoAReadOnlyFolderFails)
-{
+TEST_F(WholeFile, WriteIntoAReadOnlyFolderFails) {
     std::filesystem::permissions(directory.Path(), std::filesystem::perms(0555));
     ExpectWriteRefusedToAnOrdinaryUser();
     std::filesystem::permissions(directory.Path(), std::filesystem::perms(0755));
     ExpectOldFileAlone();
 }
 
-TEST_F(WholeFile, ReadOnlyFileIsNotReplaced)
-{
+TEST_F(WholeFile, ReadOnlyFileIsNotReplaced) {
     std::filesystem::permissions(directory.Path(), std::filesystem::perms(0777));
     std::filesystem::permissions(Target(), std::filesystem::perms(0444));
     ExpectWriteRefusedToAnOrdinaryUser();
     ExpectOldFileAlone();
 }
 
-TEST_F(WholeFile, WriteKeepsTheFilesPermissions)
-{
+TEST_F(WholeFile, WriteKeepsTheFilesPermissions) {
     std::filesystem::permissions(Target(), std::filesystem::perms(0600));
     EXPECT_EQ(WriteWholeFile(Target(), kNew), 1);
     EXPECT_EQ(std::filesystem::status(Target()).permissions(), std::filesystem::perms(0600));
@@ -143,13 +130,12 @@ TEST_F(WholeFile, WriteKeepsTheFilesPermissions)
 
 // A FIFO, a device or a folder under the file's name is refused at once: an alarm ends the test
 // program if a read waits.
-TEST_F(WholeFile, ReadNeverWaitsOnSomethingThatIsNoRegularFile)
-{
+TEST_F(WholeFile, ReadNeverWaitsOnSomethingThatIsNoRegularFile) {
     ASSERT_EQ(::mkfifo((directory / "fifo.dat").c_str(), 0666), 0);
     std::array<unsigned char, 16> buffer{};
     ::alarm(10);
-    for (const std::filesystem::path& path : {directory / "fifo.dat", std::filesystem::path("/dev/zero"),
-                                              directory.Path()}) {
+    for (const std::filesystem::path& path :
+         {directory / "fifo.dat", std::filesystem::path("/dev/zero"), directory.Path()}) {
         buffer.fill(0xAA);
         EXPECT_EQ(ReadWholeFile(path, buffer), -1) << path;
         EXPECT_EQ(buffer, (std::array<unsigned char, 16>{})) << path;
@@ -160,15 +146,14 @@ TEST_F(WholeFile, ReadNeverWaitsOnSomethingThatIsNoRegularFile)
 // A planted link is a trap: reading through it would show another user's private file, and
 // replacing it would leave a world-readable copy. A link is neither read nor replaced, wherever
 // it points.
-TEST_F(WholeFile, SymbolicLinksAreNeitherReadNorReplaced)
-{
+TEST_F(WholeFile, SymbolicLinksAreNeitherReadNorReplaced) {
     const std::filesystem::path privateFile = directory / "private";
     WriteBytes(privateFile, kOld);
     std::filesystem::permissions(privateFile, std::filesystem::perms(0600));
     std::filesystem::create_directory(directory / "folder");
-    for (const auto& [name, target] : {std::pair{"to-private.dat", privateFile},
-                                       std::pair{"dangling.dat", directory / "nowhere"},
-                                       std::pair{"to-folder.dat", directory / "folder"}}) {
+    for (const auto& [name, target] :
+         {std::pair{"to-private.dat", privateFile}, std::pair{"dangling.dat", directory / "nowhere"},
+          std::pair{"to-folder.dat", directory / "folder"}}) {
         const std::filesystem::path link = directory / name;
         std::filesystem::create_symlink(target, link);
         std::array<unsigned char, 16> buffer{};

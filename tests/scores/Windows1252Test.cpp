@@ -7,33 +7,33 @@
 
 #include <string>
 
-TEST(Windows1252, EncodesLatinLettersAndTheEuroSign)
-{
+TEST(Windows1252, EncodesLatinLettersAndTheEuroSign) {
     EXPECT_EQ(Utf8ToWindows1252("Zo\u00EB"), "Zo\xEB");
     EXPECT_EQ(Utf8ToWindows1252("\u20AC"), "\x80");
     EXPECT_EQ(Utf8ToWindows1252("\u201Cok\u201D \u2122"), "\x93ok\x94 \x99");
 }
 
-TEST(Windows1252, CharactersOutsideTheCodePageBecomeQuestionMarks)
-{
+TEST(Windows1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToWindows1252("\u0141ukasz"), "?ukasz");
     EXPECT_EQ(Utf8ToWindows1252("\u65E5\u672C"), "??");
     EXPECT_EQ(Utf8ToWindows1252("a\U0001F600b"), "a?b");
     EXPECT_EQ(Utf8ToWindows1252("\u0081"), "?");
 }
 
-TEST(Windows1252, InvalidUtf8BecomesQuestionMarksByteByByte)
-{
-    EXPECT_EQ(Utf8ToWindows1252("A\xFF" "B"), "A?B");
+TEST(Windows1252, InvalidUtf8BecomesQuestionMarksByteByByte) {
+    EXPECT_EQ(Utf8ToWindows1252("A\xFF"
+                                "B"),
+              "A?B");
     EXPECT_EQ(Utf8ToWindows1252("\xC0\xAF"), "??");
     EXPECT_EQ(Utf8ToWindows1252("\xED\xA0\x80"), "???");
     EXPECT_EQ(Utf8ToWindows1252("\xE2\x82"), "??");
     EXPECT_EQ(Utf8ToWindows1252("\xF4\x90\x80\x80"), "????");
-    EXPECT_EQ(Utf8ToWindows1252("\x80" "x"), "?x");
+    EXPECT_EQ(Utf8ToWindows1252("\x80"
+                                "x"),
+              "?x");
 }
 
-TEST(Windows1252, EveryDefinedByteSurvivesARoundTrip)
-{
+TEST(Windows1252, EveryDefinedByteSurvivesARoundTrip) {
     for (int value = 1; value < 256; ++value) {
         const std::string byte(1, static_cast<char>(value));
         const std::string utf8 = Windows1252ToUtf8(byte);
@@ -45,8 +45,7 @@ TEST(Windows1252, EveryDefinedByteSurvivesARoundTrip)
     }
 }
 
-TEST(Windows1252, NamesAreStoredInTheCodePageAndShownAsUnicode)
-{
+TEST(Windows1252, NamesAreStoredInTheCodePageAndShownAsUnicode) {
     TemporaryDirectory directory;
     HighScoreRecords records;
     records.SetFilePath(directory / "high scores.dat");

@@ -4,8 +4,8 @@
 // the first games have warmed the caches up, memory, descriptors, windows and timers must stop
 // growing.
 
-#include "tests/app/BoardFixture.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/BoardFixture.h"
 
 #include "dialogs/CAnswerDlg.h"
 #include "platform/sound/SdlSoundOutput.h"
@@ -45,8 +45,7 @@ namespace {
 
 constexpr double kMemorySlackMiB = 4.0;
 
-int GamesToPlay()
-{
+int GamesToPlay() {
     const char* games = std::getenv("QUINSUM_SOAK_GAMES");
     return games != nullptr && std::atoi(games) > 0 ? std::atoi(games) : 1000;
 }
@@ -57,8 +56,7 @@ class SdlOutputWithoutWaits final : public SoundOutput {
 public:
     explicit SdlOutputWithoutWaits(SoundOutput& sdl) : sdl_(sdl) {}
 
-    BOOL Play(UINT resourceId, bool) override
-    {
+    BOOL Play(UINT resourceId, bool) override {
         ++played;
         const BOOL result = sdl_.Play(resourceId, false);
         failed += result == FALSE ? 1 : 0;
@@ -73,16 +71,14 @@ private:
     SoundOutput& sdl_;
 };
 
-SdlSoundOutput& ProgramSoundOutput()
-{
+SdlSoundOutput& ProgramSoundOutput() {
     SoundOutput* replaced = SetSoundOutput(nullptr);
     auto& program = dynamic_cast<SdlSoundOutput&>(CurrentSoundOutput());
     SetSoundOutput(replaced);
     return program;
 }
 
-long StatusValue(const std::string& field)
-{
+long StatusValue(const std::string& field) {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);) {
         if (line.rfind(field + ":", 0) == 0) {
@@ -93,10 +89,10 @@ long StatusValue(const std::string& field)
 }
 
 // QTimers owned by the application, such as the sound output's one that closes the device.
-int RunningApplicationTimers()
-{
+int RunningApplicationTimers() {
     const QList<QTimer*> timers = qApp->findChildren<QTimer*>();
-    return static_cast<int>(std::count_if(timers.begin(), timers.end(), [](const QTimer* timer) { return timer->isActive(); }));
+    return static_cast<int>(
+        std::count_if(timers.begin(), timers.end(), [](const QTimer* timer) { return timer->isActive(); }));
 }
 
 struct Sample {
@@ -113,8 +109,7 @@ struct Sample {
     long threads = 0;
 };
 
-Sample TakeSample(int games, double seconds)
-{
+Sample TakeSample(int games, double seconds) {
     Sample sample;
     sample.games = games;
     sample.seconds = seconds;
@@ -124,8 +119,8 @@ Sample TakeSample(int games, double seconds)
 #else
     sample.memoryMiB = sample.rssMiB;
 #endif
-    sample.fds = std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                               std::filesystem::directory_iterator());
+    sample.fds =
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator());
     const QWidgetList widgets = QApplication::allWidgets();
     sample.widgets = static_cast<int>(widgets.size());
     sample.topLevels = static_cast<int>(QApplication::topLevelWidgets().size());
@@ -137,10 +132,11 @@ Sample TakeSample(int games, double seconds)
     }
     sample.timers += RunningApplicationTimers();
     sample.threads = StatusValue("Threads");
-    std::printf("soak: %5d games %8.1f s of play %7.2f games/s  RSS %7.1f MiB  memory %7.1f MiB  %3ld fds  %3d widgets"
-                " (%d top-level)  %d timers  %ld threads\n",
-                sample.games, sample.seconds, sample.games / std::max(sample.seconds, 1e-3), sample.rssMiB,
-                sample.memoryMiB, sample.fds, sample.widgets, sample.topLevels, sample.timers, sample.threads);
+    std::printf(
+        "soak: %5d games %8.1f s of play %7.2f games/s  RSS %7.1f MiB  memory %7.1f MiB  %3ld fds  %3d widgets"
+        " (%d top-level)  %d timers  %ld threads\n",
+        sample.games, sample.seconds, sample.games / std::max(sample.seconds, 1e-3), sample.rssMiB, sample.memoryMiB,
+        sample.fds, sample.widgets, sample.topLevels, sample.timers, sample.threads);
     std::fflush(stdout);
     return sample;
 }
@@ -153,16 +149,14 @@ struct GamePlan {
     int range;
 };
 
-GamePlan PlanFor(int game)
-{
+GamePlan PlanFor(int game) {
     static constexpr const char* kFirstNames[] = {"Ann", "k7", "k8", "k9"};
     return {kFirstNames[game / 16 % 4], static_cast<OpponentKind>(game % 4), game / 4 % 4};
 }
 
 class SoakTest : public BoardFixture {
 protected:
-    SoakTest()
-    {
+    SoakTest() {
         CloseHighScoresWithDone();
         script.Whenever(IDD_MENU, ClickButton(IDC_MENU_NEW_GAME));
         // A forfeit in the board's last game asks for one more, which is declined: the board
@@ -193,8 +187,7 @@ protected:
 
     // Plays the board's games, the first dealt by the board itself, until `boardEnd` games have
     // been started in all, then closes the board.
-    void PlayBoard(CGameDlg& board)
-    {
+    void PlayBoard(CGameDlg& board) {
         for (;;) {
             const int started = gamesStarted;
             const int forfeitsBefore = forfeits;
@@ -225,8 +218,7 @@ protected:
     }
 
     // A computer to move gets a tick; a person claims a free cell at random.
-    void Move(CGameDlg& board)
-    {
+    void Move(CGameDlg& board) {
         if (board.settingsDlg.playerKind[PlayerIndex(gameState.currentPlayer)] > Person) {
             Tick();
             return;
@@ -253,8 +245,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SoakTest, ManyGamesInOneProcessLeaveNothingGrowing)
-{
+TEST_F(SoakTest, ManyGamesInOneProcessLeaveNothingGrowing) {
     const int games = GamesToPlay();
     // Every 100 games, and at least four samples in a short run.
     const int sampleEvery = std::clamp(games / 4, 1, 100);

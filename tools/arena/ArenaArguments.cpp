@@ -7,8 +7,7 @@ namespace {
 
 // A whole decimal number within [low, high], nothing else.
 template <typename Number>
-std::optional<Number> ParseNumber(std::optional<std::string_view> text, Number low, Number high)
-{
+std::optional<Number> ParseNumber(std::optional<std::string_view> text, Number low, Number high) {
     if (!text) {
         return std::nullopt;
     }
@@ -21,10 +20,9 @@ std::optional<Number> ParseNumber(std::optional<std::string_view> text, Number l
     return value;
 }
 
-}
+}  // namespace
 
-std::optional<ArenaArguments> ParseArenaArguments(std::span<const std::string_view> arguments)
-{
+std::optional<ArenaArguments> ParseArenaArguments(std::span<const std::string_view> arguments) {
     std::optional<std::string_view> seed, games, kind1, kind2, range;
     bool summary = false;
     for (std::size_t index = 0; index < arguments.size(); ++index) {

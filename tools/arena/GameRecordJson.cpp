@@ -8,15 +8,13 @@
 
 namespace {
 
-void AppendNumber(std::string& json, std::int32_t number)
-{
+void AppendNumber(std::string& json, std::int32_t number) {
     std::array<char, 16> digits{};
     const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), number);
     json.append(digits.data(), result.ptr);
 }
 
-void AppendArray(std::string& json, std::span<const std::int32_t> numbers)
-{
+void AppendArray(std::string& json, std::span<const std::int32_t> numbers) {
     json += '[';
     for (std::size_t index = 0; index < numbers.size(); ++index) {
         if (index > 0) {
@@ -27,10 +25,9 @@ void AppendArray(std::string& json, std::span<const std::int32_t> numbers)
     json += ']';
 }
 
-}
+}  // namespace
 
-std::string GameRecordJson(const SelfPlayRecord& record, const GameState& state, const GameSettings& settings)
-{
+std::string GameRecordJson(const SelfPlayRecord& record, const GameState& state, const GameSettings& settings) {
     std::string json = "{\"range\":";
     AppendNumber(json, RangeIndex(settings.rangeLow, settings.rangeHigh));
     json += ",\"players\":";
@@ -55,8 +52,8 @@ std::string GameRecordJson(const SelfPlayRecord& record, const GameState& state,
         if (index > 0) {
             json += ',';
         }
-        AppendArray(json, std::array<std::int32_t, 8>{line.player, line.col[0], line.col[1], line.col[2],
-                                                      line.row[0], line.row[1], line.row[2], line.sum});
+        AppendArray(json, std::array<std::int32_t, 8>{line.player, line.col[0], line.col[1], line.col[2], line.row[0],
+                                                      line.row[1], line.row[2], line.sum});
     }
 
     json += "],\"score\":";

@@ -13,14 +13,11 @@ public:
     void PlayGameSound(unsigned, int, int, int) override {}
     ScreenRect CellScreenRect(std::int32_t, std::int32_t) override { return {}; }
     ScreenRect WindowScreenRect() override { return {}; }
-    ChallengeOutcome ShowChallenge(const std::string&, std::int32_t, std::int32_t, const ScreenRect&) override
-    {
+    ChallengeOutcome ShowChallenge(const std::string&, std::int32_t, std::int32_t, const ScreenRect&) override {
         return {ChallengeOutcome::Choice::ForfeitGame, 0};
     }
     void RequestNewGame() override {}
-    void RecordResult(OpponentKind, const std::string&, std::int32_t, OpponentKind, const std::string&,
-                      std::int32_t, NumberRange) override
-    {
-    }
+    void RecordResult(OpponentKind, const std::string&, std::int32_t, OpponentKind, const std::string&, std::int32_t,
+                      NumberRange) override {}
     void ShowHighScoresDialog() override {}
 };

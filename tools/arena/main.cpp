@@ -21,8 +21,7 @@ struct Summary {
     std::int64_t totalScore1 = 0;
     std::int64_t totalScore2 = 0;
 
-    void Add(const GameState& state)
-    {
+    void Add(const GameState& state) {
         wins1 += state.score[0] > state.score[1] ? 1u : 0u;
         wins2 += state.score[1] > state.score[0] ? 1u : 0u;
         ties += state.score[0] == state.score[1] ? 1u : 0u;
@@ -32,16 +31,14 @@ struct Summary {
 };
 
 // A full disk or a closed pipe ends the run at the first failed write, with the reason.
-int CannotWrite()
-{
+int CannotWrite() {
     std::fprintf(stderr, "quinsum-arena: cannot write the results: %s\n", std::strerror(errno));
     return 1;
 }
 
-}
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const std::optional<ArenaArguments> parsed = ParseArenaArguments(arguments);
     if (!parsed) {
@@ -69,12 +66,13 @@ int main(int argc, char** argv)
     if (parsed->summary) {
         const auto games = static_cast<double>(parsed->games);
         const double seconds = elapsed.count();
-        std::printf("{\"games\":%llu,\"wins\":[%llu,%llu],\"ties\":%llu,\"meanScore\":[%.3f,%.3f],"
-                    "\"gamesPerSecond\":%.0f}\n",
-                    static_cast<unsigned long long>(parsed->games), static_cast<unsigned long long>(summary.wins1),
-                    static_cast<unsigned long long>(summary.wins2), static_cast<unsigned long long>(summary.ties),
-                    static_cast<double>(summary.totalScore1) / games, static_cast<double>(summary.totalScore2) / games,
-                    seconds > 0 ? games / seconds : 0.0);
+        std::printf(
+            "{\"games\":%llu,\"wins\":[%llu,%llu],\"ties\":%llu,\"meanScore\":[%.3f,%.3f],"
+            "\"gamesPerSecond\":%.0f}\n",
+            static_cast<unsigned long long>(parsed->games), static_cast<unsigned long long>(summary.wins1),
+            static_cast<unsigned long long>(summary.wins2), static_cast<unsigned long long>(summary.ties),
+            static_cast<double>(summary.totalScore1) / games, static_cast<double>(summary.totalScore2) / games,
+            seconds > 0 ? games / seconds : 0.0);
     }
     return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : CannotWrite();
 }

@@ -6,8 +6,7 @@
 
 namespace artgen {
 
-QString loadArtFonts()
-{
+QString loadArtFonts() {
     for (const char* file : {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"}) {
         const QString path = QString::fromLatin1(fontDirectory) + QLatin1Char('/') + QLatin1String(file);
         const int id = QFontDatabase::addApplicationFont(path);
@@ -17,8 +16,7 @@ QString loadArtFonts()
     return {};
 }
 
-QFont artFont(int pixelSize, QFont::Weight weight)
-{
+QFont artFont(int pixelSize, QFont::Weight weight) {
     QFont font(QString::fromLatin1(fontFamily));
     font.setPixelSize(pixelSize);
     font.setWeight(weight);

@@ -15,8 +15,7 @@ namespace artgen {
 namespace {
 
 // A vertical gradient with a gentle light from the top-left, the base of every dialog surface.
-void paintSlate(QPainter& painter, QSize size, const QColor& top, const QColor& bottom)
-{
+void paintSlate(QPainter& painter, QSize size, const QColor& top, const QColor& bottom) {
     QLinearGradient fill(0, 0, 0, size.height());
     fill.setColorAt(0, top);
     fill.setColorAt(1, bottom);
@@ -28,8 +27,7 @@ void paintSlate(QPainter& painter, QSize size, const QColor& top, const QColor& 
     painter.fillRect(QRect(QPoint(0, 0), size), glow);
 }
 
-void paintEngravedRule(QPainter& painter, int x1, int x2, int y)
-{
+void paintEngravedRule(QPainter& painter, int x1, int x2, int y) {
     painter.setPen(QColor(0, 0, 0, 60));
     painter.drawLine(x1, y, x2, y);
     painter.setPen(QColor(255, 255, 255, 50));
@@ -38,8 +36,7 @@ void paintEngravedRule(QPainter& painter, int x1, int x2, int y)
 
 }  // namespace
 
-QImage boardBackground(int scale)
-{
+QImage boardBackground(int scale) {
     using namespace layout::board;
     QImage image = opaqueCanvas(QSize(640, 480), palette::listArea, scale);
     QPainter painter(&image);
@@ -84,8 +81,7 @@ QImage boardBackground(int scale)
     return image;
 }
 
-QImage menuBackground(int scale)
-{
+QImage menuBackground(int scale) {
     QImage image = opaqueCanvas(QSize(300, 500), palette::dialogTop, scale);
     QPainter painter(&image);
     paintSlate(painter, image.deviceIndependentSize().toSize(), palette::dialogTop, palette::dialogBottom);
@@ -94,8 +90,7 @@ QImage menuBackground(int scale)
     return image;
 }
 
-QImage dialogBackground(int scale)
-{
+QImage dialogBackground(int scale) {
     QImage image = opaqueCanvas(QSize(500, 833), palette::dialogTop, scale);
     QPainter painter(&image);
     paintSlate(painter, image.deviceIndependentSize().toSize(), palette::dialogTop, palette::dialogBottom);

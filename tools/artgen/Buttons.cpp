@@ -11,13 +11,11 @@ namespace artgen {
 
 namespace {
 
-QRectF shapeBody(const ButtonShape& shape)
-{
+QRectF shapeBody(const ButtonShape& shape) {
     return bodyRect(shape.visible, shape.marginX, shape.marginY);
 }
 
-void paintSpeaker(QPainter& painter, QPointF centre, const QColor& colour, SoundIcon icon)
-{
+void paintSpeaker(QPainter& painter, QPointF centre, const QColor& colour, SoundIcon icon) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath speaker;
@@ -49,8 +47,7 @@ void paintSpeaker(QPainter& painter, QPointF centre, const QColor& colour, Sound
 }  // namespace
 
 QImage labelledButton(const QImage& background, QPoint at, const ButtonShape& shape, const palette::Face& face,
-                      const QString& label, Outline outline)
-{
+                      const QString& label, Outline outline) {
     QImage image = canvasOver(background, at, shape.picture);
     QPainter painter(&image);
     const QRectF body = shapeBody(shape);
@@ -63,8 +60,7 @@ QImage labelledButton(const QImage& background, QPoint at, const ButtonShape& sh
 }
 
 QImage soundButton(const QImage& background, QPoint at, const palette::Face& face, const QString& label,
-                   SoundIcon icon)
-{
+                   SoundIcon icon) {
     QImage image = labelledButton(background, at, soundShape, face, QString(), Outline::None);
     QPainter painter(&image);
     const QRectF body = shapeBody(soundShape);

@@ -13,8 +13,8 @@
 namespace artgen {
 
 struct ButtonShape {
-    QSize picture;   // the bitmap's size
-    QSize visible;   // the part the control shows
+    QSize picture;  // the bitmap's size
+    QSize visible;  // the part the control shows
     int marginX;
     int marginY;
     qreal radius;

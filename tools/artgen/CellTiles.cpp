@@ -21,8 +21,7 @@ constexpr QRectF disc(40.5, 6, 31, 19);
 constexpr qreal discRadius = 8;
 constexpr QPointF markCentre(34, 43);
 
-QImage blankTile(const QImage& boardBackground, const palette::Face& face)
-{
+QImage blankTile(const QImage& boardBackground, const palette::Face& face) {
     QImage image = canvasOver(boardBackground, layout::board::cell(0, 0), tileSize);
     QPainter painter(&image);
     paintFace(painter, bodyRect(tileSize, 1, 1), tileRadius, face);
@@ -30,8 +29,7 @@ QImage blankTile(const QImage& boardBackground, const palette::Face& face)
 }
 
 // The mark is stroked twice, a darker rim under the colour, so it stays crisp on the light tile.
-void strokeTwice(QPainter& painter, const QPainterPath& path, const QColor& colour)
-{
+void strokeTwice(QPainter& painter, const QPainterPath& path, const QColor& colour) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(colour.darker(150), 10, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
@@ -39,8 +37,7 @@ void strokeTwice(QPainter& painter, const QPainterPath& path, const QColor& colo
     painter.drawPath(path);
 }
 
-void paintMark(QPainter& painter, TileMark mark, const QColor& colour)
-{
+void paintMark(QPainter& painter, TileMark mark, const QColor& colour) {
     QPainterPath path;
     if (mark == TileMark::Cross) {
         constexpr qreal arm = 15;
@@ -54,8 +51,7 @@ void paintMark(QPainter& painter, TileMark mark, const QColor& colour)
     strokeTwice(painter, path, colour);
 }
 
-void paintDisc(QPainter& painter, const palette::Face& face)
-{
+void paintDisc(QPainter& painter, const palette::Face& face) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 40));
     painter.drawRoundedRect(disc.translated(0, 1), discRadius, discRadius);
@@ -64,8 +60,7 @@ void paintDisc(QPainter& painter, const palette::Face& face)
     painter.drawRoundedRect(disc, discRadius, discRadius);
 }
 
-QImage claimedTile(const QImage& boardBackground, const palette::Face& face, TileMark mark, const QColor& markColour)
-{
+QImage claimedTile(const QImage& boardBackground, const palette::Face& face, TileMark mark, const QColor& markColour) {
     QImage image = blankTile(boardBackground, face);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -76,25 +71,21 @@ QImage claimedTile(const QImage& boardBackground, const palette::Face& face, Til
 
 }  // namespace
 
-QImage freeTile(const QImage& boardBackground)
-{
+QImage freeTile(const QImage& boardBackground) {
     return blankTile(boardBackground, palette::freeTile);
 }
 
-QImage freeTilePressed(const QImage& boardBackground)
-{
+QImage freeTilePressed(const QImage& boardBackground) {
     return blankTile(boardBackground, palette::freeTilePressed);
 }
 
-QImage playerTile(const QImage& boardBackground, TileMark mark)
-{
+QImage playerTile(const QImage& boardBackground, TileMark mark) {
     if (mark == TileMark::Cross)
         return claimedTile(boardBackground, palette::playerOneTile, mark, palette::playerOneMark);
     return claimedTile(boardBackground, palette::playerTwoTile, mark, palette::playerTwoMark);
 }
 
-QImage markedTile(const QImage& boardBackground, TileMark mark)
-{
+QImage markedTile(const QImage& boardBackground, TileMark mark) {
     return claimedTile(boardBackground, palette::markedTile, mark, palette::markedMark);
 }
 

@@ -23,8 +23,7 @@ struct SheetItem {
     QImage image;
 };
 
-std::vector<SheetItem> sheetItems(const BitmapSet& bitmaps)
-{
+std::vector<SheetItem> sheetItems(const BitmapSet& bitmaps) {
     std::vector<SheetItem> small;
     std::vector<SheetItem> large;
     for (const auto& [id, image] : bitmaps) {
@@ -32,8 +31,8 @@ std::vector<SheetItem> sheetItems(const BitmapSet& bitmaps)
         (image.width() >= 300 && image.height() >= 300 ? large : small).push_back(std::move(item));
     }
     // Cursors on a light and on a dark swatch, to see the halo work on both.
-    for (const auto& [label, cursor] : {std::pair{QStringLiteral("cur 134"), crossCursor(1)},
-                                        std::pair{QStringLiteral("cur 135"), ringCursor(1)}}) {
+    for (const auto& [label, cursor] :
+         {std::pair{QStringLiteral("cur 134"), crossCursor(1)}, std::pair{QStringLiteral("cur 135"), ringCursor(1)}}) {
         QImage swatch(72, 36, QImage::Format_RGB32);
         swatch.fill(QColor(236, 238, 242));
         QPainter painter(&swatch);
@@ -50,8 +49,7 @@ std::vector<SheetItem> sheetItems(const BitmapSet& bitmaps)
 
 }  // namespace
 
-QImage contactSheet(const BitmapSet& bitmaps)
-{
+QImage contactSheet(const BitmapSet& bitmaps) {
     const std::vector<SheetItem> items = sheetItems(bitmaps);
 
     // Lay the items out in rows first, to know the sheet's height.

@@ -11,13 +11,11 @@ namespace artgen {
 namespace {
 
 // The shape is centred on the middle of its hot-spot pixel.
-QPointF pixelCentre(QPoint pixel)
-{
+QPointF pixelCentre(QPoint pixel) {
     return QPointF(pixel) + QPointF(0.5, 0.5);
 }
 
-QImage strokedCursor(const QPainterPath& path, const QColor& colour, int scale)
-{
+QImage strokedCursor(const QPainterPath& path, const QColor& colour, int scale) {
     QImage image(32 * scale, 32 * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
@@ -36,8 +34,7 @@ QImage strokedCursor(const QPainterPath& path, const QColor& colour, int scale)
 
 }  // namespace
 
-QImage crossCursor(int scale)
-{
+QImage crossCursor(int scale) {
     constexpr qreal arm = 9;
     const QPointF centre = pixelCentre(crossHotSpot);
     QPainterPath path;
@@ -48,8 +45,7 @@ QImage crossCursor(int scale)
     return strokedCursor(path, palette::playerOneMark, scale);
 }
 
-QImage ringCursor(int scale)
-{
+QImage ringCursor(int scale) {
     QPainterPath path;
     path.addEllipse(pixelCentre(ringHotSpot), 8.5, 8.5);
     return strokedCursor(path, palette::playerTwoMark, scale);

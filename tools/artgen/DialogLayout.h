@@ -19,17 +19,24 @@ inline constexpr BaseUnits font8{6, 13};
 inline constexpr BaseUnits font10{8, 16};
 inline constexpr BaseUnits font14{11, 24};
 
-constexpr int pixelsX(int dlu, BaseUnits base) { return (2 * dlu * base.x + 4) / 8; }
-constexpr int pixelsY(int dlu, BaseUnits base) { return (dlu * base.y + 4) / 8; }
-constexpr QPoint at(int x, int y, BaseUnits base) { return QPoint(pixelsX(x, base), pixelsY(y, base)); }
-constexpr QRect area(int x, int y, int w, int h, BaseUnits base)
-{
+constexpr int pixelsX(int dlu, BaseUnits base) {
+    return (2 * dlu * base.x + 4) / 8;
+}
+constexpr int pixelsY(int dlu, BaseUnits base) {
+    return (dlu * base.y + 4) / 8;
+}
+constexpr QPoint at(int x, int y, BaseUnits base) {
+    return QPoint(pixelsX(x, base), pixelsY(y, base));
+}
+constexpr QRect area(int x, int y, int w, int h, BaseUnits base) {
     return QRect(pixelsX(x, base), pixelsY(y, base), pixelsX(w, base), pixelsY(h, base));
 }
 
 namespace board {
 inline constexpr QSize client(pixelsX(319, font10), pixelsY(240, font10));
-constexpr QPoint cell(int col, int row) { return at(4 + 38 * col, 4 + 38 * row, font10); }
+constexpr QPoint cell(int col, int row) {
+    return at(4 + 38 * col, 4 + 38 * row, font10);
+}
 inline constexpr QRect cellArea = area(4, 4, 38, 38, font10);
 inline constexpr QPoint menuButton = at(51, 209, font10);
 inline constexpr QPoint emblem = at(8, 209, font10);
@@ -73,7 +80,9 @@ namespace highScores {
 inline constexpr QSize client(pixelsX(271, font8), pixelsY(239, font8));
 inline constexpr QPoint range[4] = {at(7, 182, font8), at(72, 182, font8), at(136, 182, font8), at(200, 182, font8)};
 inline constexpr QPoint done = at(104, 206, font8);
-constexpr QRect line(int k) { return area(7, 7 + 17 * k, 253, 11, font8); }
+constexpr QRect line(int k) {
+    return area(7, 7 + 17 * k, 253, 11, font8);
+}
 }  // namespace highScores
 
 namespace about {

@@ -7,36 +7,31 @@
 
 namespace artgen {
 
-QImage opaqueCanvas(QSize size, const QColor& fill, int scale)
-{
+QImage opaqueCanvas(QSize size, const QColor& fill, int scale) {
     QImage image(size * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
 }
 
-QImage canvasOver(const QImage& background, QPoint at, QSize size)
-{
+QImage canvasOver(const QImage& background, QPoint at, QSize size) {
     const qreal scale = background.devicePixelRatio();
     QImage image = background.copy(QRect(at * scale, size * scale)).convertToFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     return image;
 }
 
-QRectF bodyRect(QSize size, int marginX, int marginY)
-{
+QRectF bodyRect(QSize size, int marginX, int marginY) {
     return QRectF(marginX + 0.5, marginY + 0.5, size.width() - 2 * marginX - 1, size.height() - 2 * marginY - 1);
 }
 
-static QPainterPath roundedPath(const QRectF& rect, qreal radius)
-{
+static QPainterPath roundedPath(const QRectF& rect, qreal radius) {
     QPainterPath path;
     path.addRoundedRect(rect, radius, radius);
     return path;
 }
 
-void paintFace(QPainter& painter, const QRectF& body, qreal radius, const palette::Face& face)
-{
+void paintFace(QPainter& painter, const QRectF& body, qreal radius, const palette::Face& face) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -62,8 +57,7 @@ void paintFace(QPainter& painter, const QRectF& body, qreal radius, const palett
     painter.restore();
 }
 
-void paintSelectionOutline(QPainter& painter, const QRectF& body, qreal radius)
-{
+void paintSelectionOutline(QPainter& painter, const QRectF& body, qreal radius) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
@@ -73,8 +67,7 @@ void paintSelectionOutline(QPainter& painter, const QRectF& body, qreal radius)
 }
 
 void paintCentredText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-                      const QColor& colour)
-{
+                      const QColor& colour) {
     painter.save();
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);

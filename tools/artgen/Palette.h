@@ -26,7 +26,8 @@ inline const Face soundOff{QColor(252, 222, 218), QColor(226, 150, 144), QColor(
 // Question strip of the challenge: a calm paper panel for large black text.
 inline const Face paper{QColor(255, 255, 252), QColor(230, 233, 238), QColor(86, 100, 124), QColor(0, 0, 0)};
 
-// Board tiles; the pressed free tile is darker at the top, so it looks pushed in. Captions on tiles are drawn by the game in black.
+// Board tiles; the pressed free tile is darker at the top, so it looks pushed in. Captions on tiles are drawn by the
+// game in black.
 inline const Face freeTile{QColor(236, 238, 242), QColor(206, 211, 219), QColor(96, 104, 118), QColor(0, 0, 0)};
 inline const Face freeTilePressed{QColor(150, 157, 169), QColor(178, 184, 194), QColor(70, 78, 92), QColor(0, 0, 0)};
 inline const Face playerOneTile{QColor(236, 243, 255), QColor(196, 214, 244), QColor(54, 86, 156), QColor(0, 0, 0)};

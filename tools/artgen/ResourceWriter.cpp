@@ -13,16 +13,14 @@ namespace artgen {
 
 namespace {
 
-QString savePng(const QImage& image, const QString& path)
-{
+QString savePng(const QImage& image, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
         return QStringLiteral("cannot write %1").arg(path);
     return {};
 }
 
-QString saveText(const QString& text, const QString& path)
-{
+QString saveText(const QString& text, const QString& path) {
     QSaveFile file(path);
     const QByteArray bytes = text.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
@@ -30,15 +28,13 @@ QString saveText(const QString& text, const QString& path)
     return {};
 }
 
-QString ensureFolder(const QDir& root, const QString& name)
-{
+QString ensureFolder(const QDir& root, const QString& name) {
     return root.mkpath(name) ? QString() : QStringLiteral("cannot create %1").arg(root.filePath(name));
 }
 
 }  // namespace
 
-QString writeResources(const QString& root, const BitmapSet& bitmaps, const BitmapSet& bitmaps2x)
-{
+QString writeResources(const QString& root, const BitmapSet& bitmaps, const BitmapSet& bitmaps2x) {
     const QDir dir(root);
     for (const char* folder : {"bitmaps", "cursors", "icons", "sounds"})
         if (QString error = ensureFolder(dir, QString::fromLatin1(folder)); !error.isEmpty())

@@ -14,20 +14,18 @@ struct Tone {
     double start;      // seconds
     double frequency;  // Hz of the fundamental
     double amplitude;
-    double decay;      // seconds for the fundamental to fall to 1/e
-    double attack;     // seconds of the raised-cosine rise
+    double decay;   // seconds for the fundamental to fall to 1/e
+    double attack;  // seconds of the raised-cosine rise
 };
 
 // Relative strength of the harmonics: a few, falling fast, for a bright but soft bell-like tone.
 constexpr double harmonicLevels[] = {1.0, 0.38, 0.16, 0.07};
 
-double raisedCosine(double fraction)
-{
+double raisedCosine(double fraction) {
     return 0.5 - 0.5 * std::cos(std::numbers::pi * std::clamp(fraction, 0.0, 1.0));
 }
 
-void addTone(std::vector<double>& mix, const Tone& tone, std::size_t harmonics)
-{
+void addTone(std::vector<double>& mix, const Tone& tone, std::size_t harmonics) {
     const auto first = static_cast<std::size_t>(std::lround(tone.start * soundSampleRate));
     for (std::size_t i = first; i < mix.size(); ++i) {
         const double t = static_cast<double>(i - first) / soundSampleRate;
@@ -46,8 +44,7 @@ void addTone(std::vector<double>& mix, const Tone& tone, std::size_t harmonics)
 }
 
 // Scales the mix to `peak` of full scale, fades both ends to silence and rounds to 16 bits.
-std::vector<std::int16_t> finish(std::vector<double> mix, double peak, double fadeInSeconds, double fadeOutSeconds)
-{
+std::vector<std::int16_t> finish(std::vector<double> mix, double peak, double fadeInSeconds, double fadeOutSeconds) {
     double loudest = 0;
     for (const double value : mix)
         loudest = std::max(loudest, std::abs(value));
@@ -68,16 +65,14 @@ std::vector<std::int16_t> finish(std::vector<double> mix, double peak, double fa
 
 }  // namespace
 
-std::vector<std::int16_t> clickSamples()
-{
+std::vector<std::int16_t> clickSamples() {
     std::vector<double> mix(clickSampleCount, 0.0);
     addTone(mix, {0.0, 1180.0, 1.0, 0.010, 0.0012}, 2);
     addTone(mix, {0.0, 590.0, 0.55, 0.018, 0.0012}, 2);
     return finish(std::move(mix), 0.36, 0.0008, 0.012);
 }
 
-std::vector<std::int16_t> fanfareSamples()
-{
+std::vector<std::int16_t> fanfareSamples() {
     std::vector<double> mix(fanfareSampleCount, 0.0);
     constexpr double c5 = 523.25;
     constexpr double e5 = 659.26;

@@ -6,8 +6,7 @@
 
 namespace artgen {
 
-QString writeMonoWave(const QString& path, const std::vector<std::int16_t>& samples, int sampleRate)
-{
+QString writeMonoWave(const QString& path, const std::vector<std::int16_t>& samples, int sampleRate) {
     constexpr quint16 channels = 1;
     constexpr quint16 bitsPerSample = 16;
     constexpr quint16 blockAlign = channels * bitsPerSample / 8;

@@ -14,8 +14,7 @@ namespace artgen {
 namespace {
 
 // A skin button draws its picture 1:1 from the control's top-left corner, cut at the control's edge.
-void placePicture(QPainter& painter, const QImage& picture, const QRect& control)
-{
+void placePicture(QPainter& painter, const QImage& picture, const QRect& control) {
     painter.save();
     painter.setClipRect(control);
     painter.drawImage(control.topLeft(), picture);
@@ -23,8 +22,7 @@ void placePicture(QPainter& painter, const QImage& picture, const QRect& control
 }
 
 // The game's captions: Arial (here Liberation Sans) of a pixel height, weight 500, centred.
-void drawCaption(QPainter& painter, const QRect& box, const QString& text, int height)
-{
+void drawCaption(QPainter& painter, const QRect& box, const QString& text, int height) {
     painter.save();
     painter.setFont(artFont(height, QFont::Medium));
     painter.setPen(Qt::black);
@@ -33,16 +31,14 @@ void drawCaption(QPainter& painter, const QRect& box, const QString& text, int h
 }
 
 // A colour label: white text on the grey strip the dialogs give their labels.
-void drawLabel(QPainter& painter, const QRect& box, const QString& text)
-{
+void drawLabel(QPainter& painter, const QRect& box, const QString& text) {
     painter.fillRect(box, QColor(150, 150, 150));
     painter.setFont(artFont(11, QFont::Normal));
     painter.setPen(Qt::white);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-void drawEditBox(QPainter& painter, const QRect& box, const QString& text, int textHeight)
-{
+void drawEditBox(QPainter& painter, const QRect& box, const QString& text, int textHeight) {
     painter.fillRect(box, Qt::white);
     painter.setPen(QColor(105, 105, 105));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
@@ -51,8 +47,7 @@ void drawEditBox(QPainter& painter, const QRect& box, const QString& text, int t
     painter.drawText(box.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
-QImage windowOver(const QImage& background, QSize client)
-{
+QImage windowOver(const QImage& background, QSize client) {
     return background.copy(QRect(QPoint(0, 0), client)).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -64,17 +59,15 @@ struct SampleCell {
 };
 
 constexpr std::array<SampleCell, 25> sampleBoard{{
-    {1, -25, true}, {0, 13, false}, {2, 7, false}, {0, -4, false}, {0, 22, false},
-    {2, -18, false}, {1, 9, true}, {0, 0, false}, {2, 25, false}, {0, -11, false},
-    {0, 5, false}, {0, -20, false}, {1, 17, true}, {0, 3, false}, {0, -8, false},
-    {1, 24, false}, {0, -1, false}, {2, -13, false}, {0, 10, false}, {0, 6, false},
-    {0, -16, false}, {0, 19, false}, {0, -7, false}, {2, 12, false}, {0, -25, false},
+    {1, -25, true}, {0, 13, false}, {2, 7, false},   {0, -4, false},  {0, 22, false},  {2, -18, false}, {1, 9, true},
+    {0, 0, false},  {2, 25, false}, {0, -11, false}, {0, 5, false},   {0, -20, false}, {1, 17, true},   {0, 3, false},
+    {0, -8, false}, {1, 24, false}, {0, -1, false},  {2, -13, false}, {0, 10, false},  {0, 6, false},   {0, -16, false},
+    {0, 19, false}, {0, -7, false}, {2, 12, false},  {0, -25, false},
 }};
 
 }  // namespace
 
-QImage boardMockup(const BitmapSet& bitmaps)
-{
+QImage boardMockup(const BitmapSet& bitmaps) {
     using namespace layout::board;
     QImage image = windowOver(bitmaps.at(218), client);
     QPainter painter(&image);
@@ -111,7 +104,8 @@ QImage boardMockup(const BitmapSet& bitmaps)
         placePicture(painter, plate, scoreControl);
         const QString name = QString::asprintf("%14s", names[player].toLatin1().constData());
         drawCaption(painter, QRect(nameControl.topLeft(), QSize(106, 36)), name, 13);
-        drawCaption(painter, QRect(scoreControl.topLeft(), QSize(106, 36)), QString::asprintf("%8d", scores[player]), 13);
+        drawCaption(painter, QRect(scoreControl.topLeft(), QSize(106, 36)), QString::asprintf("%8d", scores[player]),
+                    13);
     }
 
     // The lists: right-aligned rows of cellHeight / 5 pixels on an opaque white background.
@@ -129,8 +123,7 @@ QImage boardMockup(const BitmapSet& bitmaps)
     return image;
 }
 
-QImage menuMockup(const BitmapSet& bitmaps)
-{
+QImage menuMockup(const BitmapSet& bitmaps) {
     using namespace layout::menu;
     QImage image = windowOver(bitmaps.at(244), client);
     QPainter painter(&image);
@@ -146,8 +139,7 @@ QImage menuMockup(const BitmapSet& bitmaps)
     return image;
 }
 
-QImage challengeMockup(const BitmapSet& bitmaps)
-{
+QImage challengeMockup(const BitmapSet& bitmaps) {
     using namespace layout::challenge;
     QImage image = windowOver(bitmaps.at(262), client);
     QPainter painter(&image);
@@ -161,14 +153,14 @@ QImage challengeMockup(const BitmapSet& bitmaps)
     return image;
 }
 
-QImage settingsMockup(const BitmapSet& bitmaps)
-{
+QImage settingsMockup(const BitmapSet& bitmaps) {
     using namespace layout::settings;
     QImage image = windowOver(bitmaps.at(262), client);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     drawLabel(painter, label[0], QStringLiteral("Enter name for first player"));
-    drawLabel(painter, label[1], QStringLiteral("Specify whether second player is another person or a computer opponent"));
+    drawLabel(painter, label[1],
+              QStringLiteral("Specify whether second player is another person or a computer opponent"));
     drawLabel(painter, label[2], QStringLiteral("Enter name if second player is a person"));
     drawLabel(painter, label[3], QStringLiteral("Specify the range of numbers to use in calculations"));
     drawEditBox(painter, nameBox[0], QStringLiteral("X-Player"), 11);
@@ -187,8 +179,7 @@ QImage settingsMockup(const BitmapSet& bitmaps)
     return image;
 }
 
-QImage highScoresMockup(const BitmapSet& bitmaps)
-{
+QImage highScoresMockup(const BitmapSet& bitmaps) {
     using namespace layout::highScores;
     QImage image = windowOver(bitmaps.at(262), client);
     QPainter painter(&image);
@@ -207,8 +198,7 @@ QImage highScoresMockup(const BitmapSet& bitmaps)
     return image;
 }
 
-QImage aboutMockup(const BitmapSet& bitmaps)
-{
+QImage aboutMockup(const BitmapSet& bitmaps) {
     using namespace layout::about;
     QImage image = windowOver(bitmaps.at(262), client);
     QPainter painter(&image);
@@ -225,8 +215,7 @@ QImage aboutMockup(const BitmapSet& bitmaps)
     return image;
 }
 
-QString writePreviews(const QString& directory, const BitmapSet& bitmaps)
-{
+QString writePreviews(const QString& directory, const BitmapSet& bitmaps) {
     if (!QDir().mkpath(directory))
         return QStringLiteral("cannot create %1").arg(directory);
     const std::array<std::pair<const char*, QImage>, 7> previews{{

@@ -18,16 +18,14 @@
 
 namespace {
 
-int fail(const QString& message)
-{
+int fail(const QString& message) {
     std::fprintf(stderr, "quinsum-artgen: %s\n", qPrintable(message));
     return 1;
 }
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // Drawing needs no display; the offscreen platform keeps the output the same everywhere.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

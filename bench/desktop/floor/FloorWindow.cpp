@@ -15,10 +15,9 @@ namespace {
 constexpr int kBoardWidth = 638;
 constexpr int kBoardHeight = 480;
 
-}
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QDialog window;
     window.setWindowTitle(QStringLiteral("Quinsum floor"));

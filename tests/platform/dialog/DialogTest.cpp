@@ -9,11 +9,11 @@
 #include <QWidget>
 
 #include "platform/dialog/CButton.h"
-#include "resources/ResourceIds.h"
 #include "platform/dialog/DataExchange.h"
 #include "platform/dialog/DialogUnits.h"
 #include "platform/window/WindowHost.h"
 #include "resources/GameDialogTemplates.h"
+#include "resources/ResourceIds.h"
 #include "tests/platform/WindowTestSupport.h"
 
 namespace {
@@ -173,23 +173,24 @@ TEST(DialogExchange, InitLoadsOkSavesAndControlsCanBeBoundAgainNextTime) {
     EXPECT_EQ(test.exchangeDirections, (std::vector<BOOL>{FALSE, TRUE}));
     EXPECT_EQ(test.m_hWnd, nullptr);
     EXPECT_EQ(member.m_hWnd, nullptr);
-    EXPECT_EQ(RunModal(test, [&member](CDialog& dialog) {
-                  EXPECT_EQ(CWnd::FromHandle(member.m_hWnd), &member);
-                  dialog.EndDialog(7);
-              }),
+    EXPECT_EQ(RunModal(test,
+                       [&member](CDialog& dialog) {
+                           EXPECT_EQ(CWnd::FromHandle(member.m_hWnd), &member);
+                           dialog.EndDialog(7);
+                       }),
               7);
 }
 
 TEST(DialogResults, EnterIsTheDefaultButtonEscapeAndCloseBoxCancel) {
     RecordingDialog test;
-    EXPECT_EQ(RunModal(test, [](CDialog& dialog) {
-                  QTest::keyClick(dialog.GetDlgItem(kEditNarrow)->m_hWnd, Qt::Key_Return);
-              }),
-              IDOK);
-    EXPECT_EQ(RunModal(test, [](CDialog& dialog) {
-                  QTest::keyClick(dialog.GetDlgItem(kEditNarrow)->m_hWnd, Qt::Key_Escape);
-              }),
-              IDCANCEL);
+    EXPECT_EQ(
+        RunModal(test,
+                 [](CDialog& dialog) { QTest::keyClick(dialog.GetDlgItem(kEditNarrow)->m_hWnd, Qt::Key_Return); }),
+        IDOK);
+    EXPECT_EQ(
+        RunModal(test,
+                 [](CDialog& dialog) { QTest::keyClick(dialog.GetDlgItem(kEditNarrow)->m_hWnd, Qt::Key_Escape); }),
+        IDCANCEL);
     EXPECT_EQ(test.cancelCount, 1);
     EXPECT_EQ(RunModal(test,
                        [](CDialog& dialog) {

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Edit boxes and the numbers read from them.
 
-#include <QLineEdit>
 #include <gtest/gtest.h>
+#include <QLineEdit>
 
 #include <QTest>
 #include <QWidget>
 
 #include "platform/dialog/DlgItemInt.h"
-#include "resources/ResourceIds.h"
 #include "resources/GameDialogTemplates.h"
+#include "resources/ResourceIds.h"
 #include "tests/platform/WindowTestSupport.h"
 
 namespace {
@@ -43,8 +43,8 @@ TEST(DlgItemInt, SignedNumbers) {
 }
 
 TEST(DlgItemInt, TextWithoutALeadingNumberIsZeroAndFails) {
-    for (const std::string text : {"", "   ", "abc", "-", "--5", "- 5", "+5", "x12", "\u0663", "2147483648",
-                                   "99999999999999999999"}) {
+    for (const std::string text :
+         {"", "   ", "abc", "-", "--5", "- 5", "+5", "x12", "\u0663", "2147483648", "99999999999999999999"}) {
         bool ok = true;
         EXPECT_EQ(Parse(text, &ok), 0) << text;
         EXPECT_FALSE(ok) << text;
@@ -103,7 +103,9 @@ TEST(EditBoxes, PastedControlAndInvisibleCharactersAreKeptInCheck) {
     RecordingDialog test;
     RunModal(test, [](CDialog& dialog) {
         auto* narrow = static_cast<QLineEdit*>(dialog.GetDlgItem(kEditNarrow)->m_hWnd);
-        narrow->insert(QStringLiteral("Al") + QChar(0) + QStringLiteral("i\x1b" "ce\n"));
+        narrow->insert(QStringLiteral("Al") + QChar(0) +
+                       QStringLiteral("i\x1b"
+                                      "ce\n"));
         EXPECT_EQ(narrow->text(), "Alice");
         narrow->clear();
         narrow->insert(QStringLiteral("A") + QString(300, QChar(0x0301)));

@@ -5,14 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <cstdlib>
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
+#include <cstdlib>
 
+#include "platform/dialog/CStatic.h"
 #include "platform/draw/CBrush.h"
 #include "platform/draw/CDC.h"
-#include "platform/dialog/CStatic.h"
 #include "platform/draw/HandleObjects.h"
 #include "platform/draw/SystemColors.h"
 #include "tests/platform/WindowTestSupport.h"
@@ -61,7 +61,8 @@ bool HasPixelNear(const QImage& image, COLORREF colour) {
 QImage Snapshot(QWidget* widget) {
     QWidget* window = widget->window();
     const QPoint origin = widget->mapTo(window, QPoint(0, 0));
-    const QPixmap shot = window->screen()->grabWindow(window->winId(), origin.x(), origin.y(), widget->width(), widget->height());
+    const QPixmap shot =
+        window->screen()->grabWindow(window->winId(), origin.x(), origin.y(), widget->width(), widget->height());
     return shot.toImage().convertToFormat(QImage::Format_RGB32);
 }
 

@@ -35,8 +35,8 @@ class StandInOpener {
 public:
     explicit StandInOpener(int status) : previousPath_(std::getenv("PATH")) {
         const std::filesystem::path script = folder_ / "xdg-open";
-        std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << Arguments().string() << "'\nexit "
-                              << status << "\n";
+        std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" << Arguments().string() << "'\nexit " << status
+                              << "\n";
         std::filesystem::permissions(script, std::filesystem::perms(0755));
         ::setenv("PATH", (folder_.Path().string() + ":" + previousPath_).c_str(), 1);
     }

@@ -5,9 +5,9 @@
 
 #include <chrono>
 
-#include "tests/support/RecordingSoundOutput.h"
-#include "platform/sound/SdlSoundOutput.h"
 #include "platform/sound/PlaySound.h"
+#include "platform/sound/SdlSoundOutput.h"
+#include "tests/support/RecordingSoundOutput.h"
 
 TEST(SoundCalls, ReachTheRecordingOutputInOrder) {
     RecordingSoundOutput recording;

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "platform/window/CMenu.h"
 #include "platform/dialog/DialogWidget.h"
 #include "platform/dialog/MessageBox.h"
+#include "platform/window/CMenu.h"
 #include "tests/platform/WindowTestSupport.h"
 
 namespace {
@@ -225,10 +225,11 @@ TEST(WindowMove, CaptionDragFollowsTheMouseUntilRelease) {
 
 TEST(MessageBoxes, PresenterCanBeReplaced) {
     std::vector<std::string> shown;
-    auto previous = SetMessageBoxPresenter([&shown](HWND, const std::string& text, const std::string& caption, UINT type) {
-        shown.push_back(caption + "|" + text + "|" + std::to_string(type));
-        return IDOK;
-    });
+    auto previous =
+        SetMessageBoxPresenter([&shown](HWND, const std::string& text, const std::string& caption, UINT type) {
+            shown.push_back(caption + "|" + text + "|" + std::to_string(type));
+            return IDOK;
+        });
     CWnd none;
     EXPECT_EQ(none.MessageBox("Unable to open", nullptr, MB_ICONEXCLAMATION), IDOK);
     SetMessageBoxPresenter(previous);

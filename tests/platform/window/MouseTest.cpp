@@ -7,9 +7,9 @@
 #include <QWidget>
 
 #include "platform/draw/CRgn.h"
+#include "platform/draw/Resources.h"
 #include "platform/window/CToolTipCtrl.h"
 #include "platform/window/CursorShape.h"
-#include "platform/draw/Resources.h"
 #include "platform/window/TrackMouseEvent.h"
 #include "tests/platform/WindowTestSupport.h"
 
