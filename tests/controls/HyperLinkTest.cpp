@@ -40,23 +40,13 @@ TEST_P(OpenErrorMessageTest, WarningBoxNamesTheCause) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EveryCode, OpenErrorMessageTest,
-    ::testing::Values(std::make_pair(0, "The operating system is out\nof memory or resources."),
-                      std::make_pair(2, "The specified file was not found."),
-                      std::make_pair(3, "The specified path was not found."),
-                      std::make_pair(5, "The operating system denied\naccess to the specified file."),
-                      std::make_pair(8, "There was not enough memory to complete the operation."),
-                      std::make_pair(11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."),
-                      std::make_pair(26, "A sharing violation occurred. "),
-                      std::make_pair(27, "The filename association is\nincomplete or invalid."),
-                      std::make_pair(28, "The DDE transaction could not\nbe completed because the request timed out."),
-                      std::make_pair(29, "The DDE transaction failed."),
+    ErrorCodes, OpenErrorMessageTest,
+    // A code with a sentence of its own, one whose sentence runs over three lines, and one without.
+    ::testing::Values(std::make_pair(2, "The specified file was not found."),
                       std::make_pair(30,
                                      "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
                                      "being processed."),
                       std::make_pair(31, "There is no application associated\nwith the given filename extension."),
-                      std::make_pair(32, "The specified dynamic-link library was not found."),
-                      std::make_pair(4, "Unknown Error (4) occurred."),
                       std::make_pair(-7, "Unknown Error (-7) occurred.")),
     [](const ::testing::TestParamInfo<std::pair<int, std::string>>& code) {
         return code.param.first < 0 ? "CodeMinus" + std::to_string(-code.param.first)

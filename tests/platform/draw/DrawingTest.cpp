@@ -234,11 +234,3 @@ TEST(FocusRect, InvertsEverySecondOutlinePixelAndASecondCallRemovesIt) {
     EXPECT_EQ(canvas.dc.GetPixel(0, 0), white);
     EXPECT_EQ(canvas.dc.GetPixel(5, 1), white);
 }
-
-TEST(SystemColors, AreTheFixedClassicScheme) {
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(212, 208, 200));
-    EXPECT_EQ(GetSysColor(COLOR_BTNTEXT), black);
-    EXPECT_EQ(GetSysColor(COLOR_GRAYTEXT), RGB(128, 128, 128));
-    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), white);
-    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), RGB(10, 36, 106));
-}
