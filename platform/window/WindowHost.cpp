@@ -3,28 +3,13 @@
 // top-level windows.
 #include "platform/window/WindowHost.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QWidget>
-#include <QWindow>
-#include <functional>
-#include <utility>
 #include <vector>
 
-#include "platform/draw/CBrush.h"
-#include "platform/draw/CDC.h"
 #include "platform/draw/HandleObjects.h"
-#include "platform/draw/PainterDC.h"
-#include "platform/draw/SystemColors.h"
-#include "platform/window/CursorShape.h"
-#include "platform/window/CursorTarget.h"
 #include "platform/window/MessageDispatch.h"
 #include "platform/window/MouseCapture.h"
-#include "platform/window/VirtualKeys.h"
-#include "platform/window/WindowMove.h"
 
 namespace {
 
