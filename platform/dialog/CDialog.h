@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A modal dialog built from a registered template (DialogTemplate.h).
+// A modal dialog built from a registered template (TemplateTypes.h).
 //
 // DoModal: builds the dialog widget and its controls in template order (fonts, styles, tab order),
 // sends WM_INITDIALOG (-> OnInitDialog, whose base runs UpdateData(FALSE) -> DoDataExchange),
