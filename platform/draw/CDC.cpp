@@ -102,6 +102,17 @@ struct CDC::State {
     QPainter* painter = nullptr;
     std::shared_ptr<QImage> memory;  // the selected bitmap's pixels in a memory DC
     bool isMemory = false;
+    // The selected bitmap's resource and the key its pixels had then (HandleObjects.h): kept here,
+    // since the bitmap object may be deleted while selected.
+    UINT memoryResourceId = 0;
+    qint64 memoryResourceKey = 0;
+
+    void SelectPixelsOf(HBITMAP selected) {
+        bitmap = selected;
+        memory = selected->pixels;
+        memoryResourceId = selected->resourceId;
+        memoryResourceKey = selected->resourceKey;
+    }
 
     HBITMAP bitmap = nullptr;
     CBitmap* bitmapWrapper = nullptr;
@@ -130,9 +141,6 @@ struct CDC::State {
             return true;
         }
         if (memory) {
-            if (bitmap != nullptr) {
-                bitmap->resourceId = 0;  // no longer the resource's picture
-            }
             QPainter memoryPainter(memory.get());
             draw(memoryPainter);
             return true;
@@ -170,9 +178,8 @@ BOOL CDC::CreateCompatibleDC(CDC*) {
         return FALSE;
     }
     state_->isMemory = true;
-    state_->bitmap = state_->defaultBitmap;
+    state_->SelectPixelsOf(state_->defaultBitmap);
     state_->bitmapWrapper = &state_->defaultBitmap;
-    state_->memory = state_->bitmap->pixels;
     return TRUE;
 }
 
@@ -203,9 +210,8 @@ CBitmap* CDC::SelectObject(CBitmap* bitmap) {
         state_->bitmapView.Attach(state_->bitmap);
         previous = &state_->bitmapView;
     }
-    state_->bitmap = handle;
+    state_->SelectPixelsOf(handle);
     state_->bitmapWrapper = bitmap;
-    state_->memory = handle->pixels;
     return previous;
 }
 
@@ -218,9 +224,8 @@ HGDIOBJ CDC::SelectObject(HGDIOBJ object) {
     }
     if (auto* bitmap = dynamic_cast<HBITMAP>(object); bitmap != nullptr && state_->isMemory && bitmap->pixels) {
         const HBITMAP previous = state_->bitmap;
-        state_->bitmap = bitmap;
+        state_->SelectPixelsOf(bitmap);
         state_->bitmapWrapper = nullptr;
-        state_->memory = bitmap->pixels;
         return previous;
     }
     return nullptr;
@@ -291,12 +296,11 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSour
 }
 
 const QImage* CDC::HighDensityPixels() const {
-    const HBITMAP bitmap = state_->isMemory ? state_->bitmap : nullptr;
-    if (bitmap == nullptr || bitmap->resourceId == 0) {
+    if (!state_->isMemory || state_->memoryResourceId == 0 || state_->memory->cacheKey() != state_->memoryResourceKey) {
         return nullptr;
     }
-    const QImage& dense = HighDensityBitmap(bitmap->resourceId);
-    return dense.size() == bitmap->pixels->size() * 2 ? &dense : nullptr;
+    const QImage& dense = HighDensityBitmap(state_->memoryResourceId);
+    return dense.size() == state_->memory->size() * 2 ? &dense : nullptr;
 }
 
 COLORREF CDC::GetPixel(int x, int y) const {

@@ -28,11 +28,13 @@ struct GdiObject {
 
 // Pixels in Format_RGB32. A memory DC that selects the bitmap shares the same image, so deleting
 // the handle while it is still selected cannot leave the DC drawing into freed memory.
-// `resourceId` names the bitmap resource the pixels still are (0 once drawn into or for a bitmap
-// made empty), so that a screen of higher density can be given that resource's @2x picture.
+// A bitmap loaded from resource `resourceId` (0 for any other) still shows that resource's picture
+// while its pixels keep the cache key they had when loaded (drawing into a QImage changes its key),
+// so that a screen of higher density can be given the resource's @2x picture instead.
 struct BitmapObject final : GdiObject {
     std::shared_ptr<QImage> pixels;
     UINT resourceId = 0;
+    qint64 resourceKey = 0;
 };
 
 struct BrushObject final : GdiObject {

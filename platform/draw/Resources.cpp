@@ -131,6 +131,7 @@ HBITMAP LoadBitmapResource(UINT id) {
     auto* bitmap = new BitmapObject;
     bitmap->pixels = std::make_shared<QImage>(picture);
     bitmap->resourceId = id;
+    bitmap->resourceKey = bitmap->pixels->cacheKey();
     return bitmap;
 }
 
