@@ -156,8 +156,8 @@ void CGameDlg::MoveCellFocus(UINT arrow) {
     col += arrow == VK_LEFT ? -1 : arrow == VK_RIGHT ? 1 : 0;
     row += arrow == VK_UP ? -1 : arrow == VK_DOWN ? 1 : 0;
     // The edges stop the focus, as on a board.
-    if (col >= 0 && col < kBoardSize && row >= 0 && row < kBoardSize) {
-        GetDlgItem(static_cast<int>(IDC_FIRST_CELL) + row * kBoardSize + col)->SetFocus();
+    if (IsOnBoard(col, row)) {
+        GetDlgItem(static_cast<int>(IDC_FIRST_CELL + CellIndex(col, row)))->SetFocus();
     }
 }
 

@@ -15,15 +15,29 @@ constexpr COLORREF kListColor[2] = {RGB(64, 64, 194), RGB(194, 64, 64)};
 constexpr COLORREF kListBackground = RGB(255, 255, 255);
 constexpr int kListPanel[2] = {IDC_PLAYER1_LIST, IDC_PLAYER2_LIST};
 
-bool IsMarked(std::int32_t col, std::int32_t row) {
-    if (gameState.highlightCol[0] != -1) {
-        for (std::size_t i = 0; i < 3; ++i) {
-            if (col == gameState.highlightCol[i] && row == gameState.highlightRow[i]) {
-                return true;
-            }
+bool IsInTheLine(std::int32_t col, std::int32_t row) {
+    for (std::size_t i = 0; gameState.highlightCol[0] != -1 && i < 3; ++i) {
+        if (col == gameState.highlightCol[i] && row == gameState.highlightRow[i]) {
+            return true;
         }
     }
+    return false;
+}
+
+bool IsLastMove(std::int32_t col, std::int32_t row) {
     return col == gameState.lastMoveCol && row == gameState.lastMoveRow;
+}
+
+// A claimed tile is drawn marked when it is in the line or the last move.
+bool IsMarked(std::int32_t col, std::int32_t row) {
+    return IsInTheLine(col, row) || IsLastMove(col, row);
+}
+
+// The line's three numbers and its sum, as the lists show them.
+std::array<std::int32_t, 4> LineNumbers(const ScoredLine& line) {
+    return {gameState.cellNumber[CellIndex(line.col[0], line.row[0])],
+            gameState.cellNumber[CellIndex(line.col[1], line.row[1])],
+            gameState.cellNumber[CellIndex(line.col[2], line.row[2])], line.sum};
 }
 
 }  // namespace
@@ -70,14 +84,11 @@ std::string CGameDlg::CellAccessibleName(std::int32_t col, std::int32_t row) con
         return name + "free";
     }
     name += settingsDlg.playerName[PlayerIndex(owner == 1 ? 1 : 2)];
-    if (col == gameState.lastMoveCol && row == gameState.lastMoveRow) {
+    if (IsLastMove(col, row)) {
         name += ", last move";
     }
-    for (std::size_t i = 0; gameState.highlightCol[0] != -1 && i < 3; ++i) {
-        if (col == gameState.highlightCol[i] && row == gameState.highlightRow[i]) {
-            name += ", in the line";
-            break;
-        }
+    if (IsInTheLine(col, row)) {
+        name += ", in the line";
     }
     return name;
 }
@@ -138,10 +149,8 @@ void CGameDlg::NameLists() {
         const ScoredLine& line = gameState.lines[static_cast<std::size_t>(index)];
         const std::size_t player = line.player == 1 ? 0 : 1;
         names[player].append(anyLine[player] ? "; " : " ");
-        names[player].append(FormatString("%d + %d + %d = %d",
-                                          gameState.cellNumber[CellIndex(line.col[0], line.row[0])],
-                                          gameState.cellNumber[CellIndex(line.col[1], line.row[1])],
-                                          gameState.cellNumber[CellIndex(line.col[2], line.row[2])], line.sum));
+        const std::array<std::int32_t, 4> numbers = LineNumbers(line);
+        names[player].append(FormatString("%d + %d + %d = %d", numbers[0], numbers[1], numbers[2], numbers[3]));
         anyLine[player] = true;
     }
     for (std::size_t player = 0; player < 2; ++player) {
@@ -157,10 +166,8 @@ void CGameDlg::PaintLists(CDC& dc) {
     const int rowHeight = cellHeight / 5;
     for (std::int32_t index = 0; index < gameState.lineCount && index < kMaxScoredLines; ++index) {
         const ScoredLine& line = gameState.lines[static_cast<std::size_t>(index)];
-        const std::string text =
-            FormatString("%3d + %3d + %3d = %3d", gameState.cellNumber[CellIndex(line.col[0], line.row[0])],
-                         gameState.cellNumber[CellIndex(line.col[1], line.row[1])],
-                         gameState.cellNumber[CellIndex(line.col[2], line.row[2])], line.sum);
+        const std::array<std::int32_t, 4> numbers = LineNumbers(line);
+        const std::string text = FormatString("%3d + %3d + %3d = %3d", numbers[0], numbers[1], numbers[2], numbers[3]);
         const std::size_t player = line.player == 1 ? 0 : 1;
         dc.SetTextColor(kListColor[player]);
         const CRect panel = ListPanelRect(kListPanel[player]);
