@@ -5,9 +5,9 @@
 #include "app/CGameDlg.h"
 #include "controls/GameSoundPlayer.h"
 #include "dialogs/HelpPage.h"
-#include "platform/draw/CFont.h"
 #include "platform/draw/Resources.h"
-#include "platform/shell/Shell.h"
+#include "platform/draw/TextDrawing.h"
+#include "platform/shell/ShellServices.h"
 #include "resources/GameDialogTemplates.h"
 
 CGameApp theApp;
@@ -17,27 +17,28 @@ namespace {
 // What the first second shows, in the order it is needed: the board (emblem, background, menu
 // button, free tiles, plates), then the settings dialog over it (background, range, Done and opponent
 // buttons).
-const std::vector<UINT> kBoardPictures = {IDB_EMBLEM,    IDB_BOARD_BACKGROUND,  IDB_OPTIONS,       IDB_OPTIONS_SELECTED,
-                                          IDB_FREE_CELL, IDB_FREE_CELL_PRESSED, IDB_PLAYER1_PLATE, IDB_PLAYER2_PLATE};
-const std::vector<UINT> kSettingsPictures = {IDB_DIALOG_BACKGROUND,
-                                             IDB_RANGE_0_TO_10,
-                                             IDB_RANGE_0_TO_10_SELECTED,
-                                             IDB_RANGE_0_TO_25,
-                                             IDB_RANGE_0_TO_25_SELECTED,
-                                             IDB_RANGE_MINUS_10_TO_10,
-                                             IDB_RANGE_MINUS_10_TO_10_SELECTED,
-                                             IDB_RANGE_MINUS_25_TO_25,
-                                             IDB_RANGE_MINUS_25_TO_25_SELECTED,
-                                             IDB_DONE,
-                                             IDB_DONE_SELECTED,
-                                             IDB_NOVICE,
-                                             IDB_NOVICE_SELECTED,
-                                             IDB_INTERMEDIATE,
-                                             IDB_INTERMEDIATE_SELECTED,
-                                             IDB_EXPERT,
-                                             IDB_EXPERT_SELECTED,
-                                             IDB_PERSON,
-                                             IDB_PERSON_SELECTED};
+const std::vector<unsigned> kBoardPictures = {IDB_EMBLEM,           IDB_BOARD_BACKGROUND, IDB_OPTIONS,
+                                              IDB_OPTIONS_SELECTED, IDB_FREE_CELL,        IDB_FREE_CELL_PRESSED,
+                                              IDB_PLAYER1_PLATE,    IDB_PLAYER2_PLATE};
+const std::vector<unsigned> kSettingsPictures = {IDB_DIALOG_BACKGROUND,
+                                                 IDB_RANGE_0_TO_10,
+                                                 IDB_RANGE_0_TO_10_SELECTED,
+                                                 IDB_RANGE_0_TO_25,
+                                                 IDB_RANGE_0_TO_25_SELECTED,
+                                                 IDB_RANGE_MINUS_10_TO_10,
+                                                 IDB_RANGE_MINUS_10_TO_10_SELECTED,
+                                                 IDB_RANGE_MINUS_25_TO_25,
+                                                 IDB_RANGE_MINUS_25_TO_25_SELECTED,
+                                                 IDB_DONE,
+                                                 IDB_DONE_SELECTED,
+                                                 IDB_NOVICE,
+                                                 IDB_NOVICE_SELECTED,
+                                                 IDB_INTERMEDIATE,
+                                                 IDB_INTERMEDIATE_SELECTED,
+                                                 IDB_EXPERT,
+                                                 IDB_EXPERT_SELECTED,
+                                                 IDB_PERSON,
+                                                 IDB_PERSON_SELECTED};
 
 }  // namespace
 
@@ -45,7 +46,7 @@ CGameApp::CGameApp() {
     soundEnabled = 1;
 }
 
-BOOL CGameApp::InitInstance() {
+bool CGameApp::InitInstance() {
     // On a second core while the board is built: its pictures, the fonts it draws with when it
     // comes on screen, then the pictures of the settings dialog that opens over it.
     PrefetchBitmapResources(kBoardPictures);
@@ -58,12 +59,11 @@ BOOL CGameApp::InitInstance() {
     board.DoModal();
     // The board object ends with this function; nothing may point at it afterwards.
     m_pMainWnd = nullptr;
-    return FALSE;
+    return false;
 }
 
 void CGameApp::OnHelp() {
-    const int result = ShellExecute(nullptr, "open", HelpPagePath().string(), "", "", SW_SHOW);
-    if (result <= 32) {
-        MessageBeep(MB_ICONEXCLAMATION);
+    if (CurrentShellServices().OpenDocument(HelpPagePath().string()) <= 32) {
+        CurrentShellServices().Beep();
     }
 }

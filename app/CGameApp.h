@@ -8,7 +8,7 @@ class CGameApp : public CWinApp {
 public:
     CGameApp();
 
-    BOOL InitInstance() override;
+    bool InitInstance() override;
     // The help command (F1) opens the how-to-play page (HelpPage.h).
     void OnHelp() override;
 };

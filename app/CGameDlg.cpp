@@ -2,66 +2,64 @@
 #include "app/CGameDlg.h"
 #include "resources/ResourceIds.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
 #include "controls/GameSoundPlayer.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CAnswerDlg.h"
-#include "platform/FormatString.h"
-#include "platform/dialog/DataExchange.h"
+#include "platform/access/AccessibleText.h"
 #include "platform/draw/Resources.h"
-#include "platform/window/CMenu.h"
-#include "platform/window/VirtualKeys.h"
+#include "platform/draw/TextDrawing.h"
+#include "platform/shell/MessageBox.h"
 #include "resources/GameDialogTemplates.h"
 
-HCURSOR playerCursor[2] = {nullptr, nullptr};
-UINT_PTR timerId = 0;
+QCursor playerCursor[2];
+int timerId = 0;
 
 namespace {
 
-ScreenRect ToScreenRect(const CRect& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
+ScreenRect ToScreenRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
 }  // namespace
 
-CGameDlg::CGameDlg(CWnd* parent) : CSkinDialog(IDD_BOARD, parent), rules(gameState, settingsDlg, *this) {
-    appIcon = LoadIconResource(IDI_PROGRAM);
+CGameDlg::CGameDlg(QWidget* parent) : CSkinDialog(IDD_BOARD, parent), rules(gameState, settingsDlg, *this) {
+    appIcon = IconResource(IDI_PROGRAM);
 }
 
-// listFont and the member dialogs release what they own themselves.
-CGameDlg::~CGameDlg() = default;
+CGameDlg::~CGameDlg() {
+    StopTimer();
+}
 
-void CGameDlg::DoDataExchange(CDataExchange* dx) {
-    CSkinDialog::DoDataExchange(dx);
-    DDX_Control(dx, static_cast<int>(IDC_MENU_BUTTON), menuButton);
-    DDX_Control(dx, static_cast<int>(IDC_PLAYER1_NAME), nameButton[0]);
-    DDX_Control(dx, static_cast<int>(IDC_PLAYER2_NAME), nameButton[1]);
-    DDX_Control(dx, static_cast<int>(IDC_PLAYER1_SCORE), scoreButton[0]);
-    DDX_Control(dx, static_cast<int>(IDC_PLAYER2_SCORE), scoreButton[1]);
+void CGameDlg::DoDataExchange() {
+    DDX_Control(IDC_MENU_BUTTON, menuButton);
+    DDX_Control(IDC_PLAYER1_NAME, nameButton[0]);
+    DDX_Control(IDC_PLAYER2_NAME, nameButton[1]);
+    DDX_Control(IDC_PLAYER1_SCORE, scoreButton[0]);
+    DDX_Control(IDC_PLAYER2_SCORE, scoreButton[1]);
     for (int cell = 0; cell < kCellCount; ++cell) {
         DDX_Control(
-            dx, static_cast<int>(IDC_FIRST_CELL) + cell,
+            IDC_FIRST_CELL + cell,
             cellButtons[static_cast<std::size_t>(cell / kBoardSize)][static_cast<std::size_t>(cell % kBoardSize)]);
     }
 }
 
-BOOL CGameDlg::OnInitDialog() {
-    CSkinDialog::OnInitDialog();
-    AppendAboutToSystemMenu();
-    SetIcon(appIcon, TRUE);
-    SetIcon(appIcon, FALSE);
+bool CGameDlg::OnInitDialog() {
+    setWindowIcon(appIcon);
     EnableDrag(1);
     LoadBackground(IDB_BOARD_BACKGROUND);
-    menuButton.SetSkin(IDB_OPTIONS, IDB_OPTIONS_SELECTED, IDB_OPTIONS_SELECTED, 0, 0, 0, 0, 0, 0, "", CRect(), 8);
+    menuButton->SetSkin(IDB_OPTIONS, IDB_OPTIONS_SELECTED, IDB_OPTIONS_SELECTED, 0, 0, 0, 0, 0, 0, "", QRect(), 8);
     // Its word is part of the picture.
-    menuButton.SetAccessibleName("Options");
-    SetWindowText(FormatString("%s %s", "Quinsum", "2.0"));
+    SetAccessibleName(menuButton, QStringLiteral("Options"));
+    setWindowTitle(QStringLiteral("%1 %2").arg(QStringLiteral("Quinsum"), QStringLiteral("2.0")));
 
-    CRect firstCell;
-    GetDlgItem(static_cast<int>(IDC_FIRST_CELL))->GetWindowRect(&firstCell);
-    cellHeight = firstCell.bottom - firstCell.top;
+    cellHeight = GetDlgItem(IDC_FIRST_CELL)->height();
     // The narrow face of the design's family: a row of three-character numbers such as
     // "-19 + -21 + -18 = -58" is wider than a list at the regular face's width.
-    listFont.CreateFont(static_cast<int>(cellHeight * 0.18), 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0x31, "Arial Narrow");
+    listFont = FontByHeight(QStringLiteral("Arial Narrow"), static_cast<int>(cellHeight * 0.18), 400);
 
     highScoresDlg.LoadHighScores();
     ResetSettings();
@@ -70,128 +68,95 @@ BOOL CGameDlg::OnInitDialog() {
             DrawCell(col, row);
         }
     }
-    playerCursor[0] = LoadCursorResource(IDCUR_PLAYER1);
-    playerCursor[1] = LoadCursorResource(IDCUR_PLAYER2);
-    timerId = SetTimer(kComputerTimerId, 1000, nullptr);
-    // Posted, so that the settings open from the running window, after set-up has finished.
-    PostMessage(WM_COMMAND, IDC_NEW_GAME, 0);
-    return TRUE;
+    RefreshScorePanels();
+    playerCursor[0] = CursorResource(IDCUR_PLAYER1);
+    playerCursor[1] = CursorResource(IDCUR_PLAYER2);
+    timerId = startTimer(1000);
+    // Queued, so that the settings open from the running window, after set-up has finished.
+    RequestNewGame();
+    return true;
 }
 
-void CGameDlg::AppendAboutToSystemMenu() {
-    CMenu* systemMenu = GetSystemMenu(FALSE);
-    if (systemMenu == nullptr) {
+void CGameDlg::OnCommand(int id) {
+    if (id == IDC_NEW_GAME) {
+        OnNewGame();
+    } else if (id == IDC_MENU_BUTTON) {
+        OnShowMenu();
+    } else if (id >= IDC_FIRST_CELL && id <= IDC_LAST_CELL) {
+        OnCellClicked(id);
+    } else if (id != IDOK) {
+        // Enter away from the cells claims nothing and never ends the game.
+        CSkinDialog::OnCommand(id);
+    }
+}
+
+void CGameDlg::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (arrow && FocusedCellId() != 0) {
+        MoveCellFocus(key);
         return;
     }
-    const std::string aboutText = LoadStringResource(IDS_ABOUT);
-    if (!aboutText.empty()) {
-        systemMenu->AppendMenu(MF_SEPARATOR);
-        systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText.c_str());
-    }
-}
-
-LRESULT CGameDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_SYSCOMMAND:
-        OnSysCommand(static_cast<UINT>(wParam), lParam);
-        return 0;
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_QUERYDRAGICON:
-        return reinterpret_cast<LRESULT>(OnQueryDragIcon());
-    case WM_TIMER:
-        OnTimer(static_cast<UINT_PTR>(wParam));
-        return 0;
-    case WM_SETCURSOR:
-        return OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(static_cast<WPARAM>(lParam)),
-                           HIWORD(static_cast<WPARAM>(lParam)));
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED) {
-            const UINT id = LOWORD(wParam);
-            if (id == IDC_NEW_GAME) {
-                OnNewGame();
-                return 0;
-            }
-            if (id == IDC_MENU_BUTTON) {
-                OnShowMenu();
-                return 0;
-            }
-            if (id >= IDC_FIRST_CELL && id <= IDC_LAST_CELL) {
-                OnCellClicked(id);
-                return 0;
-            }
-            // Enter reaches the board as IDOK with no button behind it: it claims the focused
-            // cell and never ends the game (a second Enter after answering a challenge lands here).
-            if (id == IDOK && lParam == 0) {
-                if (const int cell = FocusedCellId(); cell != 0) {
-                    OnCellClicked(static_cast<UINT>(cell));
-                }
-                return 0;
-            }
-        }
-        break;
-    case WM_KEYDOWN:
-        if (IsArrowKey(static_cast<UINT>(wParam)) && FocusedCellId() != 0) {
-            MoveCellFocus(static_cast<UINT>(wParam));
-            return 0;
-        }
-        break;
-    default:
-        break;
-    }
-    return CSkinDialog::WindowProc(message, wParam, lParam);
+    CSkinDialog::keyPressEvent(event);
 }
 
 int CGameDlg::FocusedCellId() const {
-    const CWnd* focus = GetFocus();
-    const int id = focus != nullptr && focus->GetParent() == this ? focus->GetDlgCtrlID() : 0;
-    return id >= static_cast<int>(IDC_FIRST_CELL) && id <= static_cast<int>(IDC_LAST_CELL) ? id : 0;
+    const int id = GetDlgCtrlID(focusWidget());
+    return id >= IDC_FIRST_CELL && id <= IDC_LAST_CELL ? id : 0;
 }
 
-void CGameDlg::MoveCellFocus(UINT arrow) {
-    const int cell = FocusedCellId() - static_cast<int>(IDC_FIRST_CELL);
+void CGameDlg::MoveCellFocus(int arrowKey) {
+    const int cell = FocusedCellId() - IDC_FIRST_CELL;
     int col = cell % kBoardSize;
     int row = cell / kBoardSize;
-    col += arrow == VK_LEFT ? -1 : arrow == VK_RIGHT ? 1 : 0;
-    row += arrow == VK_UP ? -1 : arrow == VK_DOWN ? 1 : 0;
+    col += arrowKey == Qt::Key_Left ? -1 : arrowKey == Qt::Key_Right ? 1 : 0;
+    row += arrowKey == Qt::Key_Up ? -1 : arrowKey == Qt::Key_Down ? 1 : 0;
     // The edges stop the focus, as on a board.
     if (IsOnBoard(col, row)) {
-        GetDlgItem(static_cast<int>(IDC_FIRST_CELL + CellIndex(col, row)))->SetFocus();
+        cellButtons[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)]->setFocus(Qt::TabFocusReason);
     }
 }
 
-void CGameDlg::OnSysCommand(UINT id, LPARAM) {
+void CGameDlg::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Mi&nimize"), this, &QWidget::showMinimized);
+    if (const std::string aboutText = StringResource(IDS_ABOUT); !aboutText.empty()) {
+        menu.addSeparator();
+        menu.addAction(QString::fromStdString(aboutText), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+    }
+    menu.exec(event->globalPos());
+}
+
+void CGameDlg::OnSysCommand(unsigned id) {
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
-    } else {
-        Default();
     }
 }
 
-HICON CGameDlg::OnQueryDragIcon() {
-    return appIcon;
+void CGameDlg::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == timerId) {
+        OnTimer(kComputerTimerId);
+    }
 }
 
-BOOL CGameDlg::OnSetCursor(CWnd*, UINT, UINT) {
-    RefreshCursor();
-    return TRUE;
-}
-
-BOOL CGameDlg::DestroyWindow() {
-    KillTimer(timerId);
-    return CSkinDialog::DestroyWindow();
+void CGameDlg::StopTimer() {
+    if (timerId != 0) {
+        killTimer(timerId);
+        timerId = 0;
+    }
 }
 
 void CGameDlg::OnOK() {
     SaveHighScoresAndTell();
+    StopTimer();
     CSkinDialog::OnOK();
 }
 
 // Escape and the close box end the board as well; the results of the session must survive that.
 void CGameDlg::OnCancel() {
     SaveHighScoresAndTell();
+    StopTimer();
     CSkinDialog::OnCancel();
 }
 
@@ -199,7 +164,7 @@ void CGameDlg::SaveHighScoresAndTell() {
     highScoresDlg.SaveHighScores();
     // Results that cannot be kept where the player expects them are never lost silently.
     if (const std::string problem = highScoresDlg.TakeProblemToTell(); !problem.empty()) {
-        MessageBox(problem.c_str(), "Quinsum", MB_ICONEXCLAMATION);
+        ShowWarning(this, problem, "Quinsum");
     }
 }
 
@@ -216,9 +181,8 @@ void CGameDlg::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t comput
     claimUnderWay = true;
     rules.PlaceMark(col, row, computerMove);
     claimUnderWay = false;
-    if (newGameRequested) {
-        newGameRequested = false;
-        PostMessage(WM_COMMAND, IDC_NEW_GAME, 0);
+    if (std::exchange(newGameRequested, false)) {
+        RequestNewGame();
     }
 }
 
@@ -239,17 +203,15 @@ void CGameDlg::PlayGameSound(unsigned soundId, int waitForEnd, int delayBeforeMs
 }
 
 ScreenRect CGameDlg::CellScreenRect(std::int32_t col, std::int32_t row) {
-    CRect rect;
-    if (IsOnBoard(col, row)) {
-        cellButtons[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].GetWindowRect(&rect);
+    if (!IsOnBoard(col, row)) {
+        return {};
     }
-    return ToScreenRect(rect);
+    const CSkinButton* cell = cellButtons[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    return ToScreenRect(QRect(cell->mapToGlobal(QPoint(0, 0)), cell->size()));
 }
 
 ScreenRect CGameDlg::WindowScreenRect() {
-    CRect rect;
-    GetWindowRect(&rect);
-    return ToScreenRect(rect);
+    return ToScreenRect(WindowRect());
 }
 
 ChallengeOutcome CGameDlg::ShowChallenge(const std::string& question, std::int32_t lineTop, std::int32_t lineBottom,
@@ -257,7 +219,8 @@ ChallengeOutcome CGameDlg::ShowChallenge(const std::string& question, std::int32
     CAnswerDlg challenge;
     challenge.lineTop = lineTop;
     challenge.lineBottom = lineBottom;
-    challenge.ownerRect = CRect(ownerRect.left, ownerRect.top, ownerRect.right, ownerRect.bottom);
+    challenge.ownerRect =
+        QRect(ownerRect.left, ownerRect.top, ownerRect.right - ownerRect.left, ownerRect.bottom - ownerRect.top);
     challenge.question = question;
     if (challenge.DoModal() != IDOK) {
         return {ChallengeOutcome::Choice::ForfeitGame, 0};
@@ -269,7 +232,14 @@ void CGameDlg::RequestNewGame() {
     if (claimUnderWay) {
         newGameRequested = true;
     } else {
-        PostMessage(WM_COMMAND, IDC_NEW_GAME, 0);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (IsRunning()) {
+                    OnCommand(IDC_NEW_GAME);
+                }
+            },
+            Qt::QueuedConnection);
     }
 }
 

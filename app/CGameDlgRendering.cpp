@@ -2,17 +2,18 @@
 #include "app/CGameDlg.h"
 #include "resources/ResourceIds.h"
 
-#include "platform/FormatString.h"
-#include "platform/draw/SystemMetrics.h"
-#include "platform/window/CPaintDC.h"
+#include <QPainter>
+
+#include "platform/access/AccessibleText.h"
+#include "platform/draw/TextDrawing.h"
 
 namespace {
 
-constexpr UINT kPlayerCell[2] = {IDB_PLAYER1_CELL, IDB_PLAYER2_CELL};
-constexpr UINT kMarkedPlayerCell[2] = {IDB_PLAYER1_CELL_MARKED, IDB_PLAYER2_CELL_MARKED};
-constexpr UINT kPlayerPlate[2] = {IDB_PLAYER1_PLATE, IDB_PLAYER2_PLATE};
-constexpr COLORREF kListColor[2] = {RGB(64, 64, 194), RGB(194, 64, 64)};
-constexpr COLORREF kListBackground = RGB(255, 255, 255);
+constexpr unsigned kPlayerCell[2] = {IDB_PLAYER1_CELL, IDB_PLAYER2_CELL};
+constexpr unsigned kMarkedPlayerCell[2] = {IDB_PLAYER1_CELL_MARKED, IDB_PLAYER2_CELL_MARKED};
+constexpr unsigned kPlayerPlate[2] = {IDB_PLAYER1_PLATE, IDB_PLAYER2_PLATE};
+const QColor kListColor[2] = {QColor(64, 64, 194), QColor(194, 64, 64)};
+const QColor kListBackground(255, 255, 255);
 constexpr int kListPanel[2] = {IDC_PLAYER1_LIST, IDC_PLAYER2_LIST};
 
 bool IsInTheLine(std::int32_t col, std::int32_t row) {
@@ -40,177 +41,154 @@ std::array<std::int32_t, 4> LineNumbers(const ScoredLine& line) {
             gameState.cellNumber[CellIndex(line.col[2], line.row[2])], line.sum};
 }
 
+// printf's "%*d": right-aligned in `width` characters.
+QString Padded(std::int32_t number, int width) {
+    return QStringLiteral("%1").arg(number, width);
+}
+
 }  // namespace
 
 void CGameDlg::DrawCell(std::int32_t col, std::int32_t row) {
     if (!IsOnBoard(col, row)) {
         return;
     }
-    CSkinButton& cell = cellButtons[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
-    CRect rc;
-    cell.GetClientRect(&rc);
-    const int w = rc.Width();
-    const int h = rc.Height();
-
-    CRect freeCaption = rc;
-    freeCaption.DeflateRect(w / 6, h / 6);
+    CSkinButton* cell = cellButtons[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    const int w = cell->width();
+    const int h = cell->height();
+    const QRect freeCaption(w / 6, h / 6, w - 2 * (w / 6), h - 2 * (h / 6));
     // The claimed tiles carry a white disc in the right half, just below the top edge.
-    CRect claimedCaption = rc;
-    claimedCaption.OffsetRect(0, 8);
-    claimedCaption.bottom = claimedCaption.top + h / 5;
-    claimedCaption.left = claimedCaption.right - w / 2;
+    const QRect claimedCaption(w - w / 2, 8, w / 2, h / 5);
 
-    const std::string caption = FormatString("%d", gameState.cellNumber[CellIndex(col, row)]);
+    const std::string caption = std::to_string(gameState.cellNumber[CellIndex(col, row)]);
     const std::int32_t owner = gameState.cellOwner[CellIndex(col, row)];
     if (owner == 0) {
-        cell.SetSkin(IDB_FREE_CELL, IDB_FREE_CELL_PRESSED, 0, 0, 0, 0, 0, 0, 0, caption, freeCaption, 30);
+        cell->SetSkin(IDB_FREE_CELL, IDB_FREE_CELL_PRESSED, 0, 0, 0, 0, 0, 0, 0, caption, freeCaption, 30);
     } else {
         const std::size_t player = PlayerIndex(owner == 1 ? 1 : 2);
-        const UINT image = IsMarked(col, row) ? kMarkedPlayerCell[player] : kPlayerCell[player];
-        cell.SetSkin(image, image, 0, 0, 0, 0, 0, 0, 0, caption, claimedCaption, 15);
+        const unsigned image = IsMarked(col, row) ? kMarkedPlayerCell[player] : kPlayerCell[player];
+        cell->SetSkin(image, image, 0, 0, 0, 0, 0, 0, 0, caption, claimedCaption, 15);
     }
-    cell.SetAccessibleName(CellAccessibleName(col, row));
-    cell.SetAccessibleDescription(FormatString("row %d, column %d", row + 1, col + 1));
+    SetAccessibleName(cell, CellAccessibleName(col, row));
+    SetAccessibleDescription(cell, QStringLiteral("row %1, column %2").arg(row + 1).arg(col + 1));
     // On screen before the caller goes on: it may next block on a sound or open a dialog.
-    cell.Invalidate(FALSE);
-    cell.UpdateWindow();
+    cell->repaint();
 }
 
-std::string CGameDlg::CellAccessibleName(std::int32_t col, std::int32_t row) const {
+QString CGameDlg::CellAccessibleName(std::int32_t col, std::int32_t row) const {
     const std::int32_t owner = gameState.cellOwner[CellIndex(col, row)];
-    std::string name = FormatString("%d, ", gameState.cellNumber[CellIndex(col, row)]);
+    QString name = QStringLiteral("%1, ").arg(gameState.cellNumber[CellIndex(col, row)]);
     // Only a claimed tile shows the marks (before the first deal the cleared state points at a free cell).
     if (owner == 0) {
-        return name + "free";
+        return name + QStringLiteral("free");
     }
-    name += settingsDlg.playerName[PlayerIndex(owner == 1 ? 1 : 2)];
+    name += QString::fromStdString(settingsDlg.playerName[PlayerIndex(owner == 1 ? 1 : 2)]);
     if (IsLastMove(col, row)) {
-        name += ", last move";
+        name += QStringLiteral(", last move");
     }
     if (IsInTheLine(col, row)) {
-        name += ", in the line";
+        name += QStringLiteral(", in the line");
     }
     return name;
 }
 
 void CGameDlg::RefreshScorePanels() {
     for (const int panelId : kListPanel) {
-        CWnd* panel = GetDlgItem(panelId);
-        if (panel == nullptr) {
-            continue;
+        if (const QWidget* panel = GetDlgItem(panelId)) {
+            update(panel->geometry());
         }
-        CRect area;
-        panel->GetClientRect(&area);
-        panel->ClientToScreen(&area);
-        ScreenToClient(&area);
-        InvalidateRect(&area, FALSE);
     }
+    NameLists();
+    ShowPanels();
 }
 
-CRect CGameDlg::ListPanelRect(int panelId) const {
-    CRect panel;
-    if (CWnd* control = GetDlgItem(panelId)) {
-        control->GetWindowRect(&panel);
-        ScreenToClient(&panel);
+QRect CGameDlg::ListPanelRect(int panelId) const {
+    const QWidget* panel = GetDlgItem(panelId);
+    if (panel == nullptr) {
+        return {};
     }
-    panel.DeflateRect(2, 2);
-    panel.right -= 2;
-    return panel;
+    // The panel less 2 pixels on every side and 2 more on the right.
+    return panel->geometry().adjusted(2, 2, -4, -2);
 }
 
-void CGameDlg::OnPaint() {
-    CPaintDC dc(this);
-    if (IsIconic()) {
-        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
-        CRect client;
-        GetClientRect(&client);
-        const int x = (client.Width() - GetSystemMetrics(SM_CXICON) + 1) / 2;
-        const int y = (client.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
-        dc.DrawIcon(x, y, appIcon);
-        return;
-    }
-    CFont* previousFont = dc.SelectObject(&listFont);
-    dc.SetBkMode(OPAQUE);
-    dc.SetBkColor(kListBackground);
-    PaintLists(dc);
-    PaintPanels();
-    dc.SelectObject(previousFont);
-    Default();
+void CGameDlg::paintEvent(QPaintEvent* event) {
+    CSkinDialog::paintEvent(event);
+    QPainter painter(this);
+    PaintLists(painter);
 }
 
 void CGameDlg::NameLists() {
-    std::array<std::string, 2> names;
-    for (std::size_t player = 0; player < 2; ++player) {
-        names[player] = "Lines scored by ";
-        names[player].append(settingsDlg.playerName[player]).append(":");
-    }
+    std::array<QString, 2> names;
     std::array<bool, 2> anyLine{false, false};
+    for (std::size_t player = 0; player < 2; ++player) {
+        names[player] =
+            QStringLiteral("Lines scored by %1:").arg(QString::fromStdString(settingsDlg.playerName[player]));
+    }
     for (std::int32_t index = 0; index < gameState.lineCount && index < kMaxScoredLines; ++index) {
         const ScoredLine& line = gameState.lines[static_cast<std::size_t>(index)];
         const std::size_t player = line.player == 1 ? 0 : 1;
-        names[player].append(anyLine[player] ? "; " : " ");
         const std::array<std::int32_t, 4> numbers = LineNumbers(line);
-        names[player].append(FormatString("%d + %d + %d = %d", numbers[0], numbers[1], numbers[2], numbers[3]));
+        names[player] += anyLine[player] ? QStringLiteral("; ") : QStringLiteral(" ");
+        names[player] +=
+            QStringLiteral("%1 + %2 + %3 = %4").arg(numbers[0]).arg(numbers[1]).arg(numbers[2]).arg(numbers[3]);
         anyLine[player] = true;
     }
     for (std::size_t player = 0; player < 2; ++player) {
-        if (CWnd* panel = GetDlgItem(kListPanel[player])) {
-            panel->SetAccessibleName(anyLine[player] ? names[player] : names[player] + " none");
-        }
+        SetAccessibleName(GetDlgItem(kListPanel[player]),
+                          anyLine[player] ? names[player] : names[player] + QStringLiteral(" none"));
     }
 }
 
-void CGameDlg::PaintLists(CDC& dc) {
-    NameLists();
+void CGameDlg::PaintLists(QPainter& painter) const {
     std::array<int, 2> rowsUsed{0, 0};
     const int rowHeight = cellHeight / 5;
     for (std::int32_t index = 0; index < gameState.lineCount && index < kMaxScoredLines; ++index) {
         const ScoredLine& line = gameState.lines[static_cast<std::size_t>(index)];
         const std::array<std::int32_t, 4> numbers = LineNumbers(line);
-        const std::string text = FormatString("%3d + %3d + %3d = %3d", numbers[0], numbers[1], numbers[2], numbers[3]);
+        const QString text =
+            QStringLiteral("%1 + %2 + %3 = %4")
+                .arg(Padded(numbers[0], 3), Padded(numbers[1], 3), Padded(numbers[2], 3), Padded(numbers[3], 3));
         const std::size_t player = line.player == 1 ? 0 : 1;
-        dc.SetTextColor(kListColor[player]);
-        const CRect panel = ListPanelRect(kListPanel[player]);
+        const QRect panel = ListPanelRect(kListPanel[player]);
         const int k = rowsUsed[player];
-        const CRect rowRect(panel.left, panel.top + k * rowHeight, panel.right, panel.top + (k + 1) * rowHeight);
+        const QRect rowRect(panel.left(), panel.top() + k * rowHeight, panel.width(), rowHeight);
         // A line that no longer fits is counted all the same, so the player's later lines stay hidden too.
-        if (rowRect.bottom < panel.bottom) {
-            dc.DrawText(text, rowRect, DT_RIGHT);
+        if (rowRect.top() + rowRect.height() < panel.top() + panel.height()) {
+            DrawTextInRect(painter, text, rowRect, TextFlag::Right, listFont, kListColor[player], kListBackground);
         }
         ++rowsUsed[player];
     }
 
     // Blank rows reach down to multiples of a quarter cell, a little taller than the list rows.
-    const std::string blank = FormatString("%35s", "");
+    const QString blank(35, QLatin1Char(' '));
     for (std::size_t player = 0; player < 2; ++player) {
-        const CRect panel = ListPanelRect(kListPanel[player]);
+        const QRect panel = ListPanelRect(kListPanel[player]);
+        const int panelBottom = panel.top() + panel.height();
         for (int j = rowsUsed[player];; ++j) {
-            const CRect rowRect(panel.left, panel.top + j * (cellHeight / 5), panel.right,
-                                panel.top + (j + 1) * (cellHeight / 4));
-            if (rowRect.bottom > panel.bottom) {
+            const int top = panel.top() + j * (cellHeight / 5);
+            const int bottom = panel.top() + (j + 1) * (cellHeight / 4);
+            if (bottom > panelBottom) {
                 break;
             }
-            if (rowRect.bottom < panel.bottom) {
-                dc.DrawText(blank, rowRect, DT_RIGHT);
+            if (bottom < panelBottom) {
+                DrawTextInRect(painter, blank, QRect(panel.left(), top, panel.width(), bottom - top), TextFlag::Right,
+                               listFont, kListColor[1], kListBackground);
             }
         }
     }
 }
 
-void CGameDlg::PaintPanels() {
-    const CRect plateCaption(0, 0, 106, 36);
+void CGameDlg::ShowPanels() {
+    const QRect plateCaption(0, 0, 106, 36);
     for (std::size_t player = 0; player < 2; ++player) {
-        const UINT plate = kPlayerPlate[player];
-        scoreButton[player].SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0, FormatString("%8d", gameState.score[player]),
-                                    plateCaption, 0);
-        scoreButton[player].SetAccessibleName(
-            FormatString("%s: %d points", settingsDlg.playerName[player].c_str(), gameState.score[player]));
-        scoreButton[player].Invalidate(TRUE);
-    }
-    for (std::size_t player = 0; player < 2; ++player) {
-        const UINT plate = kPlayerPlate[player];
-        nameButton[player].SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0,
-                                   FormatString("%14s", settingsDlg.playerName[player].c_str()), plateCaption, 0);
-        nameButton[player].SetAccessibleName(settingsDlg.playerName[player]);
+        const unsigned plate = kPlayerPlate[player];
+        const QString name = QString::fromStdString(settingsDlg.playerName[player]);
+        scoreButton[player]->SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0,
+                                     Padded(gameState.score[player], 8).toStdString(), plateCaption, 0);
+        SetAccessibleName(scoreButton[player], QStringLiteral("%1: %2 points").arg(name).arg(gameState.score[player]));
+        scoreButton[player]->update();
+        nameButton[player]->SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0,
+                                    QStringLiteral("%1").arg(name, 14).toStdString(), plateCaption, 0);
+        SetAccessibleName(nameButton[player], name);
+        nameButton[player]->update();
     }
 }

@@ -4,8 +4,6 @@
 #include "controls/GameSoundPlayer.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CMenuDlg.h"
-#include "platform/draw/Resources.h"
-#include "platform/window/CursorShape.h"
 #include "resources/ResourceIds.h"
 
 bool CGameDlg::ComputerToMove() const {
@@ -14,8 +12,10 @@ bool CGameDlg::ComputerToMove() const {
 
 void CGameDlg::OnNewGame() {
     gameState.gameOver = 1;
+    RefreshCursor();
     if (settingsDlg.DoModal() == IDCANCEL) {
         gameState.gameOver = 0;
+        RefreshCursor();
         return;
     }
     gameState.lastMoveCol = -1;
@@ -26,14 +26,16 @@ void CGameDlg::OnNewGame() {
             DrawCell(col, row);
         }
     }
-    Invalidate(FALSE);
+    update();
     RefreshScorePanels();
+    RefreshCursor();
 }
 
 void CGameDlg::OnShowMenu() {
     CAboutDlg about;
     CMenuDlg menu;
     menuOpen = 1;
+    RefreshCursor();
     ::PlayGameSound(IDW_CLICK, 1, 0, 0);
     menu.DoModal();
     if (menu.quitRequested) {
@@ -49,40 +51,38 @@ void CGameDlg::OnShowMenu() {
         ShowHighScores();
     }
     menuOpen = 0;
+    RefreshCursor();
 }
 
-void CGameDlg::OnCellClicked(UINT id) {
+void CGameDlg::OnCellClicked(int id) {
     // Until a game has been dealt nobody is to move, so the click is dropped.
     if (!IsValidPlayer(gameState.currentPlayer) || ComputerToMove() || menuOpen != 0) {
         return;
     }
-    const auto cell = static_cast<std::int32_t>(id - IDC_FIRST_CELL);
+    const int cell = id - IDC_FIRST_CELL;
     PlaceMark(cell % kBoardSize, cell / kBoardSize, 0);
 }
 
-void CGameDlg::OnTimer(UINT_PTR id) {
+void CGameDlg::OnTimer(int id) {
     if (id == kComputerTimerId && IsValidPlayer(gameState.currentPlayer) && ComputerToMove() &&
         gameState.gameOver == 0 && menuOpen == 0) {
         ComputerMove();
     }
-    Default();
 }
 
 void CGameDlg::ShowHighScores() {
     const std::int32_t previousGameOver = gameState.gameOver;
     gameState.gameOver = 1;
+    RefreshCursor();
     highScoresDlg.DoModal();
     gameState.gameOver = previousGameOver;
+    RefreshCursor();
 }
 
 void CGameDlg::RefreshCursor() {
     if (IsValidPlayer(gameState.currentPlayer) && menuOpen == 0 && gameState.gameOver == 0) {
-        if (ComputerToMove()) {
-            SetCursor(LoadStandardCursor(IDC_WAIT));
-        } else {
-            SetCursor(playerCursor[PlayerIndex(gameState.currentPlayer)]);
-        }
+        setCursor(ComputerToMove() ? QCursor(Qt::WaitCursor) : playerCursor[PlayerIndex(gameState.currentPlayer)]);
         return;
     }
-    SetCursor(LoadStandardCursor(IDC_ARROW));
+    setCursor(Qt::ArrowCursor);
 }

@@ -1,135 +1,86 @@
 // SPDX-License-Identifier: MIT
 #include "controls/BitmapDrawing.h"
 
+#include <QPainter>
 #include <algorithm>
-#include <vector>
-
-#include "platform/draw/BitmapInfo.h"
-#include "platform/draw/CRgn.h"
 
 namespace {
 
-CSize BitmapSize(const CBitmap* bitmap) {
-    BITMAP info;
-    if (bitmap == nullptr || bitmap->GetBitmap(&info) == 0) {
-        return {};
-    }
-    return {info.bmWidth, info.bmHeight};
-}
-
-bool HoldsPicture(const CBitmap* bitmap) {
-    const CSize size = BitmapSize(bitmap);
-    return size.cx > 0 && size.cy > 0;
-}
-
-// Copy takes the block at the source's top-left corner; Stretch scales the whole source.
-void Blit(CDC* destination, int x, int y, const CSize& size, CDC* source, const CSize& sourceSize, BitmapDrawMode mode,
-          DWORD rop) {
+// Copy takes the block at the picture's top-left corner; Stretch scales the whole picture.
+QRectF SourceOf(const QImage& pixels, const QRect& rect, BitmapDrawMode mode) {
     if (mode == BitmapDrawMode::Stretch) {
-        destination->StretchBlt(x, y, size.cx, size.cy, source, 0, 0, sourceSize.cx, sourceSize.cy, rop);
-    } else {
-        destination->BitBlt(x, y, size.cx, size.cy, source, 0, 0, rop);
+        return QRectF(pixels.rect());
     }
+    return QRectF(0, 0, std::min(rect.width(), pixels.width()), std::min(rect.height(), pixels.height()));
+}
+
+QRectF TargetOf(const QImage& pixels, const QRect& rect, BitmapDrawMode mode) {
+    if (mode == BitmapDrawMode::Stretch) {
+        return QRectF(rect);
+    }
+    return QRectF(rect.topLeft(), SourceOf(pixels, rect, mode).size());
+}
+
+void Blend(QPainter& painter, const QImage& pixels, const QRect& rect, BitmapDrawMode mode,
+           QPainter::CompositionMode operation) {
+    painter.setCompositionMode(operation);
+    painter.drawImage(TargetOf(pixels, rect, mode), pixels, SourceOf(pixels, rect, mode));
 }
 
 }  // namespace
 
-int BitmapWidth(const CBitmap* bitmap) {
-    return BitmapSize(bitmap).cx;
-}
-
-int BitmapHeight(const CBitmap* bitmap) {
-    return BitmapSize(bitmap).cy;
-}
-
-void DrawBitmap(CDC* dc, CBitmap* bitmap, const CRect& rect, BitmapDrawMode mode, CBitmap* mask) {
+void DrawBitmap(QPainter& painter, const Picture& picture, const QRect& rect, BitmapDrawMode mode,
+                const Picture& mask) {
     if (mode == BitmapDrawMode::Tile) {
-        TileBitmap(dc, bitmap, rect);
+        TileBitmap(painter, picture, rect);
         return;
     }
-    if (!HoldsPicture(bitmap)) {
+    if (picture.IsNull() || rect.isEmpty()) {
         return;
     }
-    const CSize size(rect.Width(), rect.Height());
-    const CSize bitmapSize = BitmapSize(bitmap);
-    CDC bitmapDc;
-    bitmapDc.CreateCompatibleDC(dc);
-    bitmapDc.SelectObject(bitmap);
-
-    if (!HoldsPicture(mask)) {
-        Blit(dc, rect.left, rect.top, size, &bitmapDc, bitmapSize, mode, SRCCOPY);
+    if (mask.IsNull()) {
+        picture.Draw(painter, TargetOf(picture.Pixels(), rect, mode), SourceOf(picture.Pixels(), rect, mode));
         return;
     }
-
-    // bg ^ picture, & mask, ^ picture: white mask pixels give the background back, black ones the
-    // picture. Composed off screen so the destination never shows a half-made state.
-    CDC maskDc;
-    maskDc.CreateCompatibleDC(dc);
-    maskDc.SelectObject(mask);
-    const CSize maskSize = BitmapSize(mask);
-
-    CBitmap scratch;
-    scratch.CreateCompatibleBitmap(dc, size.cx, size.cy);
-    CDC scratchDc;
-    scratchDc.CreateCompatibleDC(dc);
-    scratchDc.SelectObject(&scratch);
-
-    scratchDc.BitBlt(0, 0, size.cx, size.cy, dc, rect.left, rect.top, SRCCOPY);
-    Blit(&scratchDc, 0, 0, size, &bitmapDc, bitmapSize, mode, SRCINVERT);
-    Blit(&scratchDc, 0, 0, size, &maskDc, maskSize, mode, SRCAND);
-    Blit(&scratchDc, 0, 0, size, &bitmapDc, bitmapSize, mode, SRCINVERT);
-    dc->BitBlt(rect.left, rect.top, size.cx, size.cy, &scratchDc, 0, 0, SRCCOPY);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    Blend(painter, picture.Pixels(), rect, mode, QPainter::RasterOp_SourceXorDestination);
+    Blend(painter, mask.Pixels(), rect, mode, QPainter::RasterOp_SourceAndDestination);
+    Blend(painter, picture.Pixels(), rect, mode, QPainter::RasterOp_SourceXorDestination);
+    painter.restore();
 }
 
-void TileBitmap(CDC* dc, CBitmap* bitmap, const CRect& rect) {
-    if (!HoldsPicture(bitmap)) {
+void TileBitmap(QPainter& painter, const Picture& picture, const QRect& rect) {
+    if (picture.IsNull()) {
         return;
     }
-    const CSize tile = BitmapSize(bitmap);
-    CDC bitmapDc;
-    bitmapDc.CreateCompatibleDC(dc);
-    bitmapDc.SelectObject(bitmap);
-    for (int y = rect.top; y < rect.bottom; y += tile.cy) {
-        const int height = std::min(tile.cy, rect.bottom - y);
-        for (int x = rect.left; x < rect.right; x += tile.cx) {
-            const int width = std::min(tile.cx, rect.right - x);
-            dc->BitBlt(x, y, width, height, &bitmapDc, 0, 0, SRCCOPY);
+    const QSize tile = picture.Size();
+    for (int y = rect.top(); y <= rect.bottom(); y += tile.height()) {
+        for (int x = rect.left(); x <= rect.right(); x += tile.width()) {
+            const QSizeF piece(std::min(tile.width(), rect.right() + 1 - x),
+                               std::min(tile.height(), rect.bottom() + 1 - y));
+            picture.Draw(painter, QRectF(QPointF(x, y), piece), QRectF(QPointF(0, 0), piece));
         }
     }
 }
 
-HRGN CreateRegionFromBitmap(CBitmap* bitmap, COLORREF keyColor, CDC* referenceDc) {
-    if (!HoldsPicture(bitmap)) {
-        return nullptr;
+std::optional<QRegion> CreateRegionFromBitmap(const Picture& picture, QRgb keyColor) {
+    if (picture.IsNull()) {
+        return std::nullopt;
     }
-    const CSize size = BitmapSize(bitmap);
-    CDC bitmapDc;
-    bitmapDc.CreateCompatibleDC(referenceDc);
-    bitmapDc.SelectObject(bitmap);
-
-    // One rectangle per run of opaque pixels; runs end at the row's end.
-    std::vector<CRect> runs;
-    for (int y = 0; y < size.cy; ++y) {
+    const QImage& pixels = picture.Pixels();
+    QRegion region;
+    for (int y = 0; y < pixels.height(); ++y) {
         int runStart = -1;
-        for (int x = 0; x <= size.cx; ++x) {
-            const bool opaque = x < size.cx && bitmapDc.GetPixel(x, y) != keyColor;
+        for (int x = 0; x <= pixels.width(); ++x) {
+            const bool opaque = x < pixels.width() && (pixels.pixel(x, y) & 0x00FFFFFFu) != (keyColor & 0x00FFFFFFu);
             if (opaque && runStart < 0) {
                 runStart = x;
             } else if (!opaque && runStart >= 0) {
-                runs.emplace_back(runStart, y, x, y + 1);
+                region += QRect(runStart, y, x - runStart, 1);
                 runStart = -1;
             }
         }
     }
-
-    CRgn region;
-    region.CreateRectRgn(0, 0, 0, 0);
-    for (const CRect& run : runs) {
-        CRgn piece;
-        piece.CreateRectRgn(run.left, run.top, run.right, run.bottom);
-        region.CombineRgn(&region, &piece, RGN_OR);
-    }
-    const HRGN result = region;
-    region.Detach();
-    return result;
+    return region;
 }

@@ -4,11 +4,15 @@
 // black-and-white mask, and cutting a window region out of a mask. The mask is black where the
 // picture shows and white where the background stays visible.
 
+#include <QColor>
+#include <QRect>
+#include <QRegion>
 #include <cstdint>
+#include <optional>
 
-#include "platform/Geometry.h"
-#include "platform/draw/CBitmap.h"
-#include "platform/draw/CDC.h"
+#include "platform/draw/Picture.h"
+
+class QPainter;
 
 enum class BitmapDrawMode : std::int16_t {
     Copy = 0,     // the bitmap at its own size from the rectangle's top-left corner, cut to it
@@ -16,21 +20,16 @@ enum class BitmapDrawMode : std::int16_t {
     Tile = 2,     // the bitmap repeated over the rectangle
 };
 
-// Size in pixels of `bitmap`; 0 when it is null or holds no picture.
-int BitmapWidth(const CBitmap* bitmap);
-int BitmapHeight(const CBitmap* bitmap);
+// Draws `picture` into `rect`. With a `mask` (Copy and Stretch only) each pixel is the background's
+// where the mask is white and the picture's where it is black (((background ^ picture) & mask) ^
+// picture), on what the painter's target already holds. A null picture draws nothing; a null mask
+// means none.
+void DrawBitmap(QPainter& painter, const Picture& picture, const QRect& rect, BitmapDrawMode mode, const Picture& mask);
 
-// Draws `bitmap` into `rect` of `dc`. With a `mask` (Copy and Stretch only) the picture is composed
-// off screen with the current destination pixels and reaches `dc` in one copy. A null or empty
-// bitmap draws nothing; a null or empty mask means none.
-void DrawBitmap(CDC* dc, CBitmap* bitmap, const CRect& rect, BitmapDrawMode mode, CBitmap* mask);
-
-// Repeats `bitmap` over `rect` from its top-left corner, cutting the last column and row to the
+// Repeats `picture` over `rect` from its top-left corner, cutting the last column and row to the
 // rectangle; never masked.
-void TileBitmap(CDC* dc, CBitmap* bitmap, const CRect& rect);
+void TileBitmap(QPainter& painter, const Picture& picture, const QRect& rect);
 
-// A new region of every pixel of `bitmap` whose colour, read through a memory context compatible
-// with `referenceDc` (may be null), is not exactly `keyColor`; one rectangle per horizontal run.
-// Null for a null or empty bitmap; an empty region when no pixel is opaque. The caller owns the
-// result (DeleteObject, or hand it to SetWindowRgn).
-HRGN CreateRegionFromBitmap(CBitmap* bitmap, COLORREF keyColor, CDC* referenceDc);
+// The region of every pixel of `picture` whose colour is not exactly `keyColor`, one rectangle per
+// horizontal run; none for a null picture, an empty region when no pixel is opaque.
+std::optional<QRegion> CreateRegionFromBitmap(const Picture& picture, QRgb keyColor);

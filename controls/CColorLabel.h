@@ -1,29 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A template static text with its own background and text colours instead of the dialog's.
+// A template text with its own background and text colours instead of the dialog's.
 
-#include "platform/dialog/CStatic.h"
-#include "platform/draw/CBrush.h"
+#include "platform/dialog/TemplateControls.h"
 
-class CColorLabel : public CStatic {
+class CColorLabel : public TemplateText {
+    Q_OBJECT
+
 public:
-    CColorLabel();
-    ~CColorLabel() override;
+    explicit CColorLabel(QWidget* parent = nullptr);
 
-    // Each repaints the label at once when its window exists.
-    void SetBackColor(COLORREF color);
-    void SetForeColor(COLORREF color);
+    // Each repaints the label at once when it is shown.
+    void SetBackColor(const QColor& color);
+    void SetForeColor(const QColor& color);
 
-    COLORREF GetBackColor() const { return backColor; }
-    COLORREF GetForeColor() const { return foreColor; }
+    QColor GetBackColor() const { return backColor; }
+    QColor GetForeColor() const { return foreColor; }
 
-    // The reflected colour request: the label's colours, and its brush for the background.
-    HBRUSH CtlColor(CDC* dc, UINT ctlColor) override;
+protected:
+    QColor TextColor() const override { return foreColor; }
+    std::optional<QColor> BackgroundColor() const override { return backColor; }
 
 private:
-    void RedrawNow();
-
-    CBrush backBrush;
-    COLORREF backColor;
-    COLORREF foreColor;
+    QColor backColor;
+    QColor foreColor;
 };

@@ -1,62 +1,55 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A template static text that acts as a link: underlined, coloured by state (link, visited,
-// hover), with a tooltip showing its target and the pointing-hand cursor. A click asks the shell
-// to open the target; if the shell fails, the command associated with ".htm" documents runs it;
-// if that fails too, a beep and a message box say why.
+// A template text that acts as a link: underlined, coloured by state (link, visited, hover), with a
+// tooltip showing its target and the pointing-hand cursor. A click asks the desktop to open the
+// target; if that fails, a beep and a message box say why.
 
 #include <string>
 
-#include "platform/dialog/CStatic.h"
-#include "platform/draw/CFont.h"
-#include "platform/window/CToolTipCtrl.h"
+#include "platform/dialog/TemplateControls.h"
 
-class CHyperLink : public CStatic {
+class CHyperLink : public TemplateText, public TemplateControl {
+    Q_OBJECT
+
 public:
-    CHyperLink();
-    ~CHyperLink() override;
+    explicit CHyperLink(QWidget* parent = nullptr);
 
-    // `hover` of -1 (all bits set) means the system highlight colour.
-    void SetLinkColors(COLORREF link, COLORREF visitedLink, COLORREF hover);
+    // An invalid `hover` colour means the system highlight colour.
+    void SetLinkColors(const QColor& link, const QColor& visitedLink, const QColor& hover);
     void MarkVisited(bool flag);
-    // What a click opens; empty (the default) takes the window text when subclassed.
-    void SetTarget(const std::string& newTarget) { target = newTarget; }
+    // What a click opens, and what the tooltip shows; empty (the default) takes the template's text.
+    void SetTarget(const std::string& newTarget);
     const std::string& GetTarget() const { return target; }
     bool IsVisited() const { return visited; }
     bool IsOverLink() const { return overLink; }
 
-    // Shrinks the window to its text in the link font, keeping the side its alignment names.
+    // Takes its target or text from the other, underlines its font, fits its text, sets its cursor
+    // and tooltip.
+    void PreSubclassWindow(const DialogItemTemplate& item) override;
+    // Shrinks the control to its text in the link font, keeping the side its alignment names.
     void FitWindowToText();
-    void LoadLinkCursor();
 
-    // The shell's "open" (the desktop's own opener). Greater than 32 means success; otherwise a
-    // platform code for ReportOpenError.
-    static int OpenTarget(const std::string& target, int showCommand);
+    // The desktop's opener. Greater than 32 means success; otherwise a code for ReportOpenError.
+    static int OpenTarget(const std::string& target);
     // "Unable to open hyperlink:\n\n" and the message of `code`, in a warning message box.
     void ReportOpenError(int code);
 
-    HBRUSH CtlColor(CDC* dc, UINT ctlColor) override;
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
-
 protected:
-    void PreSubclassWindow() override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    QColor TextColor() const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void OnClicked();
-    LRESULT OnMouseMove(UINT message, WPARAM wParam, LPARAM lParam);
-    void RedrawNow();
-    void InvalidateIfShown();
 
-    COLORREF linkColor;
-    COLORREF visitedColor;
-    COLORREF hoverColor;
+    QColor linkColor;
+    QColor visitedColor;
+    QColor hoverColor;
     bool overLink = false;
     bool visited = false;
     bool underline = true;
     bool fitToText = true;
     std::string target;
-    CFont linkFont;
-    HCURSOR linkCursor = nullptr;
-    CToolTipCtrl linkTip;
+    TemplateStyle style = SS_LEFT;
 };

@@ -1,56 +1,95 @@
 // SPDX-License-Identifier: MIT
 #include "controls/CSkinButton.h"
 
+#include <QKeyEvent>
+#include <QPainter>
 #include <algorithm>
 #include <utility>
 
-#include "platform/draw/CDC.h"
-#include "platform/draw/CFont.h"
-#include "platform/draw/SystemColors.h"
-#include "platform/window/CClientDC.h"
-#include "platform/window/CursorPosition.h"
-#include "platform/window/TrackMouseEvent.h"
+#include "controls/SystemColors.h"
+#include "platform/dialog/CDialog.h"
+#include "platform/draw/TextDrawing.h"
 
 namespace {
 
-constexpr COLORREF kSeeThrough = RGB(255, 255, 255);
-constexpr UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+constexpr QRgb kSeeThrough = qRgb(255, 255, 255);
+constexpr TextFlags kCaptionFormat = TextFlag::Centre | TextFlag::VerticalCentre | TextFlag::SingleLine;
+constexpr int kCaptionWeight = 500;
 
 BitmapDrawMode ClampDrawMode(short mode) {
-    const short clamped = std::clamp<short>(mode, 0, 2);
-    return static_cast<BitmapDrawMode>(clamped);
+    return static_cast<BitmapDrawMode>(std::clamp<short>(mode, 0, 2));
 }
 
-void LoadIfGiven(CBitmap& bitmap, UINT id) {
-    if (id != 0) {
-        bitmap.LoadBitmap(id);
-    }
-}
-
-bool IsEmpty(const CBitmap& bitmap) {
-    return bitmap.GetSafeHandle() == nullptr;
-}
-
-// Paints `bitmap`, or the button face colour where there is none.
-void DrawStateBitmap(CDC* dc, CBitmap& bitmap, const CRect& rect, BitmapDrawMode mode, CBitmap& mask) {
-    if (IsEmpty(bitmap)) {
-        dc->FillSolidRect(rect, GetSysColor(COLOR_BTNFACE));
+// Paints `picture`, or the button face colour where there is none.
+void DrawStateBitmap(QPainter& painter, const Picture& picture, const QRect& rect, BitmapDrawMode mode,
+                     const Picture& mask) {
+    if (picture.IsNull()) {
+        painter.fillRect(rect, kButtonFace);
     } else {
-        DrawBitmap(dc, &bitmap, rect, mode, &mask);
+        DrawBitmap(painter, picture, rect, mode, mask);
     }
+}
+
+// Two-pixel three-dimensional edge, light from the top left; the bottom and right lines run the
+// full length and so own the far corners.
+void DrawEdge(QPainter& painter, QRect area, bool raised) {
+    const std::pair<QColor, QColor> outer =
+        raised ? std::pair(kButtonFace, kDarkShadow) : std::pair(kButtonShadow, kButtonHighlight);
+    const std::pair<QColor, QColor> inner =
+        raised ? std::pair(kButtonHighlight, kButtonShadow) : std::pair(kDarkShadow, kButtonFace);
+    for (const auto& [topLeft, bottomRight] : {outer, inner}) {
+        if (area.isEmpty()) {
+            return;
+        }
+        painter.fillRect(QRect(area.left(), area.top(), area.width() - 1, 1), topLeft);
+        painter.fillRect(QRect(area.left(), area.top(), 1, area.height() - 1), topLeft);
+        painter.fillRect(QRect(area.left(), area.bottom(), area.width(), 1), bottomRight);
+        painter.fillRect(QRect(area.right(), area.top(), 1, area.height()), bottomRight);
+        area.adjust(1, 1, -1, -1);
+    }
+}
+
+// The dotted rectangle, every other pixel inverted.
+void DrawFocusRect(QPainter& painter, const QRect& rect) {
+    if (rect.isEmpty()) {
+        return;
+    }
+    QPolygon dots;
+    const auto addDot = [&](int x, int y) {
+        if ((x - rect.left() + y - rect.top()) % 2 == 0) {
+            dots << QPoint(x, y);
+        }
+    };
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        addDot(x, rect.top());
+        if (rect.bottom() > rect.top()) {
+            addDot(x, rect.bottom());
+        }
+    }
+    for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
+        addDot(rect.left(), y);
+        if (rect.right() > rect.left()) {
+            addDot(rect.right(), y);
+        }
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(Qt::white, 0));
+    painter.drawPoints(dots);
+    painter.restore();
 }
 
 }  // namespace
 
-CSkinButton::CSkinButton() : textColor(GetSysColor(COLOR_BTNTEXT)) {}
+CSkinButton::CSkinButton(QWidget* parent) : QAbstractButton(parent), textColor(kButtonText) {
+    InstallSkinButtonAccessibility();
+    // The first move over the button shows its hover picture.
+    setMouseTracking(true);
+}
 
-CSkinButton::~CSkinButton() = default;
-
-void CSkinButton::PreSubclassWindow() {
-    // A dialog shown again subclasses a new window: the pointer is neither over it nor pressed on it.
-    hovering = false;
-    mouseDown = false;
-    const DWORD type = GetStyle() & 0xFF;
+void CSkinButton::PreSubclassWindow(const DialogItemTemplate& item) {
+    const TemplateStyle type = item.style & 0xFF;
     if ((type & 3) == 3) {
         kind = CheckKind;
     } else if ((type & 9) == 9) {
@@ -58,25 +97,22 @@ void CSkinButton::PreSubclassWindow() {
     } else {
         kind = PushKind;
     }
-    CButton::PreSubclassWindow();
-    ModifyStyle(0, BS_OWNERDRAW);
+    setCheckable(kind != PushKind);
 }
 
-void CSkinButton::SetSkin(UINT normalId, UINT pressedId, UINT hoverId, UINT disabledId, UINT focusId, UINT maskId,
-                          short newDrawMode, short newEdge, short newFocusInset, std::string newCaption,
-                          const CRect& newCaptionRect, int newFontHeight) {
+void CSkinButton::SetSkin(unsigned normalId, unsigned pressedId, unsigned hoverId, unsigned disabledId,
+                          unsigned focusId, unsigned maskId, short newDrawMode, short newEdge, short newFocusInset,
+                          std::string newCaption, const QRect& newCaptionRect, int newFontHeight) {
     caption = std::move(newCaption);
     captionRect = newCaptionRect;
     fontHeight = newFontHeight;
 
-    for (CBitmap* bitmap : {&normalBitmap, &pressedBitmap, &disabledBitmap, &maskBitmap, &hoverBitmap, &focusBitmap}) {
-        bitmap->DeleteObject();
-    }
-    LoadIfGiven(normalBitmap, normalId);
-    LoadIfGiven(pressedBitmap, pressedId);
-    LoadIfGiven(hoverBitmap, hoverId);
-    LoadIfGiven(focusBitmap, focusId);
-    LoadIfGiven(disabledBitmap, disabledId != 0 ? disabledId : normalId);
+    normalBitmap = Picture(normalId);
+    pressedBitmap = Picture(pressedId);
+    hoverBitmap = Picture(hoverId);
+    focusBitmap = Picture(focusId);
+    disabledBitmap = Picture(disabledId != 0 ? disabledId : normalId);
+    maskBitmap = Picture(maskId);
 
     drawMode = ClampDrawMode(newDrawMode);
     edge = newEdge != 0;
@@ -85,244 +121,151 @@ void CSkinButton::SetSkin(UINT normalId, UINT pressedId, UINT hoverId, UINT disa
     if (maskId == 0) {
         return;
     }
-    maskBitmap.LoadBitmap(maskId);
-    CClientDC windowDc(this);
-    if (const HRGN region = CreateRegionFromBitmap(&maskBitmap, kSeeThrough, &windowDc); region != nullptr) {
-        windowRegion = region;
-        SetWindowRgn(region, TRUE);
+    if (const std::optional<QRegion> region = CreateRegionFromBitmap(maskBitmap, kSeeThrough)) {
+        windowRegion = *region;
+        setMask(windowRegion);
     }
     // A mask that failed to load has no size; shrinking the button to nothing would lose it.
-    if (drawMode == BitmapDrawMode::Copy && !IsEmpty(maskBitmap)) {
-        SetWindowPos(nullptr, 0, 0, BitmapWidth(&maskBitmap), BitmapHeight(&maskBitmap), SWP_NOMOVE | SWP_NOZORDER);
+    if (drawMode == BitmapDrawMode::Copy && !maskBitmap.IsNull()) {
+        resize(maskBitmap.Size());
     }
 }
 
-void CSkinButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
-    // While the mouse is held the pushed look follows the pointer; changing it repaints again.
-    if (mouseDown) {
-        CPoint cursor;
-        GetCursorPos(&cursor);
-        const bool over = IsOverThisButton(cursor);
-        const bool pushed = (GetState() & BST_PUSHED) != 0;
-        if (over && !pushed) {
-            SetState(TRUE);
-            return;
-        }
-        if (!over && pushed) {
-            SetState(FALSE);
-            return;
-        }
-    }
-
-    CDC* dc = drawItem->hDC;
-    const CRect& rect = drawItem->rcItem;
-    const UINT state = drawItem->itemState;
-
-    CFont font;
-    font.CreateFont(fontHeight, 0, 0, 0, FW_MEDIUM, FALSE, FALSE, FALSE, ANSI_CHARSET, 0, 0, 0, FIXED_PITCH | FF_MODERN,
-                    "Arial");
-    CFont* previousFont = dc->SelectObject(&font);
-    dc->SetBkMode(TRANSPARENT);
-
-    if ((state & ODS_DISABLED) != 0) {
-        DrawStateBitmap(dc, disabledBitmap, rect, drawMode, maskBitmap);
-        if (edge) {
-            CRect edgeRect = rect;
-            dc->DrawEdge(&edgeRect, EDGE_RAISED, BF_RECT);
-        }
-        // Embossed: a light copy, then the grey text one pixel up and left of it.
-        dc->SetTextColor(GetSysColor(COLOR_BTNHIGHLIGHT));
-        dc->DrawText(caption, captionRect, kCaptionFormat);
-        CRect raised = captionRect;
-        raised.OffsetRect(-1, -1);
-        dc->SetTextColor(GetSysColor(COLOR_GRAYTEXT));
-        dc->DrawText(caption, raised, kCaptionFormat);
-        dc->SelectObject(previousFont);
-        return;
-    }
-
-    CRect edgeRect = rect;
-    if ((state & ODS_SELECTED) != 0 || checked) {
-        DrawStateBitmap(dc, pressedBitmap, rect, drawMode, maskBitmap);
-        if (edge) {
-            dc->DrawEdge(&edgeRect, EDGE_SUNKEN, BF_RECT);
-        }
-    } else {
-        // Without a normal bitmap the face colour shows, whatever else is set.
-        CBitmap* look = &normalBitmap;
-        if (!IsEmpty(normalBitmap)) {
-            if (hovering && !IsEmpty(hoverBitmap)) {
-                look = &hoverBitmap;
-            } else if ((state & ODS_FOCUS) != 0 && !IsEmpty(focusBitmap)) {
-                look = &focusBitmap;
-            }
-        }
-        DrawStateBitmap(dc, *look, rect, drawMode, maskBitmap);
-        if (edge) {
-            dc->DrawEdge(&edgeRect, EDGE_RAISED, BF_RECT);
-        }
-    }
-    if ((state & ODS_FOCUS) != 0 && focusInset > 0) {
-        CRect focusRect = rect;
-        focusRect.DeflateRect(focusInset, focusInset);
-        dc->DrawFocusRect(&focusRect);
-    } else if ((state & ODS_FOCUS) != 0 && (state & ODS_NOFOCUSRECT) == 0) {
-        DrawKeyboardFocusCue(dc, rect);
-    }
-    dc->SetTextColor(textColor);
-    dc->DrawText(caption, captionRect, kCaptionFormat);
-    dc->SelectObject(previousFont);
-}
-
-void CSkinButton::DrawKeyboardFocusCue(CDC* dc, const CRect& rect) {
-    // A dark ring inside a light one: one of the two stands out on any picture.
-    CRect ring = rect;
-    ring.DeflateRect(2, 2);
-    for (const COLORREF colour : {RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0), RGB(255, 255, 255)}) {
-        dc->FillSolidRect(ring.left, ring.top, ring.Width(), 1, colour);
-        dc->FillSolidRect(ring.left, ring.bottom - 1, ring.Width(), 1, colour);
-        dc->FillSolidRect(ring.left, ring.top, 1, ring.Height(), colour);
-        dc->FillSolidRect(ring.right - 1, ring.top, 1, ring.Height(), colour);
-        ring.DeflateRect(1, 1);
-    }
-}
-
-LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_ERASEBKGND:
-        return TRUE;  // the bitmap covers the whole control
-    case WM_LBUTTONDOWN:
-        return OnLButtonDown(message, wParam, lParam);
-    case WM_LBUTTONUP:
-        return OnLButtonUp(message, wParam, lParam);
-    case WM_MOUSEMOVE:
-        return OnMouseMove(message, wParam, lParam);
-    case WM_LBUTTONDBLCLK:
-        return SendMessage(WM_LBUTTONDOWN, wParam, lParam);
-    case WM_KILLFOCUS:
-        return OnKillFocus(message, wParam, lParam);
-    case WM_KEYDOWN:
-        return OnKeyDown(message, wParam, lParam);
-    case WM_MOUSELEAVE:
-        hovering = false;
-        Invalidate();
-        return 0;
-    case WM_SKINBUTTON_UNCHECK:
-        return OnUncheck();
-    case BM_SETCHECK:
-        return OnSetCheck(wParam);
-    case BM_GETCHECK:
-        return checked ? 1 : 0;
-    case WM_GETDLGCODE:
-        return kind == RadioKind ? DLGC_RADIOBUTTON | DLGC_BUTTON : DLGC_BUTTON;
-    case BM_CLICK:
-        if (kind != PushKind) {
-            ToggleFromUser();
-        }
-        return CButton::WindowProc(message, wParam, lParam);
-    default:
-        return CButton::WindowProc(message, wParam, lParam);
-    }
-}
-
-LRESULT CSkinButton::OnMouseMove(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (mouseDown && GetCapture() == this) {
-        CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        ClientToScreen(&point);
-        const bool over = IsOverThisButton(point);
-        const bool pushed = (GetState() & BST_PUSHED) != 0;
-        if (over != pushed) {
-            SetState(over ? TRUE : FALSE);
-            Invalidate();
-        }
-    } else if (!hovering && TrackLeave(TME_LEAVE)) {
-        hovering = true;
-        Invalidate();
-    }
-    return CButton::WindowProc(message, wParam, lParam);
-}
-
-LRESULT CSkinButton::OnLButtonDown(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (hovering && TrackLeave(TME_CANCEL | TME_LEAVE)) {
-        hovering = false;
-    }
-    const LRESULT result = CButton::WindowProc(message, wParam, lParam);
-    mouseDown = true;
-    return result;
-}
-
-LRESULT CSkinButton::OnLButtonUp(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (kind != PushKind) {
-        CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        ClientToScreen(&point);
-        if (IsOverThisButton(point)) {
-            ToggleFromUser();
-        }
-    }
-    mouseDown = false;
-    return CButton::WindowProc(message, wParam, lParam);
-}
-
-LRESULT CSkinButton::OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (kind != PushKind && wParam == VK_SPACE) {
-        ToggleFromUser();
-    }
-    return CButton::WindowProc(message, wParam, lParam);
-}
-
-LRESULT CSkinButton::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (GetCapture() == this) {
-        ReleaseCapture();
-        mouseDown = false;
-    }
-    return CButton::WindowProc(message, wParam, lParam);
-}
-
-LRESULT CSkinButton::OnSetCheck(WPARAM state) {
-    checked = state != 0 && kind != PushKind;
-    if (kind == RadioKind && checked) {
+void CSkinButton::SetCheck(bool check) {
+    setChecked(check && kind != PushKind);
+    if (kind == RadioKind && isChecked()) {
         UncheckRestOfGroup();
     }
-    Invalidate();
-    return 0;
+    update();
 }
 
-LRESULT CSkinButton::OnUncheck() {
-    if (checked) {
-        checked = false;
-        Invalidate();
+void CSkinButton::Uncheck() {
+    if (isChecked()) {
+        setChecked(false);
+        update();
     }
-    return 0;
-}
-
-void CSkinButton::ToggleFromUser() {
-    SendMessage(BM_SETCHECK, kind == CheckKind ? (checked ? 0 : 1) : 1);
 }
 
 void CSkinButton::UncheckRestOfGroup() {
-    CWnd* parent = GetParent();
-    if (parent == nullptr) {
+    auto* dialog = qobject_cast<CDialog*>(parentWidget());
+    if (dialog == nullptr) {
         return;
     }
-    // The walk passes over disabled controls, so it may never come back to a disabled button:
-    // it also stops when it comes back to the first control it met.
-    CWnd* first = parent->GetNextDlgGroupItem(this);
-    for (CWnd* control = first; control != nullptr && control != this;) {
-        control->PostMessage(WM_SKINBUTTON_UNCHECK);
-        control = parent->GetNextDlgGroupItem(control);
-        if (control == first) {
-            break;
+    // In group order, starting after this button.
+    std::vector<QWidget*> group = dialog->GroupOf(this);
+    const auto self = std::find(group.begin(), group.end(), this);
+    if (self == group.end()) {
+        return;
+    }
+    std::rotate(group.begin(), self + 1, group.end());
+    group.pop_back();
+    for (QWidget* member : group) {
+        if (auto* button = qobject_cast<CSkinButton*>(member)) {
+            QMetaObject::invokeMethod(button, &CSkinButton::Uncheck, Qt::QueuedConnection);
         }
     }
 }
 
-bool CSkinButton::IsOverThisButton(CPoint screenPoint) const {
-    return WindowFromPoint(screenPoint) == this;
+void CSkinButton::nextCheckState() {
+    SetCheck(kind == CheckKind ? !isChecked() : true);
 }
 
-bool CSkinButton::TrackLeave(DWORD flags) {
-    TRACKMOUSEEVENT track;
-    track.dwFlags = flags;
-    track.hwndTrack = m_hWnd;
-    return TrackMouseEvent(&track) != FALSE;
+void CSkinButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    DrawItem(painter);
+}
+
+void CSkinButton::DrawItem(QPainter& painter) const {
+    const QRect area = rect();
+    if (!isEnabled()) {
+        DrawStateBitmap(painter, disabledBitmap, area, drawMode, maskBitmap);
+        if (edge) {
+            DrawEdge(painter, area, true);
+        }
+        // Embossed: a light copy, then the grey text one pixel up and left of it.
+        const QFont& font = FontByHeight(QStringLiteral("Arial"), fontHeight, kCaptionWeight);
+        const QString text = QString::fromStdString(caption);
+        DrawTextInRect(painter, text, captionRect, kCaptionFormat, font, kButtonHighlight);
+        DrawTextInRect(painter, text, captionRect.translated(-1, -1), kCaptionFormat, font, kGrayText);
+        return;
+    }
+    if (isDown() || isChecked()) {
+        DrawStateBitmap(painter, pressedBitmap, area, drawMode, maskBitmap);
+        if (edge) {
+            DrawEdge(painter, area, false);
+        }
+    } else {
+        // Without a normal bitmap the face colour shows, whatever else is set.
+        const Picture* look = &normalBitmap;
+        if (!normalBitmap.IsNull()) {
+            if (hovering && !hoverBitmap.IsNull()) {
+                look = &hoverBitmap;
+            } else if (hasFocus() && !focusBitmap.IsNull()) {
+                look = &focusBitmap;
+            }
+        }
+        DrawStateBitmap(painter, *look, area, drawMode, maskBitmap);
+        if (edge) {
+            DrawEdge(painter, area, true);
+        }
+    }
+    if (hasFocus() && focusInset > 0) {
+        DrawFocusRect(painter, area.adjusted(focusInset, focusInset, -focusInset, -focusInset));
+    } else if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        DrawKeyboardFocusCue(painter, area);
+    }
+    DrawTextInRect(painter, QString::fromStdString(caption), captionRect, kCaptionFormat,
+                   FontByHeight(QStringLiteral("Arial"), fontHeight, kCaptionWeight), textColor);
+}
+
+void CSkinButton::DrawKeyboardFocusCue(QPainter& painter, const QRect& rect) {
+    // A dark ring inside a light one: one of the two stands out on any picture.
+    QRect ring = rect.adjusted(2, 2, -2, -2);
+    for (const QColor& colour : {QColor(Qt::white), QColor(Qt::black), QColor(Qt::black), QColor(Qt::white)}) {
+        painter.fillRect(QRect(ring.left(), ring.top(), ring.width(), 1), colour);
+        painter.fillRect(QRect(ring.left(), ring.bottom(), ring.width(), 1), colour);
+        painter.fillRect(QRect(ring.left(), ring.top(), 1, ring.height()), colour);
+        painter.fillRect(QRect(ring.right(), ring.top(), 1, ring.height()), colour);
+        ring.adjust(1, 1, -1, -1);
+    }
+}
+
+bool CSkinButton::hitButton(const QPoint& position) const {
+    return windowRegion.isEmpty() ? rect().contains(position) : windowRegion.contains(position);
+}
+
+void CSkinButton::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() == Qt::NoButton && !hovering) {
+        hovering = true;
+        update();
+    }
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+void CSkinButton::mousePressEvent(QMouseEvent* event) {
+    if (hovering) {
+        hovering = false;
+        update();
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
+void CSkinButton::leaveEvent(QEvent* event) {
+    hovering = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void CSkinButton::keyPressEvent(QKeyEvent* event) {
+    // The arrow keys belong to the window: they move within a group, or across the board.
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        event->ignore();
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
 }

@@ -1,81 +1,88 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The game's one button: a template button subclassed and drawn from bitmap resources, one per
-// visual state, with an optional caption over the picture. Owner-drawn buttons get no check
-// handling from the platform, so the check-box and radio behaviour lives here; a radio button
-// that becomes checked posts WM_SKINBUTTON_UNCHECK to the rest of its group.
+// The game's one button: drawn from bitmap resources, one per visual state, with an optional
+// caption over the picture. It keeps its own check-box and radio behaviour: a radio button that
+// becomes checked unchecks the rest of its template group with a queued call, after the current
+// event. A mask gives the button its shape, for drawing and for the pointer alike.
 
+#include <QAbstractButton>
+#include <QRegion>
 #include <string>
 
 #include "controls/BitmapDrawing.h"
-#include "platform/Geometry.h"
-#include "platform/dialog/CButton.h"
-#include "platform/draw/CBitmap.h"
+#include "platform/dialog/DialogTemplate.h"
+#include "platform/draw/Picture.h"
 
-// Private message of the skin button; both parameters 0.
-inline constexpr UINT WM_SKINBUTTON_UNCHECK = 0x500;
+// Screen readers learn each button's kind, states and name (SkinButtonAccessibility.cpp); once.
+void InstallSkinButtonAccessibility();
 
-// The platform's button type codes.
+// The designed platform's button type codes.
 enum ButtonKind { PushKind = 0, CheckKind = 2, RadioKind = 4 };
 
-class CSkinButton : public CButton {
+class CSkinButton : public QAbstractButton, public TemplateControl {
+    Q_OBJECT
+
 public:
-    CSkinButton();
-    ~CSkinButton() override;
+    explicit CSkinButton(QWidget* parent = nullptr);
 
-    // Dresses the button; any number of times once the window exists. Bitmap ids of 0 mean none;
-    // a disabled id of 0 takes a copy of the normal bitmap. `drawMode` is clamped to
-    // BitmapDrawMode, `focusInset` to 0 and above (0 draws no focus rectangle). With a mask the
-    // window takes the mask's shape (white = outside) and, in Copy mode, its size. Does not
-    // repaint by itself: the new bitmaps show at the next paint.
-    void SetSkin(UINT normalId, UINT pressedId, UINT hoverId, UINT disabledId, UINT focusId, UINT maskId,
-                 short drawMode, short edge, short focusInset, std::string caption, const CRect& captionRect,
-                 int fontHeight);
+    // Dresses the button; any number of times. Bitmap ids of 0 mean none; a disabled id of 0 takes
+    // a copy of the normal bitmap. `drawMode` is clamped to BitmapDrawMode, `focusInset` to 0 and
+    // above (0 draws no focus rectangle). With a mask the button takes the mask's shape (white =
+    // outside) and, in Copy mode, its size. Does not repaint by itself: the new bitmaps show at
+    // the next paint.
+    void SetSkin(unsigned normalId, unsigned pressedId, unsigned hoverId, unsigned disabledId, unsigned focusId,
+                 unsigned maskId, short drawMode, short edge, short focusInset, std::string caption,
+                 const QRect& captionRect, int fontHeight);
 
-    void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
+    // The kind from the template's button type: an automatic check box or radio button, else a push
+    // button.
+    void PreSubclassWindow(const DialogItemTemplate& item) override;
+
+    // Sets or clears the check (a push button never keeps one); a radio button that is checked,
+    // even again, unchecks the rest of its group. Repaints.
+    void SetCheck(bool check);
+    bool GetCheck() const { return isChecked(); }
+    // Clears the check that the rest of the group asked to clear.
+    void Uncheck();
+
+    // The paint event's work: the state's bitmap, the edge, the focus cue and the caption.
+    void DrawItem(QPainter& painter) const;
 
     ButtonKind GetKind() const { return kind; }
     BitmapDrawMode GetDrawMode() const { return drawMode; }
     short GetFocusInset() const { return focusInset; }
     bool IsHovering() const { return hovering; }
+    const std::string& GetCaption() const { return caption; }
 
 protected:
-    void PreSubclassWindow() override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& position) const override;
+    // A click or Space: a check box toggles, a radio button checks.
+    void nextCheckState() override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    LRESULT OnMouseMove(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnLButtonDown(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnLButtonUp(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnSetCheck(WPARAM state);
-    LRESULT OnUncheck();
-    // What a click or Space does to the check: a check box toggles, a radio button checks.
-    void ToggleFromUser();
     void UncheckRestOfGroup();
-    // The focus cue once the keyboard is in use (the design's skins have no focus picture).
-    static void DrawKeyboardFocusCue(CDC* dc, const CRect& rect);
-    bool IsOverThisButton(CPoint screenPoint) const;
-    // Arms or cancels the platform's leave notification; true when the platform agreed.
-    bool TrackLeave(DWORD flags);
+    // The focus cue once the keyboard moves the focus (the design's skins have no focus picture).
+    static void DrawKeyboardFocusCue(QPainter& painter, const QRect& rect);
 
     std::string caption;
-    CRect captionRect;
+    QRect captionRect;
     int fontHeight = 0;
-    bool checked = false;
     ButtonKind kind = PushKind;
     bool hovering = false;
-    bool mouseDown = false;
-    CBitmap normalBitmap;
-    CBitmap pressedBitmap;
-    CBitmap disabledBitmap;
-    CBitmap maskBitmap;
-    CBitmap hoverBitmap;
-    CBitmap focusBitmap;
+    Picture normalBitmap;
+    Picture pressedBitmap;
+    Picture disabledBitmap;
+    Picture maskBitmap;
+    Picture hoverBitmap;
+    Picture focusBitmap;
     short focusInset = 0;
-    COLORREF textColor;
-    HRGN windowRegion = nullptr;  // owned by the window once applied
+    QColor textColor;
+    QRegion windowRegion;
     bool edge = false;
     BitmapDrawMode drawMode = BitmapDrawMode::Stretch;
 };

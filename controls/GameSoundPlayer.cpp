@@ -7,20 +7,20 @@ int soundEnabled = 1;
 
 namespace {
 
-// A negative pause would become a wait of weeks as the platform's unsigned milliseconds.
+// A negative pause would become a wait of weeks as unsigned milliseconds.
 void Pause(int milliseconds) {
     if (milliseconds > 0) {
-        Sleep(static_cast<DWORD>(milliseconds));
+        Sleep(static_cast<unsigned>(milliseconds));
     }
 }
 
 }  // namespace
 
-void PlayGameSound(UINT id, int waitForEnd, int delayBeforeMs, int delayAfterMs) {
+void PlayGameSound(unsigned id, int waitForEnd, int delayBeforeMs, int delayAfterMs) {
     if (soundEnabled == 0) {
         return;
     }
     Pause(delayBeforeMs);
-    PlaySound(LOWORD(id), waitForEnd != 0 ? SND_RESOURCE : SND_RESOURCE | SND_ASYNC);
+    PlaySound(id & 0xFFFFu, waitForEnd != 0);
     Pause(delayAfterMs);
 }

@@ -5,30 +5,31 @@ namespace {
 
 constexpr int kMargin = 6;
 
-CRect WithTop(const CRect& shifted, int top) {
-    return {shifted.left, top, shifted.right, top + shifted.Height()};
+QRect WithTop(const QRect& shifted, int top) {
+    return {shifted.left(), top, shifted.width(), shifted.height()};
 }
 
 }  // namespace
 
-bool OverlapsLineVertically(const CRect& rect, int lineTop, int lineBottom) {
-    const bool lineAbove = lineTop < rect.top && lineBottom < rect.top;
-    const bool lineBelow = lineTop > rect.bottom && lineBottom > rect.bottom;
+bool OverlapsLineVertically(const QRect& rect, int lineTop, int lineBottom) {
+    const int top = rect.top();
+    const int bottom = rect.top() + rect.height();
+    const bool lineAbove = lineTop < top && lineBottom < top;
+    const bool lineBelow = lineTop > bottom && lineBottom > bottom;
     return !lineAbove && !lineBelow;
 }
 
-CRect PlaceClearOfLine(const CRect& dialogRect, const CRect& ownerRect, int lineTop, int lineBottom) {
-    CRect shifted = dialogRect;
-    shifted.OffsetRect(kMargin, 0);
-    const int height = shifted.Height();
+QRect PlaceClearOfLine(const QRect& dialogRect, const QRect& ownerRect, int lineTop, int lineBottom) {
+    const QRect shifted = dialogRect.translated(kMargin, 0);
+    const int height = shifted.height();
 
-    const CRect centred = WithTop(shifted, ownerRect.top + (ownerRect.Height() - height) / 2);
+    const QRect centred = WithTop(shifted, ownerRect.top() + (ownerRect.height() - height) / 2);
     if (!OverlapsLineVertically(centred, lineTop, lineBottom)) {
         return centred;
     }
-    const CRect nearTop = WithTop(shifted, ownerRect.top + kMargin);
+    const QRect nearTop = WithTop(shifted, ownerRect.top() + kMargin);
     if (!OverlapsLineVertically(nearTop, lineTop, lineBottom)) {
         return nearTop;
     }
-    return WithTop(shifted, ownerRect.bottom - height - kMargin);
+    return WithTop(shifted, ownerRect.top() + ownerRect.height() - height - kMargin);
 }

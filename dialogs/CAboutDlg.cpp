@@ -4,35 +4,31 @@
 #include "dialogs/HelpPage.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "platform/dialog/DataExchange.h"
 #include "resources/GameDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+const QColor kWhite(255, 255, 255);
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(CWnd* parent) : CSkinDialog(IDD_ABOUT, parent) {
-    link.SetTarget(HelpPagePath().string());
+CAboutDlg::CAboutDlg(QWidget* parent) : CSkinDialog(IDD_ABOUT, parent) {}
+
+void CAboutDlg::DoDataExchange() {
+    DDX_Control(IDC_HELP_LINK, link);
+    DDX_Control(IDC_ABOUT_NOTICE, noticeLabel);
 }
 
-void CAboutDlg::DoDataExchange(CDataExchange* dx) {
-    CSkinDialog::DoDataExchange(dx);
-    DDX_Control(dx, IDC_HELP_LINK, link);
-    DDX_Control(dx, IDC_ABOUT_NOTICE, noticeLabel);
-}
-
-BOOL CAboutDlg::OnInitDialog() {
-    CSkinDialog::OnInitDialog();
+bool CAboutDlg::OnInitDialog() {
     EnableDrag(1);
     LoadBackground(IDB_DIALOG_BACKGROUND);
+    link->SetTarget(HelpPagePath().string());
     // White in every state: the link reads the same on the background picture.
-    link.SetLinkColors(kWhite, kWhite, kWhite);
-    noticeLabel.SetForeColor(kLabelForeColor);
-    noticeLabel.SetBackColor(kLabelBackColor);
-    return TRUE;
+    link->SetLinkColors(kWhite, kWhite, kWhite);
+    noticeLabel->SetForeColor(kLabelForeColor);
+    noticeLabel->SetBackColor(kLabelBackColor);
+    return true;
 }
 
 void CAboutDlg::OnOK() {

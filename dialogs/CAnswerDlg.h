@@ -4,15 +4,18 @@
 // The dialog does not judge the answer; the caller compares `answer` with the sum and shows the
 // dialog again after a wrong one. It places itself over the board window clear of the line.
 
+#include <QPointer>
+#include <QRect>
 #include <string>
 
 #include "controls/CSkinButton.h"
 #include "dialogs/CSkinDialog.h"
-#include "platform/Geometry.h"
 
 class CAnswerDlg : public CSkinDialog {
+    Q_OBJECT
+
 public:
-    explicit CAnswerDlg(CWnd* parent = nullptr);
+    explicit CAnswerDlg(QWidget* parent = nullptr);
 
     // Set by the caller before each DoModal.
     std::string question;
@@ -20,19 +23,19 @@ public:
     // that does not start with a number.
     int answer = 0;
     // Screen pixels: the board window, and the vertical extent of the line's three cells.
-    CRect ownerRect;
+    QRect ownerRect;
     int lineTop = 0;
     int lineBottom = 0;
 
-    CSkinButton okButton;
-    CSkinButton forfeitButton;
-    CSkinButton questionLabel;
+    QPointer<CSkinButton> okButton;
+    QPointer<CSkinButton> forfeitButton;
+    QPointer<CSkinButton> questionLabel;
 
     // "Check Answer" and Enter: IDOK. "Forfeit Game", Escape and the close box: IDCANCEL.
-    BOOL OnInitDialog() override;
+    bool OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
 
 protected:
-    void DoDataExchange(CDataExchange* dx) override;
+    void DoDataExchange() override;
 };

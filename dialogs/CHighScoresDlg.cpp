@@ -5,15 +5,14 @@
 #include <cstddef>
 
 #include "controls/GameSoundPlayer.h"
-#include "platform/dialog/DataExchange.h"
 #include "resources/GameDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
 struct RangeButtonPictures {
-    UINT normal;
-    UINT checked;
+    unsigned normal;
+    unsigned checked;
 };
 // The normal picture, and the same with a blue outline for pressed or checked.
 constexpr std::array<RangeButtonPictures, 4> kRangeButtonPictures{{
@@ -29,62 +28,59 @@ int RangeButtonId(std::size_t range) {
 
 }  // namespace
 
-CHighScoresDlg::CHighScoresDlg(CWnd* parent) : CSkinDialog(IDD_HIGH_SCORES, parent) {}
+CHighScoresDlg::CHighScoresDlg(QWidget* parent) : CSkinDialog(IDD_HIGH_SCORES, parent) {}
 
-void CHighScoresDlg::DoDataExchange(CDataExchange* dx) {
-    CSkinDialog::DoDataExchange(dx);
+void CHighScoresDlg::DoDataExchange() {
     for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
-        DDX_Control(dx, RangeButtonId(range), rangeButtons[range]);
+        DDX_Control(RangeButtonId(range), rangeButtons[range]);
     }
-    DDX_Control(dx, IDOK, doneButton);
+    DDX_Control(IDOK, doneButton);
     for (std::size_t line = 0; line < lineLabels.size(); ++line) {
-        DDX_Control(dx, IDC_FIRST_SCORE_LINE + static_cast<int>(line), lineLabels[line]);
+        DDX_Control(IDC_FIRST_SCORE_LINE + static_cast<int>(line), lineLabels[line]);
     }
 }
 
-BOOL CHighScoresDlg::OnInitDialog() {
-    CSkinDialog::OnInitDialog();
+bool CHighScoresDlg::OnInitDialog() {
     EnableDrag(1);
     LoadBackground(IDB_DIALOG_BACKGROUND);
 
     shownRange = lastRange;
     for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
-        rangeButtons[range].SetCheck(static_cast<int>(range) == shownRange ? 1 : 0);
+        rangeButtons[range]->SetCheck(static_cast<int>(range) == shownRange);
     }
     for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
         const RangeButtonPictures& pictures = kRangeButtonPictures[range];
-        rangeButtons[range].SetSkin(pictures.normal, pictures.checked, 0, 0, 0, 0, 0, 0, 0, "", CRect(),
-                                    kButtonFontHeight);
+        rangeButtons[range]->SetSkin(pictures.normal, pictures.checked, 0, 0, 0, 0, 0, 0, 0, "", QRect(),
+                                     kButtonFontHeight);
     }
-    doneButton.SetSkin(IDB_DONE, IDB_DONE_SELECTED, 0, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
+    doneButton->SetSkin(IDB_DONE, IDB_DONE_SELECTED, 0, 0, 0, 0, 0, 0, 0, "", QRect(), kButtonFontHeight);
 
-    for (CColorLabel& label : lineLabels) {
-        label.SetBackColor(kLabelBackColor);
+    for (CColorLabel* label : lineLabels) {
+        label->SetBackColor(kLabelBackColor);
     }
-    for (CColorLabel& label : lineLabels) {
-        label.SetForeColor(kLabelForeColor);
+    for (CColorLabel* label : lineLabels) {
+        label->SetForeColor(kLabelForeColor);
     }
     FillLines();
-    return TRUE;
+    return true;
 }
 
 void CHighScoresDlg::FillLines() {
     for (std::size_t line = 0; line < lineLabels.size(); ++line) {
         // The stored name is data: it is copied into the line, never used as a format.
-        lineLabels[line].SetWindowText(ShownLineText(static_cast<int>(line)));
+        lineLabels[line]->setText(QString::fromStdString(ShownLineText(static_cast<int>(line))));
     }
 }
 
-BOOL CHighScoresDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
-    const int id = LOWORD(wParam);
+void CHighScoresDlg::OnCommand(int id) {
     const int range = id - IDC_FIRST_SCORES_RANGE;
-    if (HIWORD(wParam) == BN_CLICKED && range >= 0 && range < static_cast<int>(rangeButtons.size())) {
+    if (range >= 0 && range < static_cast<int>(rangeButtons.size())) {
         shownRange = range;
         PlayGameSound(IDW_CLICK, 1, 0, 0);
         FillLines();
-        return TRUE;
+        return;
     }
-    return CSkinDialog::OnCommand(wParam, lParam);
+    CSkinDialog::OnCommand(id);
 }
 
 void CHighScoresDlg::OnOK() {

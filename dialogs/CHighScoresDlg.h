@@ -4,6 +4,7 @@
 // marked " ** ... **". The board window keeps one object for its whole life; it also holds the
 // table and its file (HighScoreRecords).
 
+#include <QPointer>
 #include <array>
 
 #include "controls/CColorLabel.h"
@@ -12,18 +13,20 @@
 #include "scores/HighScoreRecords.h"
 
 class CHighScoresDlg : public CSkinDialog, public HighScoreRecords {
+    Q_OBJECT
+
 public:
-    explicit CHighScoresDlg(CWnd* parent = nullptr);
+    explicit CHighScoresDlg(QWidget* parent = nullptr);
 
     // Indexed by NumberRange: buttons 1523 to 1526.
-    std::array<CSkinButton, 4> rangeButtons;
-    CSkinButton doneButton;
+    std::array<QPointer<CSkinButton>, 4> rangeButtons;
+    QPointer<CSkinButton> doneButton;
     // Labels 1016 to 1025, the best line first.
-    std::array<CColorLabel, 10> lineLabels;
+    std::array<QPointer<CColorLabel>, 10> lineLabels;
 
     // Opens on `lastRange`.
-    BOOL OnInitDialog() override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    bool OnInitDialog() override;
+    void OnCommand(int id) override;
     // Done: plays the click and clears the marks; Escape and the close box keep them.
     void OnOK() override;
 
@@ -31,5 +34,5 @@ public:
     void FillLines();
 
 protected:
-    void DoDataExchange(CDataExchange* dx) override;
+    void DoDataExchange() override;
 };

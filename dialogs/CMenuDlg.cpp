@@ -3,32 +3,30 @@
 #include "dialogs/DialogLook.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "platform/dialog/DataExchange.h"
+#include "platform/access/AccessibleText.h"
 #include "resources/GameDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
 namespace {
 
-void SkinPictureButton(CSkinButton& button, UINT normal, UINT hover) {
-    button.SetSkin(normal, normal, hover, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
+void SkinPictureButton(CSkinButton& button, unsigned normal, unsigned hover) {
+    button.SetSkin(normal, normal, hover, 0, 0, 0, 0, 0, 0, "", QRect(), kButtonFontHeight);
 }
 
 }  // namespace
 
-CMenuDlg::CMenuDlg(CWnd* parent) : CSkinDialog(IDD_MENU, parent) {}
+CMenuDlg::CMenuDlg(QWidget* parent) : CSkinDialog(IDD_MENU, parent) {}
 
-void CMenuDlg::DoDataExchange(CDataExchange* dx) {
-    CSkinDialog::DoDataExchange(dx);
-    DDX_Control(dx, IDC_MENU_NEW_GAME, newGameButton);
-    DDX_Control(dx, IDC_MENU_ABOUT, aboutButton);
-    DDX_Control(dx, IDC_MENU_QUIT, quitButton);
-    DDX_Control(dx, IDC_MENU_HIGH_SCORES, highScoresButton);
-    DDX_Control(dx, IDCANCEL, closeButton);
-    DDX_Control(dx, IDC_MENU_SOUND, soundButton);
+void CMenuDlg::DoDataExchange() {
+    DDX_Control(IDC_MENU_NEW_GAME, newGameButton);
+    DDX_Control(IDC_MENU_ABOUT, aboutButton);
+    DDX_Control(IDC_MENU_QUIT, quitButton);
+    DDX_Control(IDC_MENU_HIGH_SCORES, highScoresButton);
+    DDX_Control(IDCANCEL, closeButton);
+    DDX_Control(IDC_MENU_SOUND, soundButton);
 }
 
-BOOL CMenuDlg::OnInitDialog() {
-    CSkinDialog::OnInitDialog();
+bool CMenuDlg::OnInitDialog() {
     quitRequested = 0;
     aboutRequested = 0;
     highScoresRequested = 0;
@@ -36,50 +34,43 @@ BOOL CMenuDlg::OnInitDialog() {
     EnableDrag(1);
     LoadBackground(IDB_MENU_BACKGROUND);
     // The menu has no caption; a screen reader still names it.
-    SetAccessibleName("Game menu");
+    SetAccessibleName(this, QStringLiteral("Game menu"));
 
-    SkinPictureButton(closeButton, IDB_OK, IDB_OK_SELECTED);
-    SkinPictureButton(highScoresButton, IDB_HIGH_SCORES, IDB_HIGH_SCORES_SELECTED);
-    SkinPictureButton(newGameButton, IDB_NEW_GAME, IDB_NEW_GAME_SELECTED);
-    SkinPictureButton(aboutButton, IDB_ABOUT, IDB_ABOUT_SELECTED);
-    SkinPictureButton(quitButton, IDB_QUIT, IDB_QUIT_SELECTED);
+    SkinPictureButton(*closeButton, IDB_OK, IDB_OK_SELECTED);
+    SkinPictureButton(*highScoresButton, IDB_HIGH_SCORES, IDB_HIGH_SCORES_SELECTED);
+    SkinPictureButton(*newGameButton, IDB_NEW_GAME, IDB_NEW_GAME_SELECTED);
+    SkinPictureButton(*aboutButton, IDB_ABOUT, IDB_ABOUT_SELECTED);
+    SkinPictureButton(*quitButton, IDB_QUIT, IDB_QUIT_SELECTED);
     SkinSoundButton();
-    return TRUE;
+    return true;
 }
 
-BOOL CMenuDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) == BN_CLICKED) {
-        switch (LOWORD(wParam)) {
-        case IDC_MENU_QUIT:
-            Choose(quitRequested, IDOK);
-            return TRUE;
-        case IDC_MENU_ABOUT:
-            Choose(aboutRequested, IDCANCEL);
-            return TRUE;
-        case IDC_MENU_HIGH_SCORES:
-            Choose(highScoresRequested, IDCANCEL);
-            return TRUE;
-        case IDC_MENU_NEW_GAME:
-            Choose(newGameRequested, IDCANCEL);
-            return TRUE;
-        case IDC_MENU_SOUND:
-            ToggleSound();
-            return TRUE;
-        default:
-            break;
-        }
+void CMenuDlg::OnCommand(int id) {
+    switch (id) {
+    case IDC_MENU_QUIT:
+        Choose(quitRequested, IDOK);
+        return;
+    case IDC_MENU_ABOUT:
+        Choose(aboutRequested, IDCANCEL);
+        return;
+    case IDC_MENU_HIGH_SCORES:
+        Choose(highScoresRequested, IDCANCEL);
+        return;
+    case IDC_MENU_NEW_GAME:
+        Choose(newGameRequested, IDCANCEL);
+        return;
+    case IDC_MENU_SOUND:
+        ToggleSound();
+        return;
+    default:
+        CSkinDialog::OnCommand(id);
     }
-    return CSkinDialog::OnCommand(wParam, lParam);
 }
 
 void CMenuDlg::Choose(int& flag, int result) {
     flag = 1;
     PlayGameSound(IDW_CLICK, 1, 0, 0);
-    if (result == IDOK) {
-        CSkinDialog::OnOK();
-    } else {
-        CSkinDialog::OnCancel();
-    }
+    EndDialog(result);
 }
 
 void CMenuDlg::ToggleSound() {
@@ -90,10 +81,10 @@ void CMenuDlg::ToggleSound() {
         PlayGameSound(IDW_CLICK, 1, 0, 0);
     }
     SkinSoundButton();
-    soundButton.Invalidate();
+    soundButton->update();
 }
 
 void CMenuDlg::SkinSoundButton() {
-    const UINT picture = soundEnabled != 0 ? IDB_SOUND_ON : IDB_SOUND_OFF;
-    soundButton.SetSkin(picture, picture, 0, 0, 0, 0, 0, 0, 0, "", CRect(), kButtonFontHeight);
+    const unsigned picture = soundEnabled != 0 ? IDB_SOUND_ON : IDB_SOUND_OFF;
+    soundButton->SetSkin(picture, picture, 0, 0, 0, 0, 0, 0, 0, "", QRect(), kButtonFontHeight);
 }

@@ -4,19 +4,23 @@
 // actions itself; it records the one chosen in a request flag and closes, and the board window
 // carries it out. Only the sound button acts on the spot.
 
+#include <QPointer>
+
 #include "controls/CSkinButton.h"
 #include "dialogs/CSkinDialog.h"
 
 class CMenuDlg : public CSkinDialog {
-public:
-    explicit CMenuDlg(CWnd* parent = nullptr);
+    Q_OBJECT
 
-    CSkinButton aboutButton;
-    CSkinButton newGameButton;
-    CSkinButton quitButton;
-    CSkinButton highScoresButton;
-    CSkinButton closeButton;
-    CSkinButton soundButton;
+public:
+    explicit CMenuDlg(QWidget* parent = nullptr);
+
+    QPointer<CSkinButton> aboutButton;
+    QPointer<CSkinButton> newGameButton;
+    QPointer<CSkinButton> quitButton;
+    QPointer<CSkinButton> highScoresButton;
+    QPointer<CSkinButton> closeButton;
+    QPointer<CSkinButton> soundButton;
 
     // What was asked for; all 0 at each opening, at most one 1 after DoModal. Quit Game closes
     // with IDOK, every other way with IDCANCEL.
@@ -25,14 +29,14 @@ public:
     int highScoresRequested = 0;
     int newGameRequested = 0;
 
-    BOOL OnInitDialog() override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    bool OnInitDialog() override;
+    void OnCommand(int id) override;
 
     // Switches the game's sounds off (silently) or on (with a click, heard because sound is on).
     void ToggleSound();
 
 protected:
-    void DoDataExchange(CDataExchange* dx) override;
+    void DoDataExchange() override;
 
 private:
     // Raises `flag`, plays the click, then closes with `result`.

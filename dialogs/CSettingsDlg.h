@@ -5,6 +5,7 @@
 // settings for the whole run: it shows them when it opens and writes them back on Done; Escape
 // changes nothing.
 
+#include <QPointer>
 #include <array>
 
 #include "controls/CColorLabel.h"
@@ -13,31 +14,33 @@
 #include "dialogs/CSkinDialog.h"
 
 class CSettingsDlg : public CSkinDialog, public GameSettings {
+    Q_OBJECT
+
 public:
-    explicit CSettingsDlg(CWnd* parent = nullptr);
+    explicit CSettingsDlg(QWidget* parent = nullptr);
 
-    CSkinButton range0To10Button;
-    CSkinButton range0To25Button;
-    CSkinButton rangeMinus10To10Button;
-    CSkinButton rangeMinus25To25Button;
-    CSkinButton doneButton;
-    CSkinButton noviceButton;
-    CSkinButton intermediateButton;
-    CSkinButton expertButton;
-    CSkinButton personButton;
+    QPointer<CSkinButton> range0To10Button;
+    QPointer<CSkinButton> range0To25Button;
+    QPointer<CSkinButton> rangeMinus10To10Button;
+    QPointer<CSkinButton> rangeMinus25To25Button;
+    QPointer<CSkinButton> doneButton;
+    QPointer<CSkinButton> noviceButton;
+    QPointer<CSkinButton> intermediateButton;
+    QPointer<CSkinButton> expertButton;
+    QPointer<CSkinButton> personButton;
 
-    CColorLabel firstNameLabel;
-    CColorLabel opponentLabel;
-    CColorLabel secondNameLabel;
-    CColorLabel rangeLabel;
+    QPointer<CColorLabel> firstNameLabel;
+    QPointer<CColorLabel> opponentLabel;
+    QPointer<CColorLabel> secondNameLabel;
+    QPointer<CColorLabel> rangeLabel;
 
-    BOOL OnInitDialog() override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    bool OnInitDialog() override;
+    void OnCommand(int id) override;
     // Done: writes the settings from the controls, plays the click, closes with IDOK.
     void OnOK() override;
 
 protected:
-    void DoDataExchange(CDataExchange* dx) override;
+    void DoDataExchange() override;
 
 private:
     void ShowSettings();
@@ -45,5 +48,5 @@ private:
     void ReadRange();
     void EnableSecondName(bool enable);
     // Indexed by NumberRange.
-    std::array<CSkinButton*, 4> RangeButtons();
+    std::array<CSkinButton*, 4> RangeButtons() const;
 };

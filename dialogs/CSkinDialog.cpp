@@ -1,91 +1,65 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CSkinDialog.h"
 
-#include "platform/draw/BitmapInfo.h"
-#include "platform/draw/CDC.h"
-#include "platform/draw/HandleObjects.h"
-#include "platform/draw/Resources.h"
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
 
-CSkinDialog::CSkinDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
-
-CSkinDialog::~CSkinDialog() {
-    FreeBackground();
-}
+CSkinDialog::CSkinDialog(unsigned templateId, QWidget* parent) : CDialog(templateId, parent) {}
 
 void CSkinDialog::EnableDrag(int on) {
     dragAnywhere = on;
 }
 
-int CSkinDialog::LoadBackground(WORD resourceId) {
-    return SetBackground(LoadBitmapResource(resourceId));
+int CSkinDialog::LoadBackground(unsigned resourceId) {
+    return SetBackground(Picture(resourceId));
 }
 
-int CSkinDialog::SetBackground(HBITMAP bitmap) {
-    // Setting the picture already shown must not free it before taking it again.
-    if (bitmap == nullptr || bitmap != static_cast<HBITMAP>(backgroundBitmap)) {
-        FreeBackground();
-    }
-    if (bitmap != nullptr && backgroundBitmap.GetSafeHandle() == nullptr) {
-        backgroundBitmap.Attach(bitmap);
-        BITMAP description;
-        if (backgroundBitmap.GetBitmap(&description) == 0) {
-            FreeBackground();
-            return 0;
-        }
-    }
-    if (GetSafeHwnd() != nullptr) {
-        Invalidate(TRUE);
-    }
+int CSkinDialog::SetBackground(const Picture& picture) {
+    backgroundBitmap = picture;
+    update();
     return 1;
 }
 
 void CSkinDialog::FreeBackground() {
-    backgroundBitmap.DeleteObject();
+    SetBackground(Picture());
 }
 
-BOOL CSkinDialog::OnInitDialog() {
-    CDialog::OnInitDialog();
-    return TRUE;
-}
-
-void CSkinDialog::DoDataExchange(CDataExchange* dx) {
-    CDialog::DoDataExchange(dx);
-}
-
-LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-        if (dragAnywhere != 0) {
-            PostMessage(WM_NCLBUTTONDOWN, static_cast<WPARAM>(HTCAPTION), lParam);
-        }
-        return CDialog::WindowProc(message, wParam, lParam);
-    case WM_ERASEBKGND:
-        return OnEraseBackground(message, wParam, lParam);
-    case WM_SIZE: {
-        const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
-        if (HasBackground()) {
-            Invalidate(TRUE);
-        }
-        return result;
-    }
-    default:
-        return CDialog::WindowProc(message, wParam, lParam);
-    }
-}
-
-LRESULT CSkinDialog::OnEraseBackground(UINT message, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
-    auto* dc = reinterpret_cast<CDC*>(wParam);
-    if (!HasBackground() || dc == nullptr) {
-        return result;
-    }
+void CSkinDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
     // 1:1 from the top-left corner: neither stretched, centred nor tiled.
-    CRect client;
-    GetClientRect(&client);
-    CDC pictureDc;
-    pictureDc.CreateCompatibleDC(dc);
-    CBitmap* previous = pictureDc.SelectObject(&backgroundBitmap);
-    dc->BitBlt(0, 0, client.Width(), client.Height(), &pictureDc, 0, 0, SRCCOPY);
-    pictureDc.SelectObject(previous);
-    return result;
+    const QSizeF shown = backgroundBitmap.Size().boundedTo(size());
+    backgroundBitmap.Draw(painter, QRectF(QPointF(0, 0), shown), QRectF(QPointF(0, 0), shown));
+}
+
+void CSkinDialog::mousePressEvent(QMouseEvent* event) {
+    if (dragAnywhere == 0 || event->button() != Qt::LeftButton) {
+        CDialog::mousePressEvent(event);
+        return;
+    }
+    if (isWindow() && windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+        return;
+    }
+    dragOffset = event->globalPosition() - QPointF(pos());
+}
+
+void CSkinDialog::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragOffset) {
+        CDialog::mouseMoveEvent(event);
+        return;
+    }
+    QPoint to = (event->globalPosition() - *dragOffset).toPoint();
+    if (!isWindow()) {
+        // Within the owner's window, where it can be seen.
+        const QRect room = parentWidget()->rect();
+        to.setX(std::clamp(to.x(), room.left() - width() / 2, room.right() - width() / 2));
+        to.setY(std::clamp(to.y(), room.top(), room.bottom() - height() / 2));
+    }
+    move(to);
+}
+
+void CSkinDialog::mouseReleaseEvent(QMouseEvent* event) {
+    dragOffset.reset();
+    CDialog::mouseReleaseEvent(event);
 }

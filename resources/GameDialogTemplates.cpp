@@ -5,26 +5,26 @@
 
 namespace {
 
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kPushButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
-constexpr DWORD kDefaultButton = kChild | WS_TABSTOP | BS_DEFPUSHBUTTON;
-constexpr DWORD kRadioPushLike = kChild | BS_AUTORADIOBUTTON | BS_PUSHLIKE;
-constexpr DWORD kNameBox = kChild | WS_BORDER | WS_GROUP | WS_TABSTOP | ES_LEFT;
-constexpr DWORD kText = kChild | SS_LEFT;
+constexpr TemplateStyle kChild = WS_CHILD | WS_VISIBLE;
+constexpr TemplateStyle kPushButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr TemplateStyle kDefaultButton = kChild | WS_TABSTOP | BS_DEFPUSHBUTTON;
+constexpr TemplateStyle kRadioPushLike = kChild | BS_AUTORADIOBUTTON | BS_PUSHLIKE;
+constexpr TemplateStyle kNameBox = kChild | WS_BORDER | WS_GROUP | WS_TABSTOP | ES_LEFT;
+constexpr TemplateStyle kText = kChild | SS_LEFT;
 
-DialogItemTemplate Button(int id, const std::string& text, int x, int y, int cx, int cy, DWORD style) {
+DialogItemTemplate Button(int id, const std::string& text, int x, int y, int cx, int cy, TemplateStyle style) {
     return {id, ControlClass::Button, text, x, y, cx, cy, style, 0, 0};
 }
 
-DialogItemTemplate Static(int id, const std::string& text, int x, int y, int cx, int cy, DWORD style) {
+DialogItemTemplate Static(int id, const std::string& text, int x, int y, int cx, int cy, TemplateStyle style) {
     return {id, ControlClass::Static, text, x, y, cx, cy, style, 0, 0};
 }
 
-DialogItemTemplate Picture(int id, UINT bitmapId, int x, int y, int cx, int cy) {
+DialogItemTemplate Picture(int id, unsigned bitmapId, int x, int y, int cx, int cy) {
     return {id, ControlClass::Static, "", x, y, cx, cy, kChild | SS_BITMAP, 0, bitmapId};
 }
 
-DialogItemTemplate Edit(int id, int x, int y, int cx, int cy, DWORD style, DWORD exStyle) {
+DialogItemTemplate Edit(int id, int x, int y, int cx, int cy, TemplateStyle style, TemplateStyle exStyle) {
     return {id, ControlClass::Edit, "", x, y, cx, cy, style, exStyle, 0};
 }
 
@@ -58,8 +58,8 @@ DialogTemplate Board() {
     t.items.push_back(Button(IDC_MENU_BUTTON, "", 51, 209, 96, 27, kPushButton));
     for (int row = 0; row < 5; ++row) {
         for (int col = 0; col < 5; ++col) {
-            t.items.push_back(Button(static_cast<int>(IDC_FIRST_CELL) + row * 5 + col, "", 4 + 38 * col, 4 + 38 * row,
-                                     38, 38, kPushButton | BS_BITMAP));
+            t.items.push_back(Button(IDC_FIRST_CELL + row * 5 + col, "", 4 + 38 * col, 4 + 38 * row, 38, 38,
+                                     kPushButton | BS_BITMAP));
         }
     }
     t.items.push_back(Static(IDC_PLAYER2_LIST, "", 264, 25, 52, 173, WS_CHILD | SS_ETCHEDFRAME));

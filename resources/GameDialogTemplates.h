@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/dialog/TemplateTypes.h"
+#include "platform/dialog/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 
 // The link of the about dialog: the how-to-play page shipped beside the program.

@@ -13,14 +13,14 @@ inline constexpr unsigned IDD_HIGH_SCORES = 132;
 inline constexpr unsigned IDD_MENU = 200;
 
 // The board window (IDD_BOARD). IDC_NEW_GAME is a command the board posts to itself.
-inline constexpr unsigned IDC_NEW_GAME = 1000;
-inline constexpr unsigned IDC_MENU_BUTTON = 1001;
-inline constexpr unsigned IDC_FIRST_CELL = 1030;  // the 25 cells, row by row
-inline constexpr unsigned IDC_LAST_CELL = 1054;
-inline constexpr unsigned IDC_PLAYER1_NAME = 134;
-inline constexpr unsigned IDC_PLAYER2_NAME = 136;
-inline constexpr unsigned IDC_PLAYER1_SCORE = 137;
-inline constexpr unsigned IDC_PLAYER2_SCORE = 138;
+inline constexpr int IDC_NEW_GAME = 1000;
+inline constexpr int IDC_MENU_BUTTON = 1001;
+inline constexpr int IDC_FIRST_CELL = 1030;  // the 25 cells, row by row
+inline constexpr int IDC_LAST_CELL = 1054;
+inline constexpr int IDC_PLAYER1_NAME = 134;
+inline constexpr int IDC_PLAYER2_NAME = 136;
+inline constexpr int IDC_PLAYER1_SCORE = 137;
+inline constexpr int IDC_PLAYER2_SCORE = 138;
 inline constexpr int IDC_PLAYER1_LIST = 1510;
 inline constexpr int IDC_PLAYER2_LIST = 1511;
 

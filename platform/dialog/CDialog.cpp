@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "platform/dialog/CDialog.h"
 
+#include <QAbstractButton>
+#include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
-#include <QPointer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cctype>
 
-#include "platform/dialog/DataExchange.h"
-#include "platform/dialog/DialogBuilder.h"
 #include "platform/dialog/DialogUnits.h"
-#include "platform/dialog/DialogWidget.h"
-#include "platform/dialog/TemplateTypes.h"
+#include "platform/dialog/TemplateControls.h"
+#include "platform/draw/TextDrawing.h"
 #include "platform/shell/CWinApp.h"
 
 namespace {
@@ -21,170 +26,446 @@ std::function<void(CDialog&)>& ModalHook() {
     return hook;
 }
 
-// The owner: the parent's top-level window, else the application's main window.
-QWidget* ResolveOwner(const CDialog& dialog, const CWnd* parent) {
-    if (parent != nullptr && parent->m_hWnd != nullptr) {
-        return parent->m_hWnd->window();
+bool& Embedding() {
+    static bool embed = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return embed;
+}
+
+std::vector<CDialog*>& RunningDialogs() {
+    static std::vector<CDialog*> running;
+    return running;
+}
+
+Qt::WindowFlags FlagsForStyle(TemplateStyle style, bool owned) {
+    Qt::WindowFlags flags = (owned ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
+    flags |= (style & WS_CAPTION) == WS_CAPTION ? Qt::WindowTitleHint : Qt::FramelessWindowHint;
+    if ((style & WS_SYSMENU) != 0) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
-    const CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd != &dialog &&
-        app->m_pMainWnd->m_hWnd != nullptr) {
-        return app->m_pMainWnd->m_hWnd->window();
+    if ((style & WS_MINIMIZEBOX) != 0) {
+        flags |= Qt::WindowMinimizeButtonHint;
     }
-    return nullptr;
+    return flags;
 }
 
 // Longest wait for an owner that does not come on screen (minimised, on another desktop).
 constexpr int kOwnerOnScreenWaitMs = 250;
 
-// A dialog asked for while its owner is still on its way to the screen (the board asks for its first
-// settings from its own set-up) lets the owner's first picture come first.
-void LetOwnerPaintFirst(const QPointer<QWidget>& owner) {
-    WindowHost* host = WindowHost::Of(owner);
-    if (host == nullptr || !owner->isVisible() || host->PaintedSinceShown()) {
-        return;
-    }
-    QEventLoop wait;
-    QTimer::singleShot(kOwnerOnScreenWaitMs, &wait, &QEventLoop::quit);
-    host->WhenFirstPainted([&wait] { wait.quit(); });
-    wait.exec(QEventLoop::ExcludeUserInputEvents);
-    if (WindowHost* stillThere = WindowHost::Of(owner)) {
-        stillThere->WhenFirstPainted(nullptr);
-    }
+bool IsPushType(const DialogItemTemplate& item) {
+    const TemplateStyle type = item.style & BS_TYPEMASK;
+    return item.kind == ControlClass::Button && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
 }
 
-QWidget* FirstTabStop(QWidget* dialog) {
-    for (QObject* child : dialog->children()) {
-        if (!child->isWidgetType()) {
-            continue;
-        }
-        auto* widget = static_cast<QWidget*>(child);
-        WindowHost* host = WindowHost::Of(widget);
-        if (host != nullptr && (host->windowStyle & WS_TABSTOP) != 0 && widget->isVisibleTo(dialog) &&
-            widget->isEnabled()) {
-            return widget;
-        }
-    }
-    return nullptr;
+bool IsRadio(const DialogItemTemplate& item) {
+    return item.kind == ControlClass::Button && (item.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
 }
+
+bool TakesFocus(const QWidget* widget) {
+    return widget->isVisibleTo(widget->parentWidget()) && widget->isEnabled() && widget->focusPolicy() != Qt::NoFocus;
+}
+
+// Keeps the owner's controls from the pointer while an embedded dialog runs over it.
+class ModalShield final : public QWidget {
+public:
+    explicit ModalShield(QWidget* owner) : QWidget(owner) {
+        setAttribute(Qt::WA_NoSystemBackground);
+        setGeometry(owner->rect());
+        show();
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
+};
 
 }  // namespace
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_pParentWnd(parent), templateId_(templateId) {}
+CDialog::CDialog(unsigned templateId, QWidget* parent) : QDialog(nullptr), templateId_(templateId), parent_(parent) {}
+
+CDialog::~CDialog() {
+    std::erase(RunningDialogs(), this);
+}
 
 void CDialog::SetModalHook(std::function<void(CDialog&)> hook) {
     ModalHook() = std::move(hook);
 }
 
-INT_PTR CDialog::DoModal() {
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId_);
-    if (dialogTemplate == nullptr || m_hWnd != nullptr) {
-        return -1;
-    }
-    QPointer<QWidget> owner = ResolveOwner(*this, m_pParentWnd);
-    LetOwnerPaintFirst(owner);
-    DialogWidget* window = DialogBuilder::Build(*this, *dialogTemplate, owner);
-
-    // The template position is relative to the owner's client area (the screen's work area
-    // for a window of its own).
-    const int points = dialogTemplate->fontPointSize;
-    QPoint origin;
-    if (owner) {
-        origin = owner->mapToGlobal(QPoint(0, 0));
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        origin = screen->availableGeometry().topLeft();
-    }
-    window->move(origin + QPoint(DialogUnitsToPixelsX(dialogTemplate->x, points),
-                                 DialogUnitsToPixelsY(dialogTemplate->y, points)));
-
-    modalResult_ = -1;
-    endRequested_ = false;
-    QWidget* focus = FirstTabStop(window);
-    if (SendMessage(WM_INITDIALOG, reinterpret_cast<WPARAM>(focus), 0) != FALSE && m_hWnd != nullptr) {
-        if (QWidget* first = FirstTabStop(window)) {
-            first->setFocus(Qt::TabFocusReason);
-        }
-    }
-    if (!endRequested_ && m_hWnd != nullptr) {
-        WindowHost* ownerHost = WindowHost::Of(owner);
-        if (ownerHost != nullptr) {
-            ++ownerHost->modalDisableCount;
-        }
-        modalRunning_ = true;
-        window->afterFirstPaint = [this] {
-            if (modalRunning_ && !endRequested_ && ModalHook()) {
-                ModalHook()(*this);
-            }
-        };
-        window->setWindowModality(Qt::ApplicationModal);
-        window->exec();
-        modalRunning_ = false;
-        if (owner && (ownerHost = WindowHost::Of(owner)) != nullptr) {
-            --ownerHost->modalDisableCount;
-        }
-    }
-    DestroyWindow();
-    return modalResult_;
+void CDialog::EmbedInOwner(bool embed) {
+    Embedding() = embed;
 }
 
-BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
-    return TRUE;
+CDialog* CDialog::Innermost() {
+    return RunningDialogs().empty() ? nullptr : RunningDialogs().back();
+}
+
+void CDialog::DoDataExchange() {}
+
+bool CDialog::OnInitDialog() {
+    return true;
 }
 
 void CDialog::OnOK() {
-    if (UpdateData(TRUE)) {
-        EndDialog(IDOK);
-    }
+    EndDialog(IDOK);
 }
 
 void CDialog::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
-void CDialog::DoDataExchange(CDataExchange*) {}
+void CDialog::OnCommand(int id) {
+    if (id == IDOK) {
+        OnOK();
+    } else if (id == IDCANCEL) {
+        OnCancel();
+    }
+}
 
 void CDialog::EndDialog(int result) {
-    modalResult_ = result;
-    endRequested_ = true;
-    if (modalRunning_) {
-        if (auto* window = dynamic_cast<DialogWidget*>(m_hWnd)) {
-            window->EndModalLoop(result);
+    result_ = result;
+    ended_ = true;
+    if (running_) {
+        done(result);
+    }
+}
+
+int CDialog::DoModal() {
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId_);
+    if (dialogTemplate == nullptr || running_) {
+        return -1;
+    }
+    QWidget* owner = parent_ != nullptr ? parent_->window() : nullptr;
+    if (owner == nullptr && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != this) {
+        owner = AfxGetApp()->m_pMainWnd;
+    }
+    // A dialog asked for while its owner is on its way to the screen (the board asks for its first
+    // settings from its own set-up) lets the owner's first picture come first.
+    if (auto* ownerDialog = qobject_cast<CDialog*>(owner);
+        ownerDialog != nullptr && ownerDialog->isVisible() && !ownerDialog->paintedSinceShown_) {
+        QEventLoop wait;
+        QTimer::singleShot(kOwnerOnScreenWaitMs, &wait, &QEventLoop::quit);
+        ownerDialog->whenPainted_ = [&wait] { wait.quit(); };
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+        ownerDialog->whenPainted_ = nullptr;
+    }
+    ended_ = false;
+    result_ = -1;
+    const bool embedded = Embedding() && owner != nullptr;
+    style_ = dialogTemplate->style;
+    setParent(owner, embedded ? Qt::Widget : FlagsForStyle(style_, owner != nullptr));
+    Build(*dialogTemplate);
+    PlaceInOwner(*dialogTemplate, owner);
+    if (OnInitDialog() && !ended_) {
+        const auto first = std::find_if(controls_.begin(), controls_.end(), [](const Control& control) {
+            return (control.item->style & WS_TABSTOP) != 0 && TakesFocus(control.widget);
+        });
+        if (first != controls_.end()) {
+            first->widget->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    if (!ended_) {
+        if (embedded) {
+            shield_ = new ModalShield(owner);
+            raise();
+            // Not the owner's cursor, which may tell whose turn it is.
+            setCursor(Qt::ArrowCursor);
+        }
+        running_ = true;
+        hookPending_ = true;
+        RunningDialogs().push_back(this);
+        setWindowModality(embedded ? Qt::NonModal : Qt::ApplicationModal);
+        exec();
+        std::erase(RunningDialogs(), this);
+        running_ = false;
+        delete shield_;
+    }
+    TearDown();
+    return result_;
+}
+
+void CDialog::Build(const DialogTemplate& dialogTemplate) {
+    const int points = dialogTemplate.fontPointSize;
+    setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, points), DialogUnitsToPixelsY(dialogTemplate.cy, points));
+    setFont(TemplateFont(dialogTemplate.fontFace, points));
+    // Given no title, the toolkit names the window after the program; a blank keeps the title bar empty.
+    setWindowTitle(dialogTemplate.caption.empty() ? QStringLiteral(" ")
+                                                  : QString::fromStdString(dialogTemplate.caption));
+    factories_.clear();
+    DoDataExchange();
+    for (const DialogItemTemplate& item : dialogTemplate.items) {
+        QWidget* widget = BuildControl(item);
+        widget->setGeometry(DialogRectToPixels(item.x, item.y, item.cx, item.cy, points));
+        if ((item.style & WS_TABSTOP) != 0) {
+            widget->setFocusPolicy(Qt::StrongFocus);
+        } else {
+            widget->setFocusPolicy(item.kind == ControlClass::Static ? Qt::NoFocus : Qt::ClickFocus);
+        }
+        widget->setEnabled((item.style & WS_DISABLED) == 0);
+        widget->setVisible((item.style & WS_VISIBLE) != 0);
+        controls_.push_back({widget, &item});
+        if (auto* templateControl = dynamic_cast<TemplateControl*>(widget)) {
+            templateControl->PreSubclassWindow(item);
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            connect(button, &QAbstractButton::clicked, this, [this, id = item.id] { OnCommand(id); });
         }
     }
 }
 
-BOOL CDialog::UpdateData(BOOL saveAndValidate) {
-    CDataExchange exchange(this, saveAndValidate);
-    DoDataExchange(&exchange);
-    return TRUE;
+QWidget* CDialog::BuildControl(const DialogItemTemplate& item) {
+    if (const auto factory = factories_.find(item.id); factory != factories_.end()) {
+        // The template's text stays the control's, though a picture may stand for it on screen.
+        QWidget* widget = factory->second(this);
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(QString::fromStdString(item.text));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->setText(QString::fromStdString(item.text));
+        }
+        return widget;
+    }
+    return BuildTemplateControl(this, item);
 }
 
-LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        return OnInitDialog();
-    case WM_CLOSE: {
-        CWnd* cancel = GetDlgItem(IDCANCEL);
-        PostMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(IDCANCEL), BN_CLICKED),
-                    reinterpret_cast<LPARAM>(cancel != nullptr ? cancel->m_hWnd : nullptr));
+void CDialog::PlaceInOwner(const DialogTemplate& dialogTemplate, QWidget* owner) {
+    // The template position is relative to the owner's client area (the screen's work area for a
+    // window of its own).
+    const int points = dialogTemplate.fontPointSize;
+    const QPoint offset(DialogUnitsToPixelsX(dialogTemplate.x, points), DialogUnitsToPixelsY(dialogTemplate.y, points));
+    if (owner == nullptr) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        MoveWindow((screen != nullptr ? screen->availableGeometry().topLeft() : QPoint()) + offset);
+    } else {
+        MoveWindow(owner->mapToGlobal(offset));
+    }
+}
+
+void CDialog::TearDown() {
+    for (const Control& control : controls_) {
+        delete control.widget;
+    }
+    controls_.clear();
+    factories_.clear();
+    // The dialog object may outlive its owner (the board's own dialogs are its members).
+    setParent(nullptr);
+}
+
+QRect CDialog::WindowRect() const {
+    const QRect client(mapToGlobal(QPoint(0, 0)), size());
+    if (!isWindow() || Embedding()) {
+        return client;
+    }
+    if (isVisible()) {
+        return frameGeometry();
+    }
+    // Until the window is on screen, its frame is where it was moved to, and a dialog with a title
+    // bar is taken to get the frame its owner has.
+    QMargins frame;
+    if (const QWidget* owner = parentWidget();
+        owner != nullptr && owner->windowHandle() != nullptr && (style_ & WS_CAPTION) == WS_CAPTION) {
+        frame = owner->windowHandle()->frameMargins();
+    }
+    return {framePosition_, size().grownBy(frame)};
+}
+
+void CDialog::MoveWindow(const QPoint& screenPoint) {
+    framePosition_ = screenPoint;
+    move(isWindow() ? screenPoint : parentWidget()->mapFromGlobal(screenPoint));
+}
+
+const CDialog::Control* CDialog::Find(const QWidget* widget) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [widget](const Control& control) { return control.widget == widget; });
+    return found != controls_.end() ? &*found : nullptr;
+}
+
+QWidget* CDialog::GetDlgItem(int id) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [id](const Control& control) { return control.item->id == id; });
+    return found != controls_.end() ? found->widget : nullptr;
+}
+
+int CDialog::GetDlgCtrlID(const QWidget* control) const {
+    const Control* found = Find(control);
+    return found != nullptr ? found->item->id : 0;
+}
+
+std::string CDialog::GetDlgItemText(int id) const {
+    QWidget* control = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        return edit->text().toStdString();
+    }
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return label->text().toStdString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return button->text().toStdString();
+    }
+    return {};
+}
+
+void CDialog::SetDlgItemText(int id, const std::string& text) {
+    QWidget* control = GetDlgItem(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(QString::fromStdString(text));
+        edit->setCursorPosition(0);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(QString::fromStdString(text));
+    }
+}
+
+int CDialog::GetDlgItemInt(int id) const {
+    const std::string text = GetDlgItemText(id);
+    std::size_t at = text.find_first_not_of(" \t");
+    if (at == std::string::npos) {
         return 0;
     }
+    const bool negative = text[at] == '-';
+    at += negative ? 1 : 0;
+    long long value = 0;
+    for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) != 0; ++at) {
+        value = std::min<long long>(value * 10 + (text[at] - '0'), 1LL << 31);
+    }
+    return static_cast<int>(std::clamp<long long>(negative ? -value : value, INT32_MIN, INT32_MAX));
+}
+
+std::vector<QWidget*> CDialog::GroupOf(const QWidget* control) const {
+    std::vector<QWidget*> group;
+    bool found = false;
+    for (const Control& member : controls_) {
+        if ((member.item->style & WS_GROUP) != 0) {
+            if (found) {
+                break;
+            }
+            group.clear();
+        }
+        group.push_back(member.widget);
+        found = found || member.widget == control;
+    }
+    return found ? group : std::vector<QWidget*>{};
+}
+
+bool CDialog::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::Paint) {
+        paintedSinceShown_ = true;
+        if (whenPainted_) {
+            std::exchange(whenPainted_, nullptr)();
+        }
+        if (std::exchange(hookPending_, false)) {
+            QTimer::singleShot(0, this, [this] {
+                if (running_ && !ended_ && ModalHook()) {
+                    ModalHook()(*this);
+                }
+            });
+        }
+    } else if (event->type() == QEvent::Hide) {
+        paintedSinceShown_ = false;
+    }
+    return handled;
+}
+
+void CDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        OnEnter();
+        return;
+    case Qt::Key_Escape:
+        reject();
+        return;
+    case Qt::Key_F1:
+        if (AfxGetApp() != nullptr) {
+            AfxGetApp()->OnHelp();
+        }
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        MoveWithinGroup(event->key() == Qt::Key_Left || event->key() == Qt::Key_Up);
+        return;
     default:
-        return CWnd::WindowProc(message, wParam, lParam);
+        event->ignore();
     }
 }
 
-BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) == BN_CLICKED) {
-        if (LOWORD(wParam) == IDOK) {
-            OnOK();
-            return TRUE;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            OnCancel();
-            return TRUE;
+void CDialog::OnEnter() {
+    const Control* focused = Find(focusWidget());
+    const Control* target = focused != nullptr && IsPushType(*focused->item) ? focused : nullptr;
+    for (auto control = controls_.begin(); target == nullptr && control != controls_.end(); ++control) {
+        if (control->item->kind == ControlClass::Button && (control->item->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+            target = &*control;
         }
     }
-    return CWnd::OnCommand(wParam, lParam);
+    if (target != nullptr && !target->widget->isEnabled()) {
+        return;
+    }
+    OnCommand(target != nullptr ? target->item->id : IDOK);
+}
+
+void CDialog::reject() {
+    OnCommand(IDCANCEL);
+}
+
+void CDialog::closeEvent(QCloseEvent* event) {
+    // The close box cancels; the dialog decides whether it ends.
+    event->ignore();
+    QTimer::singleShot(0, this, [this] {
+        if (running_) {
+            OnCommand(IDCANCEL);
+        }
+    });
+}
+
+void CDialog::MoveWithinGroup(bool previous) {
+    QWidget* focused = focusWidget();
+    const std::vector<QWidget*> group = GroupOf(focused);
+    const auto at = std::find(group.begin(), group.end(), focused);
+    if (at == group.end()) {
+        return;
+    }
+    // Labels in the group take no focus and are passed over.
+    const auto size = static_cast<std::ptrdiff_t>(group.size());
+    for (std::ptrdiff_t step = 1; step < size; ++step) {
+        const std::ptrdiff_t index = ((at - group.begin()) + (previous ? -step : step) % size + size) % size;
+        QWidget* next = group[static_cast<std::size_t>(index)];
+        if (TakesFocus(next)) {
+            next->setFocus(previous ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            if (const Control* control = Find(next); control != nullptr && IsRadio(*control->item)) {
+                static_cast<QAbstractButton*>(next)->click();
+            }
+            return;
+        }
+    }
+}
+
+bool CDialog::focusNextPrevChild(bool next) {
+    // The tab stops in template order, from the focused control on (which need not be one).
+    const auto focused = std::find_if(controls_.begin(), controls_.end(),
+                                      [this](const Control& control) { return control.widget == focusWidget(); });
+    const auto count = static_cast<std::ptrdiff_t>(controls_.size());
+    const std::ptrdiff_t start = focused != controls_.end() ? focused - controls_.begin() : (next ? -1 : count);
+    for (std::ptrdiff_t step = 1; step <= count; ++step) {
+        const std::ptrdiff_t index = ((start + (next ? step : -step)) % count + count) % count;
+        QWidget* candidate = controls_[static_cast<std::size_t>(index)].widget;
+        if (TakesFocus(candidate) && (candidate->focusPolicy() & Qt::TabFocus) != 0) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            LandOnCheckedRadio(candidate);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CDialog::LandOnCheckedRadio(QWidget* focused) {
+    const Control* control = Find(focused);
+    if (control == nullptr || !IsRadio(*control->item)) {
+        return;
+    }
+    for (QWidget* member : GroupOf(focused)) {
+        if (auto* button = qobject_cast<QAbstractButton*>(member); button != nullptr && button->isChecked()) {
+            member->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }

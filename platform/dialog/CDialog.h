@@ -1,64 +1,123 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A modal dialog built from a registered template (TemplateTypes.h).
+// A modal dialog built from a registered template (DialogTemplate.h).
 //
-// DoModal: builds the dialog widget and its controls in template order (fonts, styles, tab order),
-// sends WM_INITDIALOG (-> OnInitDialog, whose base runs UpdateData(FALSE) -> DoDataExchange),
-// shows it at the owner's client top-left plus the template position, runs a nested modal loop
-// (the owner counts as disabled; timers and posted messages keep running), then calls the virtual
-// DestroyWindow, which destroys the widgets and detaches the subclassed member objects so the next
-// DoModal can subclass them again.
-// Keys: Enter = WM_COMMAND for the default push button (IDOK when there is none); Escape and the
-// close box = WM_COMMAND IDCANCEL, so an OnCancel override runs. F1 = WM_COMMAND ID_HELP.
-// Window frame from the template style: WS_CAPTION -> title bar with the caption text (none
-// otherwise, e.g. WS_POPUP | WS_BORDER); WS_SYSMENU -> close box; WS_MINIMIZEBOX -> minimize box.
-// A dialog without owner (no parent and no main window) is placed from the screen's top-left.
+// DoModal builds the controls in template order (tab order, groups, fonts, styles): the game's own
+// control classes for the ids that DoDataExchange binds, plain Qt controls for the rest. It calls
+// OnInitDialog, shows the dialog at the template's place relative to its owner's client area, and
+// runs Qt's nested modal loop: timers and queued calls keep running beneath it. The controls are
+// destroyed when it ends, so the next DoModal starts afresh.
+// Keys: Enter is the command of the focused push button, else of the default push button, else
+// IDOK; Escape and the close box are IDCANCEL; F1 is the application's help; the arrow keys move
+// within a group of controls and check a radio button they land on, and Tab lands on a group's
+// checked radio button.
+// Where the window system places windows itself (Wayland), a dialog becomes a child of its owner
+// at the same place, with the owner's other controls shut off while it runs.
 
+#include <QDialog>
+#include <QPointer>
 #include <functional>
+#include <map>
+#include <string>
+#include <vector>
 
-#include "platform/window/CWnd.h"
+#include "platform/dialog/DialogTemplate.h"
 
-class CDataExchange;
-struct DialogTemplate;
+class CDialog : public QDialog {
+    Q_OBJECT
 
-class CDialog : public CWnd {
 public:
     // `parent` null: the application's main window becomes the owner when the dialog is shown.
-    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+    explicit CDialog(unsigned templateId, QWidget* parent = nullptr);
+    ~CDialog() override;
 
-    // The EndDialog result; -1 when the template is not registered or the dialog is already up.
-    virtual INT_PTR DoModal();
-    // Base: UpdateData(FALSE); TRUE puts the focus on the first tab-stop control.
-    virtual BOOL OnInitDialog();
-    // UpdateData(TRUE), then EndDialog(IDOK) (not ended when the exchange fails).
+    // The EndDialog result; -1 when the template is not registered or the dialog is already running.
+    virtual int DoModal();
+    // Base: nothing. True puts the focus on the first tab stop.
+    virtual bool OnInitDialog();
+    // EndDialog(IDOK) and EndDialog(IDCANCEL).
     virtual void OnOK();
-    // EndDialog(IDCANCEL).
     virtual void OnCancel();
-    virtual void DoDataExchange(CDataExchange* dx);
-    // Ends the modal loop with `result` once the current message has been handled.
+    // A button of the template was clicked, or Enter or Escape asked for it: IDOK and IDCANCEL go
+    // to OnOK and OnCancel.
+    virtual void OnCommand(int id);
+    // Ends the modal loop with `result` once the current event has been handled.
     void EndDialog(int result);
-    BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
-    UINT GetTemplateId() const { return templateId_; }
+    unsigned GetTemplateId() const { return templateId_; }
+    bool IsRunning() const { return running_; }
+    // The control `id` of the running dialog, or null.
+    QWidget* GetDlgItem(int id) const;
+    int GetDlgCtrlID(const QWidget* control) const;
+    // Text of an edit box, a label or a button; empty for anything else.
+    std::string GetDlgItemText(int id) const;
+    void SetDlgItemText(int id, const std::string& text);
+    // The number an edit box starts with: blanks skipped, an optional minus sign, digits; 0 when it
+    // does not start with a whole number.
+    int GetDlgItemInt(int id) const;
 
-    // Handles WM_INITDIALOG; WM_CLOSE -> WM_COMMAND IDCANCEL.
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // IDOK -> OnOK, IDCANCEL -> OnCancel (notification code 0), else CWnd's.
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // The dialog's rectangle on the screen, its frame included, and moving its frame's corner to a
+    // point of the screen. Where dialogs run inside their owner, the client areas.
+    QRect WindowRect() const;
+    void MoveWindow(const QPoint& screenPoint);
 
-    // Test seam: called with the dialog once its modal loop is running (after OnInitDialog and
-    // show), for every DoModal, so tests can click, type and end dialogs. An empty function
-    // removes the hook.
+    // The controls of `control`'s group in template order: from the control that starts the group
+    // (WS_GROUP) up to the next one.
+    std::vector<QWidget*> GroupOf(const QWidget* control) const;
+
+    // Test seam: called with the dialog once its modal loop runs and it has painted, for every
+    // DoModal, so tests can click, type and end dialogs. An empty function removes the hook.
     static void SetModalHook(std::function<void(CDialog&)> hook);
+    // Whether dialogs become children of their owner (set from the window system at start; tests
+    // may choose).
+    static void EmbedInOwner(bool embed);
+    // The innermost dialog running, or null.
+    static CDialog* Innermost();
 
 protected:
-    CWnd* m_pParentWnd;
+    // Binds the game's control classes to template ids with DDX_Control; called before the controls
+    // are built.
+    virtual void DoDataExchange();
+    template <class Control>
+    void DDX_Control(int id, QPointer<Control>& member) {
+        factories_[id] = [&member](QWidget* parent) {
+            auto* control = new Control(parent);
+            member = control;
+            return static_cast<QWidget*>(control);
+        };
+    }
+
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
-    friend class DialogBuilder;
-    UINT templateId_;
-    int fontPointSize_ = 8;
-    int modalResult_ = -1;
-    bool modalRunning_ = false;
-    bool endRequested_ = false;
+    struct Control {
+        QWidget* widget;
+        const DialogItemTemplate* item;
+    };
+    void Build(const DialogTemplate& dialogTemplate);
+    QWidget* BuildControl(const DialogItemTemplate& item);
+    void PlaceInOwner(const DialogTemplate& dialogTemplate, QWidget* owner);
+    void TearDown();
+    const Control* Find(const QWidget* widget) const;
+    void OnEnter();
+    void MoveWithinGroup(bool previous);
+    void LandOnCheckedRadio(QWidget* focused);
+
+    unsigned templateId_;
+    QPointer<QWidget> parent_;
+    QPointer<QWidget> shield_;
+    std::map<int, std::function<QWidget*(QWidget*)>> factories_;
+    std::vector<Control> controls_;
+    TemplateStyle style_ = 0;
+    QPoint framePosition_;
+    bool running_ = false;
+    bool ended_ = false;
+    int result_ = -1;
+    bool hookPending_ = false;
+    bool paintedSinceShown_ = false;
+    std::function<void()> whenPainted_;
 };

@@ -5,10 +5,11 @@
 // size below (8 pt for anything smaller). x = dlu * baseX / 4, y = dlu * baseY / 8, rounded to
 // nearest; a rectangle's position and size are converted separately, as the dialog manager does.
 
-#include "platform/Geometry.h"
+#include <QRect>
+#include <QSize>
 
-CSize DialogBaseUnits(int fontPointSize);
+QSize DialogBaseUnits(int fontPointSize);
 int DialogUnitsToPixelsX(int dlu, int fontPointSize);
 int DialogUnitsToPixelsY(int dlu, int fontPointSize);
-// `x`, `y`, `cx`, `cy` in dialog units -> a pixel rectangle (left, top, right, bottom).
-CRect DialogRectToPixels(int x, int y, int cx, int cy, int fontPointSize);
+// `x`, `y`, `cx`, `cy` in dialog units -> a pixel rectangle.
+QRect DialogRectToPixels(int x, int y, int cx, int cy, int fontPointSize);

@@ -9,23 +9,20 @@
 #include <QTextStream>
 #include <future>
 #include <map>
-#include <memory>
 #include <mutex>
 #include <utility>
-#include <vector>
 
 #include "platform/draw/BackgroundWork.h"
-#include "platform/draw/HandleObjects.h"
 
 namespace {
 
-QString ResourcePath(const char* folder, UINT id, const char* suffix) {
+QString ResourcePath(const char* folder, unsigned id, const char* suffix) {
     return QStringLiteral(":/%1/%2%3").arg(QLatin1String(folder)).arg(id).arg(QLatin1String(suffix));
 }
 
 // Lines "ID rest" of a text resource, the rest split at single spaces.
-std::map<UINT, QString> TableOf(const QString& path) {
-    std::map<UINT, QString> table;
+std::map<unsigned, QString> TableOf(const QString& path) {
+    std::map<unsigned, QString> table;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return table;
@@ -36,7 +33,7 @@ std::map<UINT, QString> TableOf(const QString& path) {
         const QString line = stream.readLine();
         const qsizetype separator = line.indexOf(QLatin1Char(' '));
         bool isNumber = false;
-        const UINT id = line.left(separator).toUInt(&isNumber);
+        const unsigned id = line.left(separator).toUInt(&isNumber);
         if (separator > 0 && isNumber) {
             table.emplace(id, line.mid(separator + 1));
         }
@@ -44,25 +41,14 @@ std::map<UINT, QString> TableOf(const QString& path) {
     return table;
 }
 
-// Loaded cursors and icons are shared and kept until the program ends, as the platform's are;
-// they are made only after the application object exists.
-enum class Table { ResourceCursors, StandardCursors, Icons };
-
-template <typename Handle, Table>
-std::map<UINT, std::unique_ptr<Handle>>& SharedTable() {
-    static auto* table = new std::map<UINT, std::unique_ptr<Handle>>;
-    return *table;
-}
-
-QImage DecodeBitmap(UINT id) {
+QImage DecodeBitmap(unsigned id) {
     const QImage picture(ResourcePath("bitmaps", id, ".png"));
     return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
 }
 
-// Each picture is decoded once; every handle shares its pixels until someone draws into them
-// (QImage copies on write), so the cells and plates that load their tiles at every paint cost no
-// decoding. Pictures may be queued for a worker thread; a thread that needs one the worker has not
-// begun decodes it itself, and waits only for one being decoded.
+// Each picture is decoded once; every copy shares its pixels (QImage copies on write), so the cells
+// and plates that take their tiles at every new look cost no decoding. Pictures may be queued for a worker thread; a
+// thread that needs one the worker has not begun decodes it itself, and waits only for one being decoded.
 class DecodedBitmaps {
 public:
     static DecodedBitmaps& Instance() {
@@ -70,7 +56,7 @@ public:
         return *decoded;
     }
 
-    QImage Picture(UINT id) {
+    QImage Picture(unsigned id) {
         std::unique_lock lock(mutex_);
         Entry& entry = EntryFor(id);
         if (entry.claimed) {
@@ -87,15 +73,15 @@ public:
     }
 
     // Queues the pictures nobody has decoded yet for a worker thread.
-    void Prefetch(const std::vector<UINT>& ids) {
+    void Prefetch(const std::vector<unsigned>& ids) {
         {
             const std::lock_guard lock(mutex_);
-            for (const UINT id : ids) {
+            for (const unsigned id : ids) {
                 EntryFor(id);
             }
         }
         RunInBackground([this, ids] {
-            for (const UINT id : ids) {
+            for (const unsigned id : ids) {
                 std::unique_lock lock(mutex_);
                 Entry& entry = EntryFor(id);
                 if (entry.claimed) {
@@ -116,39 +102,27 @@ private:
         bool claimed = false;  // being decoded, or decoded
     };
 
-    Entry& EntryFor(UINT id) { return pictures_[id]; }
+    Entry& EntryFor(unsigned id) { return pictures_[id]; }
 
     std::mutex mutex_;
-    std::map<UINT, Entry> pictures_;
+    std::map<unsigned, Entry> pictures_;
 };
 
-}  // namespace
-
-HBITMAP LoadBitmapResource(UINT id) {
-    const QImage picture = DecodedBitmaps::Instance().Picture(id);
-    if (picture.isNull()) {
-        return nullptr;
-    }
-    auto* bitmap = new BitmapObject;
-    bitmap->pixels = std::make_shared<QImage>(picture);
-    bitmap->resourceId = id;
-    bitmap->resourceKey = bitmap->pixels->cacheKey();
-    return bitmap;
-}
-
-namespace {
-
 // Drawing happens on the interface thread only.
-std::map<UINT, QImage>& HighDensityBitmaps() {
-    static auto* pictures = new std::map<UINT, QImage>;
+std::map<unsigned, QImage>& HighDensityBitmaps() {
+    static auto* pictures = new std::map<unsigned, QImage>;
     return *pictures;
 }
 
 }  // namespace
 
-const QImage& HighDensityBitmap(UINT id) {
-    std::map<UINT, QImage>* pictures = &HighDensityBitmaps();
-    if (const auto found = pictures->find(id); found != pictures->end()) {
+QImage BitmapResource(unsigned id) {
+    return DecodedBitmaps::Instance().Picture(id);
+}
+
+const QImage& HighDensityBitmap(unsigned id) {
+    std::map<unsigned, QImage>& pictures = HighDensityBitmaps();
+    if (const auto found = pictures.find(id); found != pictures.end()) {
         return found->second;
     }
     QImage picture(ResourcePath("bitmaps", id, "@2x.png"));
@@ -156,7 +130,7 @@ const QImage& HighDensityBitmap(UINT id) {
         picture = picture.convertToFormat(QImage::Format_RGB32);
         picture.setDevicePixelRatio(2);
     }
-    return pictures->emplace(id, std::move(picture)).first->second;
+    return pictures.emplace(id, std::move(picture)).first->second;
 }
 
 qreal TargetPixelRatio(const QPainter& painter) {
@@ -166,22 +140,23 @@ qreal TargetPixelRatio(const QPainter& painter) {
                                                                  : painter.device()->devicePixelRatio();
 }
 
-std::set<UINT> HighDensityBitmapsRead() {
-    std::set<UINT> ids;
+std::set<unsigned> HighDensityBitmapsRead() {
+    std::set<unsigned> ids;
     for (const auto& [id, picture] : HighDensityBitmaps()) {
         ids.insert(id);
     }
     return ids;
 }
 
-void PrefetchBitmapResources(const std::vector<UINT>& ids) {
+void PrefetchBitmapResources(const std::vector<unsigned>& ids) {
     DecodedBitmaps::Instance().Prefetch(ids);
 }
 
-HCURSOR LoadCursorResource(UINT id) {
-    auto& cursors = SharedTable<CursorObject, Table::ResourceCursors>();
-    if (const auto found = cursors.find(id); found != cursors.end()) {
-        return found->second.get();
+QCursor CursorResource(unsigned id) {
+    // Kept until the program ends; made only after the application object exists.
+    static auto* cursors = new std::map<unsigned, QCursor>;
+    if (const auto found = cursors->find(id); found != cursors->end()) {
+        return found->second;
     }
     // The @2x picture, whose file name gives it its density, where a screen is that dense.
     QPixmap picture;
@@ -189,7 +164,7 @@ HCURSOR LoadCursorResource(UINT id) {
         picture.load(ResourcePath("cursors", id, "@2x.png"));
     }
     if (picture.isNull() && !picture.load(ResourcePath("cursors", id, ".png"))) {
-        return nullptr;
+        return QCursor();
     }
     int hotX = 0;
     int hotY = 0;
@@ -207,58 +182,28 @@ HCURSOR LoadCursorResource(UINT id) {
         hotX = static_cast<int>(hotX * picture.devicePixelRatio());
         hotY = static_cast<int>(hotY * picture.devicePixelRatio());
     }
-    auto cursor = std::make_unique<CursorObject>(CursorObject{QCursor(picture, hotX, hotY)});
-    return cursors.emplace(id, std::move(cursor)).first->second.get();
+    return cursors->emplace(id, QCursor(picture, hotX, hotY)).first->second;
 }
 
-HICON LoadIconResource(UINT id) {
-    auto& icons = SharedTable<IconObject, Table::Icons>();
-    if (const auto found = icons.find(id); found != icons.end()) {
-        return found->second.get();
-    }
-    // One picture per size, "ID-SIZE.png"; found by name, read when the icon is first used.
+QIcon IconResource(unsigned id) {
+    // One picture per size, "ID-SIZE.png", each read when the icon is first drawn at that size.
+    QIcon icon;
     const QDir folder(QStringLiteral(":/icons"));
     const QString prefix = QStringLiteral("%1-").arg(id);
-    QStringList files;
     for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
         if (name.startsWith(prefix) && name.endsWith(QLatin1String(".png"))) {
-            files.append(folder.filePath(name));
+            icon.addFile(folder.filePath(name));
         }
     }
-    if (files.isEmpty()) {
-        return nullptr;
-    }
-    return icons.emplace(id, std::make_unique<IconObject>(files)).first->second.get();
+    return icon;
 }
 
-HCURSOR LoadStandardCursor(UINT id) {
-    Qt::CursorShape shape = Qt::ArrowCursor;
-    switch (id) {
-    case IDC_ARROW:
-        shape = Qt::ArrowCursor;
-        break;
-    case IDC_WAIT:
-        shape = Qt::WaitCursor;
-        break;
-    case IDC_HAND:
-        shape = Qt::PointingHandCursor;
-        break;
-    default:
-        return nullptr;
-    }
-    auto& cursors = SharedTable<CursorObject, Table::StandardCursors>();
-    if (const auto found = cursors.find(id); found != cursors.end()) {
-        return found->second.get();
-    }
-    return cursors.emplace(id, std::make_unique<CursorObject>(CursorObject{QCursor(shape)})).first->second.get();
-}
-
-QByteArray LoadWaveResource(UINT id) {
+QByteArray WaveResource(unsigned id) {
     QFile file(ResourcePath("sounds", id, ".wav"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-std::string LoadStringResource(UINT id) {
+std::string StringResource(unsigned id) {
     static const auto strings = TableOf(QStringLiteral(":/strings/strings.txt"));
     const auto found = strings.find(id);
     return found == strings.end() ? std::string() : found->second.toStdString();

@@ -4,39 +4,38 @@
 //   :/bitmaps/ID.png (and ID@2x.png at twice the density), :/sounds/ID.wav, :/cursors/ID.png (hot spots in
 //   :/cursors/hotspots.txt, lines "ID X Y"), :/icons/ID-*.png (one file per size), :/strings/strings.txt (lines "ID
 //   text").
-// A missing resource gives a null handle or an empty result, never an error.
+// A missing resource gives a null or empty result, never an error.
 
 #include <QByteArray>
+#include <QCursor>
+#include <QIcon>
 #include <QImage>
-#include <QPainter>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "platform/GdiHandles.h"
+class QPainter;
 
-// The picture at its own size in RGB32; the caller owns it (DeleteObject). LoadImage with
-// IMAGE_BITMAP, zero size and LR_DEFAULTCOLOR.
-HBITMAP LoadBitmapResource(UINT id);
-// The picture drawn at twice the density, decoded once at its first use (only a screen that asks
-// for it pays for it); null when the resource has none.
-const QImage& HighDensityBitmap(UINT id);
+// The picture at its own size in RGB32, decoded once and shared.
+QImage BitmapResource(unsigned id);
+// The picture drawn at twice the density, decoded at its first use (only a dense painter asks for
+// it); null when the resource has none.
+const QImage& HighDensityBitmap(unsigned id);
+// The pictures whose twins have been read so far.
+std::set<unsigned> HighDensityBitmapsRead();
 // The pixel ratio of what `painter` draws into: the screen's for a window on it, the image's for a
 // window rendered into an image.
 qreal TargetPixelRatio(const QPainter& painter);
-// The pictures whose twins have been read so far.
-std::set<UINT> HighDensityBitmapsRead();
-// Decodes these bitmap resources on a worker thread, in this order, so that the windows shown first
-// find their pictures ready while the program sets itself up. A load of one the worker is decoding
-// waits for it; of one it has not begun, decodes it at once. Only once the application object
-// exists: image reading consults its plugin paths.
-void PrefetchBitmapResources(const std::vector<UINT>& ids);
-// Shared for the whole program (never deleted), like the framework's LoadCursor / LoadIcon.
-HCURSOR LoadCursorResource(UINT id);
-HICON LoadIconResource(UINT id);
-// IDC_ARROW, IDC_WAIT or IDC_HAND (the desktop's pointing hand); null for any other id.
-HCURSOR LoadStandardCursor(UINT id);
+// Decodes these bitmap resources on the background worker, in this order, so that the windows shown
+// first find their pictures ready while the program sets itself up. A load of one the worker is
+// decoding waits for it; of one it has not begun, decodes it at once. Only once the application
+// object exists: image reading consults its plugin paths.
+void PrefetchBitmapResources(const std::vector<unsigned>& ids);
+
+// Shared for the whole program; a null cursor or icon when missing.
+QCursor CursorResource(unsigned id);
+QIcon IconResource(unsigned id);
 // The bytes of the wave file (RIFF header included); empty when missing.
-QByteArray LoadWaveResource(UINT id);
+QByteArray WaveResource(unsigned id);
 // Entry `id` of the string table; empty when missing.
-std::string LoadStringResource(UINT id);
+std::string StringResource(unsigned id);

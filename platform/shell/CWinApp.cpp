@@ -24,8 +24,8 @@ CWinApp::~CWinApp() {
     }
 }
 
-BOOL CWinApp::InitInstance() {
-    return TRUE;
+bool CWinApp::InitInstance() {
+    return true;
 }
 
 void CWinApp::OnHelp() {}

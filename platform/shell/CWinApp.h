@@ -3,10 +3,9 @@
 // The application object and the program's entry: one object of a CWinApp subclass exists with
 // static storage duration; RunApplication creates the QApplication and calls its InitInstance.
 
-#include "platform/WinTypes.h"
 #include "platform/shell/ProgramCommandLine.h"
 
-class CWnd;
+class QWidget;
 
 class CWinApp {
 public:
@@ -16,18 +15,19 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
 
-    // FALSE ends the program once it returns (a dialog-based application runs its main dialog
-    // modally inside); TRUE runs the application's event loop until the last window closes.
-    virtual BOOL InitInstance();
-    // The target of the help command ID_HELP (F1): there is no help file, so nothing happens.
+    // False ends the program once it returns (a dialog-based application runs its main dialog
+    // modally inside); true runs the application's event loop until the last window closes.
+    virtual bool InitInstance();
+    // The help command (F1): there is no help file, so nothing happens.
     virtual void OnHelp();
 
-    CWnd* m_pMainWnd = nullptr;
+    // The window that owns dialogs shown without a parent.
+    QWidget* m_pMainWnd = nullptr;
 };
 
 CWinApp* AfxGetApp();
 
 // Answers --help and --version (ProgramCommandLine.h), creates the QApplication, refuses any other
 // argument, calls InitInstance of the application object and returns the exit code (0 when
-// InitInstance returned FALSE; 1 when there is no application object; 2 for a bad command line).
+// InitInstance returned false; 1 when there is no application object; 2 for a bad command line).
 int RunApplication(int argc, char** argv, const ApplicationIdentity& identity);

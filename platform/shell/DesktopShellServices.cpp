@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kOpenSucceeded = 42;
 // Long enough for an opener that finds nothing to say so; windows keep painting meanwhile.
 constexpr int kOpenerWaitMs = 3000;
 constexpr int kOpenerFileNotFound = 2;
@@ -24,20 +23,20 @@ QUrl UrlOf(const std::string& target) {
 
 }  // namespace
 
-int DesktopShellServices::OpenDocument(const std::string& target, int) {
+int DesktopShellServices::OpenDocument(const std::string& target) {
     if (target.empty()) {
-        return ERROR_FILE_NOT_FOUND;
+        return kOpenFileNotFound;
     }
     const QUrl url = UrlOf(target);
     if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
-        return ERROR_FILE_NOT_FOUND;
+        return kOpenFileNotFound;
     }
     auto* opener = new QProcess(qApp);
     opener->setProcessChannelMode(QProcess::ForwardedChannels);
     opener->start(QStringLiteral("xdg-open"), {QString::fromUtf8(url.toEncoded())});
     if (!opener->waitForStarted()) {
         delete opener;
-        return SE_ERR_NOASSOC;
+        return kOpenNoAssociation;
     }
     QEventLoop wait;
     QObject::connect(opener, &QProcess::finished, &wait, &QEventLoop::quit);
@@ -45,17 +44,17 @@ int DesktopShellServices::OpenDocument(const std::string& target, int) {
     wait.exec(QEventLoop::ExcludeUserInputEvents);
     if (opener->state() != QProcess::NotRunning) {
         QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
-        return kOpenSucceeded;
+        return kOpenedDocument;
     }
     const bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
     const int exitCode = opener->exitCode();
     delete opener;
     if (opened) {
-        return kOpenSucceeded;
+        return kOpenedDocument;
     }
-    return exitCode == kOpenerFileNotFound ? ERROR_FILE_NOT_FOUND : SE_ERR_NOASSOC;
+    return exitCode == kOpenerFileNotFound ? kOpenFileNotFound : kOpenNoAssociation;
 }
 
-void DesktopShellServices::Beep(UINT) {
+void DesktopShellServices::Beep() {
     QApplication::beep();
 }

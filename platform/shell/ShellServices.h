@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The seam behind ShellExecute and MessageBeep. The program uses DesktopShellServices; tests put a
-// fake in its place.
+// The desktop's opener and its beep. The program uses DesktopShellServices; tests put a fake in
+// its place.
 
 #include <string>
 
-#include "platform/WinTypes.h"
+// What opening a document gives: greater than 32 on success, otherwise the failure's code as the
+// designed platform numbers it.
+inline constexpr int kOpenedDocument = 42;
+inline constexpr int kOpenFileNotFound = 2;
+inline constexpr int kOpenNoAssociation = 31;
 
 class ShellServices {
 public:
     virtual ~ShellServices() = default;
-    // The verb "open" on `target`: greater than 32 on success, otherwise a platform code.
-    virtual int OpenDocument(const std::string& target, int showCommand) = 0;
-    virtual void Beep(UINT type) = 0;
+    // Opens `target` (a file or an address) the desktop's way.
+    virtual int OpenDocument(const std::string& target) = 0;
+    // The warning beep.
+    virtual void Beep() = 0;
 };
 
 // The services in use: the ones set last, else the desktop's (created on first use).

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/shell/TerminationSignals.h"
 
+#include "platform/dialog/CDialog.h"
+
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -29,8 +31,12 @@ void OnSignal(int signalNumber) {
 // results) before it is closed in turn. Whatever opens afterwards is closed too, until the
 // program ends.
 void CloseInnermostWindow() {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
+    // A message box first; then the dialogs, which may run inside their owner's window.
+    if (QWidget* modal = QApplication::activeModalWidget();
+        modal != nullptr && qobject_cast<CDialog*>(modal) == nullptr) {
         modal->close();
+    } else if (CDialog* dialog = CDialog::Innermost()) {
+        dialog->close();
     } else {
         QApplication::closeAllWindows();
         QApplication::quit();

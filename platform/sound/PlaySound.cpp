@@ -3,13 +3,10 @@
 
 #include "platform/sound/SoundOutput.h"
 
-BOOL PlaySound(UINT resourceId, DWORD flags) {
-    if ((flags & SND_RESOURCE) != SND_RESOURCE) {
-        return FALSE;
-    }
-    return CurrentSoundOutput().Play(resourceId, (flags & SND_ASYNC) == 0);
+bool PlaySound(unsigned resourceId, bool waitForEnd) {
+    return CurrentSoundOutput().Play(resourceId, waitForEnd);
 }
 
-void Sleep(DWORD milliseconds) {
+void Sleep(unsigned milliseconds) {
     CurrentSoundOutput().Pause(milliseconds);
 }

@@ -82,11 +82,11 @@ const char* SdlSoundOutput::DriverName() const {
     return name != nullptr ? name : "";
 }
 
-const SdlSoundOutput::Clip* SdlSoundOutput::FindClip(UINT resourceId) {
+const SdlSoundOutput::Clip* SdlSoundOutput::FindClip(unsigned resourceId) {
     if (const auto found = clips_.find(resourceId); found != clips_.end()) {
         return found->second.get();
     }
-    const QByteArray wave = LoadWaveResource(resourceId);
+    const QByteArray wave = WaveResource(resourceId);
     if (wave.isEmpty() || sdl_ == nullptr) {
         return nullptr;
     }
@@ -145,10 +145,10 @@ void SdlSoundOutput::CloseDeviceAfter(std::chrono::milliseconds delay) {
     closeTimer_->start(delay);
 }
 
-BOOL SdlSoundOutput::Play(UINT resourceId, bool waitForEnd) {
+bool SdlSoundOutput::Play(unsigned resourceId, bool waitForEnd) {
     const Clip* clip = FindClip(resourceId);
     if (clip == nullptr) {
-        return FALSE;
+        return false;
     }
     const auto start = Clock::now();
     if (OpenDeviceFor(*clip)) {
@@ -165,9 +165,9 @@ BOOL SdlSoundOutput::Play(UINT resourceId, bool waitForEnd) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     }
-    return TRUE;
+    return true;
 }
 
-void SdlSoundOutput::Pause(DWORD milliseconds) {
+void SdlSoundOutput::Pause(unsigned milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

@@ -25,8 +25,8 @@ public:
     SdlSoundOutput(const SdlSoundOutput&) = delete;
     SdlSoundOutput& operator=(const SdlSoundOutput&) = delete;
 
-    BOOL Play(UINT resourceId, bool waitForEnd) override;
-    void Pause(DWORD milliseconds) override;
+    bool Play(unsigned resourceId, bool waitForEnd) override;
+    void Pause(unsigned milliseconds) override;
 
     // The audio driver in use ("pulseaudio", "alsa", "dummy"...); empty when none could start.
     const char* DriverName() const;
@@ -34,13 +34,13 @@ public:
 private:
     struct Clip;
     struct Device;
-    const Clip* FindClip(UINT resourceId);
+    const Clip* FindClip(unsigned resourceId);
     bool OpenDeviceFor(const Clip& clip);
     void CloseDeviceAfter(std::chrono::milliseconds delay);
 
     const SdlAudioLibrary* sdl_;
     bool audioStarted_ = false;
-    std::map<UINT, std::unique_ptr<Clip>> clips_;
+    std::map<unsigned, std::unique_ptr<Clip>> clips_;
     std::unique_ptr<Device> device_;
     QPointer<QTimer> closeTimer_;
 };

@@ -3,14 +3,12 @@
 // Where PlaySound and Sleep end up. The program uses SDL2's audio (SdlSoundOutput); tests put a
 // RecordingSoundOutput in its place.
 
-#include "platform/WinTypes.h"
-
 class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
-    // FALSE when the resource cannot be played (missing or not a wave).
-    virtual BOOL Play(UINT resourceId, bool waitForEnd) = 0;
-    virtual void Pause(DWORD milliseconds) = 0;
+    // False when the resource cannot be played (missing or not a wave).
+    virtual bool Play(unsigned resourceId, bool waitForEnd) = 0;
+    virtual void Pause(unsigned milliseconds) = 0;
 };
 
 // The output in use: the one set last, else the program's SDL output (created on first use).

@@ -6,20 +6,16 @@
 #include "resources/ResourceIds.h"
 #include "tests/app/BoardFixture.h"
 
-#include "resources/GameDialogTemplates.h"
-#include "tests/support/Input.h"
-
 #include <QAccessible>
-#include <QWidget>
 
 namespace {
 
-QAccessibleInterface* Accessible(const CWnd& window, int id) {
-    return QAccessible::queryAccessibleInterface(window.GetDlgItem(id)->GetSafeHwnd());
+QAccessibleInterface* Accessible(const CDialog& dialog, int id) {
+    return QAccessible::queryAccessibleInterface(dialog.GetDlgItem(id));
 }
 
-std::string Name(const CWnd& window, int id) {
-    return Accessible(window, id)->text(QAccessible::Name).toStdString();
+std::string Name(const CDialog& dialog, int id) {
+    return Accessible(dialog, id)->text(QAccessible::Name).toStdString();
 }
 
 }  // namespace
@@ -29,12 +25,14 @@ using AccessibilityTest = BoardFixture;
 TEST_F(AccessibilityTest, CellsAndPlatesAreNamedAndAClaimRenamesItsCell) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person, "Ann", "Bob"));
     RunBoard([&](CGameDlg& board) {
-        const int first = static_cast<int>(IDC_FIRST_CELL);
+        const int first = IDC_FIRST_CELL;
         const std::string number = std::to_string(gameState.cellNumber[7]);
         EXPECT_EQ(Name(board, first + 7), number + ", free");
         EXPECT_EQ(Accessible(board, first + 7)->text(QAccessible::Description).toStdString(), "row 2, column 3");
         EXPECT_EQ(Accessible(board, first + 7)->role(), QAccessible::Button);
-        EXPECT_EQ(Name(board, 137), "Ann: 0 points");
+        EXPECT_EQ(Name(board, IDC_PLAYER1_NAME), "Ann");
+        EXPECT_EQ(Name(board, IDC_PLAYER2_NAME), "Bob");
+        EXPECT_EQ(Name(board, IDC_PLAYER1_SCORE), "Ann: 0 points");
 
         const std::string mover = gameState.currentPlayer == 1 ? "Ann" : "Bob";
         ClickControl(board, first + 7);
@@ -45,7 +43,7 @@ TEST_F(AccessibilityTest, CellsAndPlatesAreNamedAndAClaimRenamesItsCell) {
         gameState.lines[0] = ScoredLine{2, {0, 1, 2}, {0, 0, 0}, -3};
         gameState.lines[1] = ScoredLine{2, {0, 1, 2}, {1, 1, 1}, 12};
         gameState.lineCount = 2;
-        board.GetSafeHwnd()->grab();
+        board.RefreshScorePanels();
         const auto cellNumber = [](int cell) {
             return std::to_string(gameState.cellNumber[static_cast<std::size_t>(cell)]);
         };

@@ -8,7 +8,6 @@
 #include "resources/GameDialogTemplates.h"
 #include "tests/support/Input.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -24,23 +23,24 @@ BoardFixture::~BoardFixture() {
     EXPECT_EQ(script.Pending(), 0u) << "scripted dialogs that never opened";
 }
 
-INT_PTR BoardFixture::RunBoard(const std::function<void(CGameDlg&)>& scenario) {
+int BoardFixture::RunBoard(const std::function<void(CGameDlg&)>& scenario) {
     CGameDlg board;
     board.highScoresDlg.SetFilePath(ScoresFile());
     theApp.m_pMainWnd = &board;
     currentBoard = &board;
     // The board's hook may fire inside the settings dialog that its own set-up asked for; the
-    // scenario starts once the board's loop is the running one again.
+    // scenario starts once the board's loop is the running one again (a dialog that runs inside
+    // the board leaves the board the application's modal window, so the dialogs are asked).
     std::function<void()> startWhenOnTop = [&]() {
-        if (QApplication::activeModalWidget() != board.GetSafeHwnd()) {
-            QTimer::singleShot(0, board.GetSafeHwnd(), [&startWhenOnTop]() { startWhenOnTop(); });
+        if (CDialog::Innermost() != &board) {
+            QTimer::singleShot(0, &board, [&startWhenOnTop]() { startWhenOnTop(); });
             return;
         }
         ProcessPostedMessages();
         scenario(board);
     };
     script.Whenever(IDD_BOARD, [&startWhenOnTop](CDialog&) { startWhenOnTop(); });
-    const INT_PTR result = board.DoModal();
+    const int result = board.DoModal();
     theApp.m_pMainWnd = nullptr;
     currentBoard = nullptr;
     return result;
@@ -89,7 +89,7 @@ void BoardFixture::CloseHighScoresWithDone() {
 
 void BoardFixture::Tick() {
     ASSERT_NE(currentBoard, nullptr);
-    currentBoard->SendMessage(WM_TIMER, kComputerTimerId, 0);
+    currentBoard->OnTimer(kComputerTimerId);
 }
 
 int BoardFixture::PlayToTheEnd(CGameDlg& board, const std::vector<int>& order) {
@@ -97,7 +97,7 @@ int BoardFixture::PlayToTheEnd(CGameDlg& board, const std::vector<int>& order) {
     for (int turn = 0; turn < 200 && gameState.gameOver == 0; ++turn) {
         const std::size_t mover = PlayerIndex(gameState.currentPlayer);
         if (board.settingsDlg.playerKind[mover] > Person) {
-            board.SendMessage(WM_TIMER, kComputerTimerId, 0);
+            board.OnTimer(kComputerTimerId);
             ++ticks;
             continue;
         }
@@ -107,7 +107,7 @@ int BoardFixture::PlayToTheEnd(CGameDlg& board, const std::vector<int>& order) {
         }
         for (const int cell : candidates) {
             if (gameState.cellOwner[static_cast<std::size_t>(cell)] == 0) {
-                ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + cell);
+                ClickControl(board, IDC_FIRST_CELL + cell);
                 break;
             }
         }

@@ -30,7 +30,7 @@ protected:
 
     // Shows the board modally; once the board's own loop runs, `scenario` acts on it and must end
     // it. Returns the board's DoModal result.
-    INT_PTR RunBoard(const std::function<void(CGameDlg&)>& scenario);
+    int RunBoard(const std::function<void(CGameDlg&)>& scenario);
 
     // Script steps for the settings dialog: the opponent (a kind, or Person with `secondName`),
     // the first name and the range index, then Done.

@@ -1,34 +1,24 @@
 // SPDX-License-Identifier: MIT
+// The board window as a player meets it: the first settings over the painted board, a board that
+// ignores input before the first deal and out of turn, the cursor telling whose turn it is, the
+// window menu's about command and F1's help page.
+#include "resources/ResourceIds.h"
 #include "tests/app/BoardFixture.h"
 
-#include "app/CGameApp.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/HelpPage.h"
 #include "platform/draw/Resources.h"
-#include "platform/shell/ShellServices.h"
-#include "platform/window/CMenu.h"
-#include "platform/window/CursorShape.h"
-#include "resources/GameDialogTemplates.h"
-#include "tests/support/Input.h"
+#include "tests/support/FakeShellServices.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QWidget>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
 
 #include <functional>
 
 namespace {
-
-class RecordingShell final : public ShellServices {
-public:
-    int OpenDocument(const std::string& target, int) override {
-        opened.push_back(target);
-        return 42;
-    }
-    void Beep(UINT) override {}
-
-    std::vector<std::string> opened;
-};
 
 // The first paint of the board and the showing of other windows, in the order they happen.
 class WindowOrder final : public QObject {
@@ -55,17 +45,30 @@ private:
     bool boardPainted_ = false;
 };
 
+// The cursor a player sees over the middle cell: the board's, which its cells take over.
+QCursor CursorOverACell(const CGameDlg& board) {
+    return board.cellButtons[2][2]->cursor();
+}
+
+int FirstFreeCell() {
+    int cell = 0;
+    while (gameState.cellOwner[static_cast<std::size_t>(cell)] != 0) {
+        ++cell;
+    }
+    return cell;
+}
+
 }  // namespace
 
 using BoardWindowTest = BoardFixture;
 
 // The board's first picture comes before the settings dialog is even shown, and brings its icon.
 TEST_F(BoardWindowTest, SettingsOpenOnlyOnceTheBoardIsPaintedAndDealTheFirstGame) {
-    WindowOrder order([this] { return currentBoard != nullptr ? currentBoard->GetSafeHwnd() : nullptr; });
+    WindowOrder order([this] { return currentBoard; });
     bool boardVisible = false;
     script.Then(IDD_SETTINGS, [&](CDialog& settings) {
-        boardVisible = currentBoard->GetSafeHwnd()->isVisible();
-        EXPECT_FALSE(currentBoard->GetSafeHwnd()->windowIcon().isNull());
+        boardVisible = currentBoard->isVisible();
+        EXPECT_FALSE(currentBoard->windowIcon().isNull());
         EXPECT_EQ(gameState.gameOver, 1);
         AcceptSettings(Person)(settings);
     });
@@ -73,9 +76,7 @@ TEST_F(BoardWindowTest, SettingsOpenOnlyOnceTheBoardIsPaintedAndDealTheFirstGame
         EXPECT_TRUE(IsValidPlayer(gameState.currentPlayer));
         EXPECT_EQ(gameState.gameOver, 0);
         EXPECT_EQ(gameState.lastMoveCol, -1);
-        std::string title;
-        board.GetWindowText(title);
-        EXPECT_EQ(title, "Quinsum 2.0");
+        EXPECT_EQ(board.windowTitle().toStdString(), "Quinsum 2.0");
         PressKey(board, Qt::Key_Escape);
     });
     EXPECT_TRUE(boardVisible);
@@ -91,11 +92,11 @@ TEST_F(BoardWindowTest, BeforeAnyGameClicksAndTicksDoNothing) {
         EXPECT_EQ(gameState.gameOver, 0);
         sounds.log.clear();
         const GameState before = gameState;
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 12);
+        ClickControl(board, IDC_FIRST_CELL + 12);
         Tick();
         EXPECT_EQ(gameState, before);
         EXPECT_TRUE(sounds.log.empty());
-        EXPECT_EQ(GetCursor(), LoadStandardCursor(IDC_ARROW));
+        EXPECT_EQ(CursorOverACell(board).shape(), Qt::ArrowCursor);
         PressKey(board, Qt::Key_Escape);
     });
 }
@@ -104,55 +105,66 @@ TEST_F(BoardWindowTest, ClicksOutOfTurnAreIgnoredAndTheCursorShowsTheTurn) {
     script.Then(IDD_SETTINGS, AcceptSettings(Expert));
     RunBoard([&](CGameDlg& board) {
         if (gameState.currentPlayer == 2) {
-            board.RefreshCursor();
-            EXPECT_EQ(GetCursor(), LoadStandardCursor(IDC_WAIT));
+            EXPECT_EQ(CursorOverACell(board).shape(), Qt::WaitCursor);
             const GameState before = gameState;
-            ClickControl(board, static_cast<int>(IDC_FIRST_CELL));
+            ClickControl(board, IDC_FIRST_CELL + FirstFreeCell());
             EXPECT_EQ(gameState, before);
             Tick();
         }
         ASSERT_EQ(gameState.currentPlayer, 1);
-        board.RefreshCursor();
-        EXPECT_EQ(GetCursor(), LoadCursorResource(134));
+        EXPECT_EQ(CursorOverACell(board), CursorResource(IDCUR_PLAYER1));
 
         sounds.log.clear();
-        int cell = 0;
-        while (gameState.cellOwner[static_cast<std::size_t>(cell)] != 0) {
-            ++cell;
-        }
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + cell);
+        const int cell = FirstFreeCell();
+        ClickControl(board, IDC_FIRST_CELL + cell);
         // A claim without a line: the click, then half a second.
         EXPECT_EQ(sounds.log, (std::vector<std::string>{kClick, kPause}));
         EXPECT_EQ(gameState.lastMoveCol, cell % 5);
         EXPECT_EQ(gameState.currentPlayer, 2);
-        EXPECT_EQ(GetCursor(), LoadStandardCursor(IDC_WAIT));
+        EXPECT_EQ(CursorOverACell(board).shape(), Qt::WaitCursor);
         PressKey(board, Qt::Key_Escape);
     });
 }
 
-TEST_F(BoardWindowTest, WindowMenuCommandsWithTheAboutIdOpenTheAboutBox) {
+// The window menu offers the about box after a separator; the command opens it whatever its low
+// four bits, and nothing else does.
+TEST_F(BoardWindowTest, TheWindowMenusAboutCommandOpensTheAboutBox) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     script.Then(IDD_ABOUT, [](CDialog& about) {
         // Its link opens the same page as F1.
-        EXPECT_EQ(std::filesystem::path(dynamic_cast<CAboutDlg&>(about).link.GetTarget()), HelpPagePath());
+        EXPECT_EQ(std::filesystem::path(dynamic_cast<CAboutDlg&>(about).link->GetTarget()), HelpPagePath());
         PressKey(about, Qt::Key_Escape);
     });
     script.Then(IDD_ABOUT, CancelDialog());
+    script.Then(IDD_ABOUT, CancelDialog());
     RunBoard([&](CGameDlg& board) {
-        const CMenu* systemMenu = board.GetSystemMenu(FALSE);
-        ASSERT_NE(systemMenu, nullptr);
-        ASSERT_EQ(systemMenu->Entries().size(), 2u);
-        EXPECT_EQ(systemMenu->Entries()[0].flags, MF_SEPARATOR);
-        EXPECT_EQ(systemMenu->Entries()[1].id, IDM_ABOUTBOX);
-        EXPECT_EQ(systemMenu->Entries()[1].text, "&About Quinsum...");
-        board.SendMessage(WM_SYSCOMMAND, 0x0010, 0);
-        board.SendMessage(WM_SYSCOMMAND, 0x001F, 0);
+        QStringList entries;
+        QTimer::singleShot(0, &board, [&entries] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr) << "no window menu";
+            for (const QAction* action : menu->actions()) {
+                entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            }
+            QTest::keyClick(menu, Qt::Key_A);
+            if (menu->isVisible()) {
+                ADD_FAILURE() << "the about entry took no key";
+                menu->close();
+            }
+        });
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(20, 20), board.mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(&board, &request);
+        EXPECT_EQ(entries,
+                  (QStringList{QStringLiteral("Mi&nimize"), QStringLiteral("-"), QStringLiteral("&About Quinsum...")}));
+
+        board.OnSysCommand(0x0010);
+        board.OnSysCommand(0x001F);
+        board.OnSysCommand(0x0020);
         PressKey(board, Qt::Key_Escape);
     });
 }
 
 TEST_F(BoardWindowTest, F1OpensTheHowToPlayPageBesideTheProgram) {
-    RecordingShell shell;
+    FakeShellServices shell;
     ScopedShellServices useShell(shell);
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     RunBoard([&](CGameDlg& board) {
@@ -162,4 +174,5 @@ TEST_F(BoardWindowTest, F1OpensTheHowToPlayPageBesideTheProgram) {
     ASSERT_EQ(shell.opened.size(), 1u);
     EXPECT_EQ(std::filesystem::path(shell.opened[0]), HelpPagePath());
     EXPECT_EQ(HelpPagePath().filename(), "quinsum-help.html");
+    EXPECT_EQ(shell.beeps, 0);
 }

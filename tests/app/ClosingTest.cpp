@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
+// However the board closes, the session's results are in the high-score file, and a file that
+// cannot be written is told to the player once.
 #include "resources/ResourceIds.h"
 #include "tests/app/BoardFixture.h"
 
-#include "platform/dialog/MessageBox.h"
-#include "resources/GameDialogTemplates.h"
-#include "tests/support/Input.h"
-
-#include <QWidget>
+#include "platform/shell/MessageBox.h"
 
 namespace {
 
@@ -25,6 +23,22 @@ std::string WayName(const ::testing::TestParamInfo<Closing>& way) {
     return NameOf(way.param);
 }
 
+// What the message boxes told, instead of showing them.
+class ToldMessages {
+public:
+    ToldMessages()
+        : previous_(SetMessageBoxPresenter(
+              [this](QWidget*, const std::string& text, const std::string&) { told.push_back(text); })) {}
+    ~ToldMessages() { SetMessageBoxPresenter(previous_); }
+    ToldMessages(const ToldMessages&) = delete;
+    ToldMessages& operator=(const ToldMessages&) = delete;
+
+    std::vector<std::string> told;
+
+private:
+    MessageBoxPresenter previous_;
+};
+
 }  // namespace
 
 class ClosingTest : public BoardFixture, public ::testing::WithParamInterface<Closing> {};
@@ -38,7 +52,7 @@ TEST_P(ClosingTest, LeavesTheHighScoreFileWithTheSessionsResults) {
     if (GetParam() == Closing::QuitGame) {
         script.Then(IDD_MENU, ClickButton(IDC_MENU_QUIT));
     }
-    const INT_PTR result = RunBoard([&](CGameDlg& board) {
+    const int result = RunBoard([&](CGameDlg& board) {
         PlayToTheEnd(board);
         // Saved as the game ended, before any closing: a kill from here on loses nothing.
         HighScoreRecords already;
@@ -47,13 +61,13 @@ TEST_P(ClosingTest, LeavesTheHighScoreFileWithTheSessionsResults) {
         EXPECT_EQ(already.Table().ranges[2].count, 1);
         switch (GetParam()) {
         case Closing::QuitGame:
-            ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+            ClickControl(board, IDC_MENU_BUTTON);
             break;
         case Closing::Escape:
             PressKey(board, Qt::Key_Escape);
             break;
         case Closing::CloseBox:
-            board.GetSafeHwnd()->close();
+            board.close();
             break;
         }
     });
@@ -86,20 +100,29 @@ TEST_F(ExistingScoresTest, KeepsTheLoadedTableWhenNoGameWasPlayed) {
     EXPECT_EQ(ReadBytes(ScoresFile()), bytes);
 }
 
-// A folder in the file's place cannot be replaced: closing tells the player so, once, naming the
-// file and the reason.
+// A folder in the file's place cannot be replaced: the player hears so once, naming the file and
+// the reason, although the end of the game and the closing both fail to save.
+TEST_F(ExistingScoresTest, ASaveThatFailsIsToldOnce) {
+    std::filesystem::create_directory(ScoresFile());
+    ToldMessages messages;
+    AnswerChallenges(false);
+    CloseHighScoresWithDone();
+    script.Then(IDD_SETTINGS, AcceptSettings(Novice, "Ann", "", 0));
+    RunBoard([&](CGameDlg& board) {
+        PlayToTheEnd(board);
+        EXPECT_EQ(messages.told.size(), 1u) << "not told when the game's result could not be saved";
+        PressKey(board, Qt::Key_Escape);
+    });
+    EXPECT_EQ(messages.told, std::vector<std::string>{"The high scores could not be saved to \"" +
+                                                      ScoresFile().string() + "\": it is not a regular file."});
+    EXPECT_TRUE(std::filesystem::is_directory(ScoresFile()));
+}
+
+// With no game played the closing is the only save, and it is told.
 TEST_F(ExistingScoresTest, ASaveThatFailsIsToldWhenTheBoardCloses) {
     std::filesystem::create_directory(ScoresFile());
-    std::vector<std::string> told;
-    const MessageBoxPresenter previous =
-        SetMessageBoxPresenter([&told](HWND, const std::string& text, const std::string&, UINT) {
-            told.push_back(text);
-            return IDOK;
-        });
+    ToldMessages messages;
     script.Then(IDD_SETTINGS, CancelDialog());
-    RunBoard([&](CGameDlg& board) { PressKey(board, Qt::Key_Escape); });
-    SetMessageBoxPresenter(previous);
-    EXPECT_EQ(told, std::vector<std::string>{"The high scores could not be saved to \"" + ScoresFile().string() +
-                                             "\": it is not a regular file."});
-    EXPECT_TRUE(std::filesystem::is_directory(ScoresFile()));
+    RunBoard([&](CGameDlg& board) { board.close(); });
+    EXPECT_EQ(messages.told.size(), 1u);
 }

@@ -14,8 +14,8 @@
 
 namespace {
 
-void RenderAt(const CWnd& window, qreal ratio) {
-    QWidget* widget = window.GetSafeHwnd();
+void RenderAt(CDialog& window, qreal ratio) {
+    QWidget* widget = &window;
     QImage image(widget->size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     widget->render(&image);
@@ -39,7 +39,7 @@ protected:
         RunBoard([ratio](CGameDlg& board) {
             RenderAt(board, ratio);
             for (int cell = 0; cell < kCellCount && gameState.lineCount == 0; ++cell) {
-                ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + cell);
+                ClickControl(board, IDC_FIRST_CELL + cell);
             }
             ProcessPostedMessages();
             RenderAt(board, ratio);
@@ -64,9 +64,9 @@ TEST_F(DensePicturesTest, AnOrdinaryScreenReadsNoTwin) {
 
 TEST_F(DensePicturesTest, ADenseScreenReadsTheTwinsOfWhatItDraws) {
     PlayRenderingEveryWindowAt(2);
-    const std::set<UINT> read = HighDensityBitmapsRead();
-    for (const UINT drawn : {IDB_BOARD_BACKGROUND, IDB_FREE_CELL, IDB_PLAYER1_PLATE, IDB_DIALOG_BACKGROUND, IDB_DONE,
-                             IDB_QUESTION, IDB_FORFEIT}) {
+    const std::set<unsigned> read = HighDensityBitmapsRead();
+    for (const unsigned drawn : {IDB_BOARD_BACKGROUND, IDB_FREE_CELL, IDB_PLAYER1_PLATE, IDB_DIALOG_BACKGROUND,
+                                 IDB_DONE, IDB_QUESTION, IDB_FORFEIT}) {
         EXPECT_TRUE(read.contains(drawn)) << drawn;
     }
     EXPECT_FALSE(read.contains(IDB_MENU_BACKGROUND));

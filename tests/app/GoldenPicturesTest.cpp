@@ -23,12 +23,12 @@ namespace {
 
 constexpr std::uint32_t kSeed = 2026;
 
-QWidget* WidgetOf(const CWnd& window) {
-    return window.GetSafeHwnd();
+QWidget* WidgetOf(const CDialog& window) {
+    return const_cast<CDialog*>(&window);
 }
 
 // What `window` draws, over magenta: a part that nobody paints shows as such, not as left-over pixels.
-QImage Drawn(const CWnd& window) {
+QImage Drawn(const CDialog& window) {
     QWidget* widget = WidgetOf(window);
     QImage image(widget->size(), QImage::Format_RGB32);
     image.fill(Qt::magenta);
@@ -37,14 +37,14 @@ QImage Drawn(const CWnd& window) {
 }
 
 // The board's area of the screen with `dialogs` drawn over it where they are.
-QImage Screen(const CWnd& board, std::initializer_list<const CWnd*> dialogs = {}) {
+QImage Screen(const CDialog& board, std::initializer_list<const CDialog*> dialogs = {}) {
     // No pointer over anything: no hover picture in the shot.
     MovePointer(kPointerParking);
     ProcessPostedMessages();
     const QPoint origin = WidgetOf(board)->mapToGlobal(QPoint(0, 0));
     QImage screen = Drawn(board);
     QPainter painter(&screen);
-    for (const CWnd* dialog : dialogs) {
+    for (const CDialog* dialog : dialogs) {
         painter.drawImage(WidgetOf(*dialog)->mapToGlobal(QPoint(0, 0)) - origin, Drawn(*dialog));
     }
     return screen;
@@ -111,7 +111,7 @@ protected:
     }
 
     // The board's own one-second timer would move the computer whenever a test runs slowly.
-    static void StopComputerTimer(CGameDlg& board) { board.KillTimer(timerId); }
+    static void StopComputerTimer(CGameDlg& board) { board.killTimer(std::exchange(timerId, 0)); }
 };
 
 }  // namespace
@@ -134,7 +134,7 @@ TEST_F(GoldenPicturesTest, BoardDealtThenAClaimAndTheComputersAnswer) {
         StopComputerTimer(board);
         ExpectGolden(Screen(board), QStringLiteral("board-dealt"));
         gameState.currentPlayer = 1;
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 12);
+        ClickControl(board, IDC_FIRST_CELL + 12);
         Tick();
         ExpectGolden(Screen(board), QStringLiteral("board-claim-and-answer"));
         PressKey(board, Qt::Key_Escape);
@@ -151,11 +151,11 @@ TEST_F(GoldenPicturesTest, TheChallengeInEachOfItsPlaces) {
     RunBoard([](CGameDlg& board) {
         StopComputerTimer(board);
         GiveAnn(board, {0, 1});
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 2);
+        ClickControl(board, IDC_FIRST_CELL + 2);
         GiveAnn(board, {10, 11});
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 12);
+        ClickControl(board, IDC_FIRST_CELL + 12);
         GiveAnn(board, {0, 5});
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 10);
+        ClickControl(board, IDC_FIRST_CELL + 10);
         PressKey(board, Qt::Key_Escape);
     });
 }
@@ -180,7 +180,7 @@ TEST_F(GoldenPicturesTest, MenuAboutHighScoresAndAFinishedGame) {
         gameState.currentPlayer = 1;
         PlayToTheEnd(board);
         ExpectGolden(Screen(board), QStringLiteral("board-finished"));
-        ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+        ClickControl(board, IDC_MENU_BUTTON);
         PressKey(board, Qt::Key_Escape);
     });
 }

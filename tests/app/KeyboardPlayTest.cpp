@@ -6,34 +6,32 @@
 #include "tests/app/BoardFixture.h"
 
 #include "dialogs/CAnswerDlg.h"
-#include "resources/GameDialogTemplates.h"
-#include "tests/support/Input.h"
 
 #include <QApplication>
 #include <QTest>
-#include <QWidget>
 
 namespace {
 
-int FocusedId() {
-    const CWnd* focus = CWnd::GetFocus();
-    return focus != nullptr ? focus->GetDlgCtrlID() : 0;
+// The control of `dialog` that has the keyboard focus; 0 when the focus is elsewhere.
+int FocusedId(const CDialog& dialog) {
+    return dialog.GetDlgCtrlID(QApplication::focusWidget());
 }
 
-// A key in a dialog whose buttons post to each other, then what the loop would run next.
-void PressKeyAndSettle(const CWnd& window, Qt::Key key) {
-    PressKey(window, key);
+// A key, then what the loop would run next (a radio button unchecks the rest of its group after
+// the click).
+void PressKeyAndSettle(CDialog& dialog, Qt::Key key) {
+    PressKey(dialog, key);
     ProcessPostedMessages();
 }
 
 // The board is the active window again once a dialog over it closes (the window manager's doing).
 void Activate(CGameDlg& board) {
-    board.GetSafeHwnd()->activateWindow();
+    board.activateWindow();
     ProcessPostedMessages();
 }
 
-int FocusedCell() {
-    return FocusedId() - static_cast<int>(IDC_FIRST_CELL);
+int FocusedCell(const CGameDlg& board) {
+    return FocusedId(board) - IDC_FIRST_CELL;
 }
 
 }  // namespace
@@ -44,14 +42,14 @@ TEST_F(KeyboardPlayTest, AWholeGameIsPlayedWithKeysAlone) {
     script.Then(IDD_SETTINGS, [](CDialog& settings) {
         // Tab lands on the group's checked choice; the arrows move and check.
         PressKeyAndSettle(settings, Qt::Key_Tab);
-        EXPECT_EQ(FocusedId(), IDC_NOVICE);
+        EXPECT_EQ(FocusedId(settings), IDC_NOVICE);
         PressKeyAndSettle(settings, Qt::Key_Right);
         PressKeyAndSettle(settings, Qt::Key_Right);
-        EXPECT_EQ(FocusedId(), IDC_EXPERT);
+        EXPECT_EQ(FocusedId(settings), IDC_EXPERT);
         PressKeyAndSettle(settings, Qt::Key_Tab);
-        EXPECT_EQ(FocusedId(), IDC_RANGE_0_TO_10);
+        EXPECT_EQ(FocusedId(settings), IDC_RANGE_0_TO_10);
         PressKeyAndSettle(settings, Qt::Key_Left);
-        EXPECT_EQ(FocusedId(), IDC_RANGE_MINUS_25_TO_25);
+        EXPECT_EQ(FocusedId(settings), IDC_RANGE_MINUS_25_TO_25);
         PressKey(settings, Qt::Key_Return);
     });
     script.Whenever(IDD_ANSWER, [](CDialog& challenge) {
@@ -68,7 +66,7 @@ TEST_F(KeyboardPlayTest, AWholeGameIsPlayedWithKeysAlone) {
         EXPECT_EQ(board.settingsDlg.rangeLow, -25);
         Activate(board);
         PressKey(board, Qt::Key_Tab);
-        ASSERT_EQ(FocusedCell(), 0);
+        ASSERT_EQ(FocusedCell(board), 0);
         bool useSpace = true;
         while (gameState.gameOver == 0) {
             if (gameState.currentPlayer == 2) {
@@ -80,14 +78,14 @@ TEST_F(KeyboardPlayTest, AWholeGameIsPlayedWithKeysAlone) {
                 ++target;
             }
             Activate(board);
-            for (int moves = 0; moves < 10 && FocusedCell() != target; ++moves) {
-                const int cell = FocusedCell();
+            for (int moves = 0; moves < 10 && FocusedCell(board) != target; ++moves) {
+                const int cell = FocusedCell(board);
                 PressKey(board, cell / 5 < target / 5   ? Qt::Key_Down
                                 : cell / 5 > target / 5 ? Qt::Key_Up
                                 : cell % 5 < target % 5 ? Qt::Key_Right
                                                         : Qt::Key_Left);
             }
-            ASSERT_EQ(FocusedCell(), target);
+            ASSERT_EQ(FocusedCell(board), target);
             PressKey(board, useSpace ? Qt::Key_Space : Qt::Key_Return);
             useSpace = !useSpace;
             ASSERT_EQ(gameState.cellOwner[static_cast<std::size_t>(target)], 1);
@@ -97,31 +95,39 @@ TEST_F(KeyboardPlayTest, AWholeGameIsPlayedWithKeysAlone) {
     });
 }
 
-// The arrows stop at the board's edges; Enter with no cell focused leaves the game as it is (a
-// second Enter after a challenge used to end the program).
+// The arrows stop at the board's edges; Enter on Options opens the menu as a click would, and Enter
+// where no control has the focus leaves the game as it is (a second Enter after a challenge used to
+// end the program).
 TEST_F(KeyboardPlayTest, ArrowsStopAtTheEdgesAndEnterAwayFromTheCellsDoesNothing) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
-    const INT_PTR result = RunBoard([&](CGameDlg& board) {
+    script.Then(IDD_MENU, CancelDialog());
+    const int result = RunBoard([&](CGameDlg& board) {
         Activate(board);
-        ASSERT_EQ(FocusedId(), static_cast<int>(IDC_MENU_BUTTON));
-        const GameState before = gameState;
-        PressKey(board, Qt::Key_Return);
-        PressKey(board, Qt::Key_Return);
-        EXPECT_EQ(gameState, before);
-        EXPECT_TRUE(board.GetSafeHwnd()->isVisible());
-
+        ASSERT_EQ(FocusedId(board), IDC_MENU_BUTTON);
         PressKey(board, Qt::Key_Tab);
         PressKey(board, Qt::Key_Left);
         PressKey(board, Qt::Key_Up);
-        EXPECT_EQ(FocusedCell(), 0);
+        EXPECT_EQ(FocusedCell(board), 0);
         PressKey(board, Qt::Key_Right);
         PressKey(board, Qt::Key_Down);
-        EXPECT_EQ(FocusedCell(), 6);
+        EXPECT_EQ(FocusedCell(board), 6);
         for (int step = 0; step < 6; ++step) {
             PressKey(board, Qt::Key_Down);
             PressKey(board, Qt::Key_Right);
         }
-        EXPECT_EQ(FocusedCell(), 24);
+        EXPECT_EQ(FocusedCell(board), 24);
+
+        board.menuButton->setFocus(Qt::TabFocusReason);
+        PressKey(board, Qt::Key_Return);
+        EXPECT_EQ(script.Pending(), 0u) << "Enter on Options opened no menu";
+        Activate(board);
+
+        const GameState before = gameState;
+        board.setFocus(Qt::OtherFocusReason);
+        PressKey(board, Qt::Key_Return);
+        PressKey(board, Qt::Key_Return);
+        EXPECT_EQ(gameState, before);
+        EXPECT_TRUE(board.isVisible());
         PressKey(board, Qt::Key_Escape);
     });
     EXPECT_EQ(result, IDCANCEL);

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
+// The game menu from the board: a new game that is cancelled, the high scores, the about box and the
+// sound switch, with the game standing still while the menu is up.
 #include "resources/ResourceIds.h"
 #include "tests/app/BoardFixture.h"
 
 #include "controls/GameSoundPlayer.h"
-#include "resources/GameDialogTemplates.h"
-#include "tests/support/Input.h"
-
-namespace {}
 
 using MenuTest = BoardFixture;
 
@@ -20,11 +18,11 @@ TEST_F(MenuTest, StartNewGameCancelledMidGameLetsTheSameGameGoOn) {
         PressKey(settings, Qt::Key_Escape);
     });
     RunBoard([&](CGameDlg& board) {
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 7);
+        ClickControl(board, IDC_FIRST_CELL + 7);
         const GameState before = gameState;
         sounds.log.clear();
 
-        ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+        ClickControl(board, IDC_MENU_BUTTON);
 
         // Opening the menu and its button: two clicks before the settings (the Expert button's is third).
         ASSERT_GE(sounds.log.size(), 2u);
@@ -36,7 +34,7 @@ TEST_F(MenuTest, StartNewGameCancelledMidGameLetsTheSameGameGoOn) {
         EXPECT_EQ(board.settingsDlg.playerName[0], "Ann");
 
         const std::int32_t mover = gameState.currentPlayer;
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 8);
+        ClickControl(board, IDC_FIRST_CELL + 8);
         EXPECT_EQ(gameState.cellOwner[8], mover);
         PressKey(board, Qt::Key_Escape);
     });
@@ -55,7 +53,7 @@ TEST_F(MenuTest, HighScoresFromTheMenuHoldTheComputerAndRestoreGameOver) {
         ClickControl(dialog, IDOK);
     });
     RunBoard([&](CGameDlg& board) {
-        ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+        ClickControl(board, IDC_MENU_BUTTON);
         EXPECT_EQ(gameOverWhileShown, 1);
         EXPECT_EQ(gameState.gameOver, 0);
         PressKey(board, Qt::Key_Escape);
@@ -69,9 +67,9 @@ TEST_F(MenuTest, AboutOpensTheAboutBoxAndClosingTheMenuDoesNothing) {
     script.Then(IDD_MENU, ClickButton(IDCANCEL));
     RunBoard([&](CGameDlg& board) {
         const GameState before = gameState;
-        ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+        ClickControl(board, IDC_MENU_BUTTON);
         sounds.log.clear();
-        ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+        ClickControl(board, IDC_MENU_BUTTON);
         // Only the menu's own opening click: its OK button closes silently.
         EXPECT_EQ(sounds.log, (std::vector<std::string>{kClick}));
         EXPECT_EQ(gameState, before);
@@ -98,11 +96,11 @@ TEST_F(MenuTest, SoundSwitchSilencesEverythingAndClicksWhenSwitchedOn) {
         PressKey(menu, Qt::Key_Escape);
     });
     RunBoard([&](CGameDlg& board) {
-        ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+        ClickControl(board, IDC_MENU_BUTTON);
         // Sound off: no click for the menu, and a claim without a line has no pause.
-        ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+        ClickControl(board, IDC_MENU_BUTTON);
         sounds.log.clear();
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 3);
+        ClickControl(board, IDC_FIRST_CELL + 3);
         EXPECT_EQ(gameState.cellOwner[3], 3 - gameState.currentPlayer);
         EXPECT_TRUE(sounds.log.empty());
         soundEnabled = 1;
@@ -120,9 +118,9 @@ TEST_F(MenuTest, TheComputerWaitsWhileTheMenuIsOpen) {
         PressKey(menu, Qt::Key_Escape);
     });
     RunBoard([&](CGameDlg& board) {
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL));
+        ClickControl(board, IDC_FIRST_CELL);
         ASSERT_EQ(gameState.currentPlayer, 2);
-        ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+        ClickControl(board, IDC_MENU_BUTTON);
         Tick();
         EXPECT_EQ(gameState.currentPlayer, 1);
         PressKey(board, Qt::Key_Escape);

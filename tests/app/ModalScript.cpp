@@ -11,12 +11,12 @@ ModalScript::~ModalScript() {
     CDialog::SetModalHook({});
 }
 
-ModalScript& ModalScript::Then(UINT templateId, Step step) {
+ModalScript& ModalScript::Then(unsigned templateId, Step step) {
     steps_.push_back({templateId, std::move(step)});
     return *this;
 }
 
-ModalScript& ModalScript::Whenever(UINT templateId, Step step) {
+ModalScript& ModalScript::Whenever(unsigned templateId, Step step) {
     // Each board run adds its own step for the board; an older one refers to a board long gone.
     for (Entry& entry : standing_) {
         if (entry.templateId == templateId) {

@@ -21,24 +21,24 @@ public:
     ModalScript& operator=(const ModalScript&) = delete;
 
     // The next dialog to open must use `templateId`; `step` drives it and should end it.
-    ModalScript& Then(UINT templateId, Step step);
+    ModalScript& Then(unsigned templateId, Step step);
     // Every dialog of `templateId` that opens while the next step is meant for another template
     // is driven by `step` (challenges and end-of-game tables that a claim may or may not bring).
     // A later standing step for the same template replaces the earlier one.
-    ModalScript& Whenever(UINT templateId, Step step);
+    ModalScript& Whenever(unsigned templateId, Step step);
     // Steps not taken yet.
     std::size_t Pending() const { return steps_.size(); }
     // Template ids of the dialogs in the order they opened.
-    const std::vector<UINT>& Opened() const { return opened_; }
+    const std::vector<unsigned>& Opened() const { return opened_; }
 
 private:
     void Run(CDialog& dialog);
 
     struct Entry {
-        UINT templateId;
+        unsigned templateId;
         Step step;
     };
     std::deque<Entry> steps_;
     std::vector<Entry> standing_;
-    std::vector<UINT> opened_;
+    std::vector<unsigned> opened_;
 };

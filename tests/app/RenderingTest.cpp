@@ -1,30 +1,41 @@
 // SPDX-License-Identifier: MIT
+// What the board shows: free, claimed and marked tiles, each player's lines in their colour and
+// panel, the widest rows whole, and plates that show the players' names as soon as they are chosen.
+#include "resources/ResourceIds.h"
 #include "tests/app/BoardFixture.h"
 
 #include "core/NumberRange.h"
-#include "platform/draw/CBitmap.h"
-#include "platform/draw/HandleObjects.h"
 #include "platform/draw/Resources.h"
-#include "resources/GameDialogTemplates.h"
-#include "tests/support/Input.h"
 
 #include <QImage>
-#include <QWidget>
+#include <QPixmap>
+#include <QScreen>
 
 namespace {
 
-QImage Grab(const CWnd& window) {
-    return window.GetSafeHwnd()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+QImage Grab(QWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QRgb ResourcePixel(UINT bitmapId, int x, int y) {
-    const HBITMAP bitmap = LoadBitmapResource(bitmapId);
-    if (bitmap == nullptr) {
-        return 0;
-    }
-    const QRgb pixel = bitmap->pixels->pixel(x, y);
-    DeleteObject(bitmap);
-    return pixel;
+// The area of `widget`'s window that `widget` covers.
+QRect AreaInWindow(QWidget& widget) {
+    return {widget.mapTo(widget.window(), QPoint(0, 0)), widget.size()};
+}
+
+// What the screen shows of `widget`: the pixels its window last put there.
+QImage OnScreen(QWidget& widget) {
+    QWidget* window = widget.window();
+    const QImage shot = window->screen()->grabWindow(window->winId()).toImage();
+    return shot.copy(AreaInWindow(widget)).convertToFormat(QImage::Format_RGB32);
+}
+
+// What the window would paint over `widget`'s area now, from the state of the program.
+QImage PaintedNow(QWidget& widget) {
+    return widget.window()->grab(AreaInWindow(widget)).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QRgb ResourcePixel(unsigned bitmapId, int x, int y) {
+    return BitmapResource(bitmapId).pixel(x, y);
 }
 
 // A point of the tile clear of the caption: the lower left corner area.
@@ -32,16 +43,21 @@ constexpr int kTileX = 4;
 constexpr int kTileY = 66;
 
 QRgb CellPixel(const CGameDlg& board, int cell) {
-    return Grab(*board.GetDlgItem(static_cast<int>(IDC_FIRST_CELL) + cell)).pixel(kTileX, kTileY);
+    return Grab(*board.GetDlgItem(IDC_FIRST_CELL + cell)).pixel(kTileX, kTileY);
+}
+
+// The area from (left, top) up to, not including, (right, bottom).
+QRect Area(int left, int top, int right, int bottom) {
+    return {left, top, right - left, bottom - top};
 }
 
 // Text is smoothed into the white background, so a pixel counts when it leans clearly towards the
 // colour's dominant channel.
-int CountColour(const QImage& image, const CRect& area, QRgb colour) {
+int CountColour(const QImage& image, const QRect& area, QRgb colour) {
     const bool blueText = qBlue(colour) > qRed(colour);
     int count = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
             const QRgb pixel = image.pixel(x, y);
             const int lean = blueText ? qBlue(pixel) - qRed(pixel) : qRed(pixel) - qBlue(pixel);
             count += lean > 60 ? 1 : 0;
@@ -50,11 +66,21 @@ int CountColour(const QImage& image, const CRect& area, QRgb colour) {
     return count;
 }
 
-CRect PanelArea(const CGameDlg& board, int panelId) {
-    CRect area;
-    board.GetDlgItem(panelId)->GetWindowRect(&area);
-    board.ScreenToClient(&area);
-    return area;
+QRect PanelArea(const CGameDlg& board, int panelId) {
+    return board.GetDlgItem(panelId)->geometry();
+}
+
+// Each plate shows on screen what the board paints there now, and the name plates read `names`.
+void ExpectPlatesOnScreen(CGameDlg& board, const std::array<std::string, 2>& names) {
+    ProcessPostedMessages();
+    for (std::size_t player = 0; player < 2; ++player) {
+        EXPECT_EQ(QString::fromStdString(board.nameButton[player]->GetCaption()).trimmed().toStdString(),
+                  names[player]);
+        EXPECT_TRUE(OnScreen(*board.nameButton[player]) == PaintedNow(*board.nameButton[player]))
+            << "the screen does not show " << names[player] << "'s name";
+        EXPECT_TRUE(OnScreen(*board.scoreButton[player]) == PaintedNow(*board.scoreButton[player]))
+            << "the screen does not show " << names[player] << "'s score";
+    }
 }
 
 }  // namespace
@@ -66,8 +92,8 @@ TEST_F(RenderingTest, CellsShowFreeClaimedAndMarkedTiles) {
     RunBoard([&](CGameDlg& board) {
         EXPECT_EQ(CellPixel(board, 0), ResourcePixel(152, kTileX, kTileY));
         SetPosition(gameState.cellOwner, 1);
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL));
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 24);
+        ClickControl(board, IDC_FIRST_CELL);
+        ClickControl(board, IDC_FIRST_CELL + 24);
         // Cell 0 lost its last-move mark to cell 24.
         EXPECT_EQ(CellPixel(board, 0), ResourcePixel(178, kTileX, kTileY));
         EXPECT_EQ(CellPixel(board, 24), ResourcePixel(289, kTileX, kTileY));
@@ -92,8 +118,13 @@ TEST_F(RenderingTest, ListsShowEachPlayersLinesInTheirColourAndPanel) {
     RunBoard([&](CGameDlg& board) {
         const QRgb blue = qRgb(64, 64, 194);
         const QRgb red = qRgb(194, 64, 64);
-        const CRect panel1 = PanelArea(board, IDC_PLAYER1_LIST);
-        const CRect panel2 = PanelArea(board, IDC_PLAYER2_LIST);
+        const QRect panel1 = PanelArea(board, IDC_PLAYER1_LIST);
+        const QRect panel2 = PanelArea(board, IDC_PLAYER2_LIST);
+        // The first row lies in the top fifth of a cell height of the panel.
+        const int rowHeight = board.cellHeight / 5;
+        const auto firstRow = [rowHeight](const QRect& panel) {
+            return QRect(panel.left(), panel.top(), panel.width(), 2 + rowHeight);
+        };
 
         QImage empty = Grab(board);
         EXPECT_EQ(CountColour(empty, panel1, blue), 0);
@@ -102,21 +133,18 @@ TEST_F(RenderingTest, ListsShowEachPlayersLinesInTheirColourAndPanel) {
         gameState.lines[0] = ScoredLine{1, {0, 1, 2}, {0, 0, 0}, 12};
         gameState.lineCount = 1;
         QImage oneLine = Grab(board);
-        EXPECT_GT(CountColour(oneLine, panel1, blue), 0);
-        EXPECT_EQ(CountColour(oneLine, panel2, red), 0);
-        // The first row lies in the top fifth of a cell height of the panel.
-        const int rowHeight = board.cellHeight / 5;
-        EXPECT_GT(CountColour(oneLine, CRect(panel1.left, panel1.top, panel1.right, panel1.top + 2 + rowHeight), blue),
-                  0);
+        EXPECT_GT(CountColour(oneLine, firstRow(panel1), blue), 0);
         EXPECT_EQ(
-            CountColour(oneLine, CRect(panel1.left, panel1.top + 2 + rowHeight, panel1.right, panel1.bottom), blue), 0);
+            CountColour(oneLine,
+                        Area(panel1.left(), firstRow(panel1).bottom() + 1, panel1.right() + 1, panel1.bottom() + 1),
+                        blue),
+            0);
+        EXPECT_EQ(CountColour(oneLine, panel2, red), 0);
 
         // Player 2's first line starts at the top of its own panel, whatever came before it.
         gameState.lines[1] = ScoredLine{2, {4, 4, 4}, {0, 1, 2}, -3};
         gameState.lineCount = 2;
-        QImage twoLines = Grab(board);
-        EXPECT_GT(CountColour(twoLines, CRect(panel2.left, panel2.top, panel2.right, panel2.top + 2 + rowHeight), red),
-                  0);
+        EXPECT_GT(CountColour(Grab(board), firstRow(panel2), red), 0);
 
         // A list longer than its panel is cut at the last whole row.
         for (std::size_t i = 0; i < 40; ++i) {
@@ -124,11 +152,13 @@ TEST_F(RenderingTest, ListsShowEachPlayersLinesInTheirColourAndPanel) {
         }
         gameState.lineCount = 40;
         QImage full = Grab(board);
-        const int listTop = panel1.top + 2;
-        const int listBottom = panel1.bottom - 2;
+        const int listTop = panel1.top() + 2;
+        const int listBottom = panel1.bottom() + 1 - 2;
         const int drawnBottom = listTop + (listBottom - listTop - 1) / rowHeight * rowHeight;
-        EXPECT_GT(CountColour(full, CRect(panel1.left, drawnBottom - rowHeight, panel1.right, drawnBottom), blue), 0);
-        EXPECT_EQ(CountColour(full, CRect(panel1.left, drawnBottom, panel1.right, panel1.bottom), blue), 0);
+        EXPECT_GT(
+            CountColour(full, Area(panel1.left(), drawnBottom - rowHeight, panel1.right() + 1, drawnBottom), blue), 0);
+        EXPECT_EQ(CountColour(full, Area(panel1.left(), drawnBottom, panel1.right() + 1, panel1.bottom() + 1), blue),
+                  0);
         PressKey(board, Qt::Key_Escape);
     });
 }
@@ -137,8 +167,8 @@ TEST_F(RenderingTest, WidestRowOfEveryRangeIsDrawnWhole) {
     script.Then(IDD_SETTINGS, AcceptSettings(Person));
     RunBoard([&](CGameDlg& board) {
         const QRgb blue = qRgb(64, 64, 194);
-        const CRect panel = PanelArea(board, IDC_PLAYER1_LIST);
-        const int rowHeight = board.cellHeight / 5;
+        const QRect panel = PanelArea(board, IDC_PLAYER1_LIST);
+        const QRect row(panel.left(), panel.top(), panel.width(), 2 + board.cellHeight / 5);
         // Three-character numbers at both ends of each range: "-25 + -25 + -25 = -75" is the widest.
         for (const NumberRange range : {Range0To10, Range0To25, RangeMinus10To10, RangeMinus25To25}) {
             for (const std::int32_t number : {RangeBounds(range).first, RangeBounds(range).second}) {
@@ -148,13 +178,26 @@ TEST_F(RenderingTest, WidestRowOfEveryRangeIsDrawnWhole) {
                 gameState.lines[0] = ScoredLine{1, {0, 1, 2}, {0, 0, 0}, 3 * number};
                 gameState.lineCount = 1;
                 const QImage image = Grab(board);
-                const CRect row(panel.left, panel.top, panel.right, panel.top + 2 + rowHeight);
                 // A row wider than the list is cut at the list's left edge.
-                EXPECT_EQ(CountColour(image, CRect(row.left, row.top, row.left + 4, row.bottom), blue), 0)
+                EXPECT_EQ(CountColour(image, QRect(row.left(), row.top(), 4, row.height()), blue), 0)
                     << "range " << range << ", number " << number;
                 EXPECT_GT(CountColour(image, row, blue), 0);
             }
         }
+        PressKey(board, Qt::Key_Escape);
+    });
+}
+
+// The plates show the names chosen in the settings from the first board on, and the names of
+// every later game, as soon as the game is dealt.
+TEST_F(RenderingTest, ThePlatesShowTheChosenNamesFromTheFirstBoardOn) {
+    script.Then(IDD_SETTINGS, AcceptSettings(Person, "Ann", "Bob"));
+    script.Then(IDD_MENU, ClickButton(IDC_MENU_NEW_GAME));
+    script.Then(IDD_SETTINGS, AcceptSettings(Person, "Cy", "Di"));
+    RunBoard([&](CGameDlg& board) {
+        ExpectPlatesOnScreen(board, {"Ann", "Bob"});
+        ClickControl(board, IDC_MENU_BUTTON);
+        ExpectPlatesOnScreen(board, {"Cy", "Di"});
         PressKey(board, Qt::Key_Escape);
     });
 }

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
+// Whole games through the board window: a person against each computer level, two computers on
+// the timer's ticks, two persons with a forfeit, and a forfeit on the last cell.
 #include "resources/ResourceIds.h"
 #include "tests/app/BoardFixture.h"
 
 #include "dialogs/CAnswerDlg.h"
-#include "resources/GameDialogTemplates.h"
-#include "tests/support/Input.h"
+#include "platform/draw/Resources.h"
+
+#include <QElapsedTimer>
+#include <QTest>
 
 #include <algorithm>
 #include <numeric>
@@ -83,7 +87,7 @@ TEST_F(SelfPlayTest, TwoComputersPlayTheGameOnTimerTicks) {
         EXPECT_EQ(board.settingsDlg.playerKind[0], Expert);
         EXPECT_EQ(board.settingsDlg.playerName[0], "k9");
         ticks = PlayToTheEnd(board);
-        board.SendMessage(WM_TIMER, kComputerTimerId, 0);
+        board.OnTimer(kComputerTimerId);
         PressKey(board, Qt::Key_Escape);
     });
     EXPECT_EQ(ticks, kCellCount);
@@ -96,6 +100,33 @@ TEST_F(SelfPlayTest, TwoComputersPlayTheGameOnTimerTicks) {
     saved.SetFilePath(ScoresFile());
     saved.LoadHighScores();
     EXPECT_EQ(saved.Table().ranges[0].count, 0);
+}
+
+// The board's own one-second timer goes on under a dialog that leaves the game running (the about
+// box from the window menu): the computers claim one cell a tick, never two at once.
+TEST_F(SelfPlayTest, TheBoardsTimerMovesTheComputersUnderAnOpenDialog) {
+    script.Then(IDD_SETTINGS, AcceptSettings(Novice, "k9"));
+    long claimsWhileOpen = 0;
+    qint64 twoClaimsTookMs = 0;
+    script.Then(IDD_ABOUT, [&](CDialog& about) {
+        const auto claimed = [] {
+            return std::count_if(gameState.cellOwner.begin(), gameState.cellOwner.end(),
+                                 [](std::int32_t owner) { return owner != 0; });
+        };
+        const auto before = claimed();
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return claimed() >= before + 2; }, 4000));
+        twoClaimsTookMs = clock.elapsed();
+        claimsWhileOpen = claimed() - before;
+        PressKey(about, Qt::Key_Escape);
+    });
+    RunBoard([&](CGameDlg& board) {
+        board.OnSysCommand(IDM_ABOUTBOX);
+        PressKey(board, Qt::Key_Escape);
+    });
+    EXPECT_EQ(claimsWhileOpen, 2);
+    EXPECT_GE(twoClaimsTookMs, 900) << "two claims less than a tick apart";
 }
 
 using TwoPersonsTest = BoardFixture;
@@ -123,7 +154,7 @@ TEST_F(TwoPersonsTest, ForfeitOnTheSecondLineKeepsTheFirstAndPassesTheTurn) {
         SetPosition(owner, 1);
         sounds.log.clear();
 
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL));
+        ClickControl(board, IDC_FIRST_CELL);
 
         EXPECT_EQ(challengesShown, 2);
         EXPECT_EQ(gameState.lineCount, 1);
@@ -146,7 +177,8 @@ TEST_F(TwoPersonsTest, ForfeitOnTheSecondLineKeepsTheFirstAndPassesTheTurn) {
         EXPECT_EQ(gameState.currentPlayer, 2);
         EXPECT_EQ(gameState.lineCount, 1);
 
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + 12);
+        EXPECT_EQ(board.cellButtons[2][2]->cursor(), CursorResource(IDCUR_PLAYER2));
+        ClickControl(board, IDC_FIRST_CELL + 12);
         EXPECT_EQ(gameState.cellOwner[12], 2);
         PressKey(board, Qt::Key_Escape);
     });
@@ -171,11 +203,11 @@ TEST_F(LastClaimTest, ForfeitOnTheLastCellShowsHighScoresBeforeSettings) {
         owner[CellIndex(0, 1)] = owner[CellIndex(1, 1)] = 2;
         owner[CellIndex(0, 0)] = 0;
         SetPosition(owner, 1);
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL));
+        ClickControl(board, IDC_FIRST_CELL);
         EXPECT_EQ(gameState.gameOver, 1);
         ProcessPostedMessages();
         PressKey(board, Qt::Key_Escape);
     });
-    const std::vector<UINT> expected = {IDD_BOARD, IDD_SETTINGS, IDD_ANSWER, IDD_HIGH_SCORES, IDD_SETTINGS};
-    EXPECT_EQ(std::vector<UINT>(script.Opened().begin(), script.Opened().end()), expected);
+    const std::vector<unsigned> expected = {IDD_BOARD, IDD_SETTINGS, IDD_ANSWER, IDD_HIGH_SCORES, IDD_SETTINGS};
+    EXPECT_EQ(script.Opened(), expected);
 }

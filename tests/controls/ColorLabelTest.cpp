@@ -1,57 +1,26 @@
 // SPDX-License-Identifier: MIT
+// The colour label in a dialog: the face colour and black text until it is given its own colours,
+// which show at once.
+
 #include <gtest/gtest.h>
 
+#include <QPointer>
+
 #include "controls/CColorLabel.h"
-#include "platform/dialog/DataExchange.h"
-#include "platform/dialog/TemplateTypes.h"
-#include "platform/draw/CDC.h"
-#include "platform/draw/HandleObjects.h"
-#include "platform/draw/SystemColors.h"
-#include "tests/support/DeviceContextState.h"
-#include "tests/support/Input.h"
+#include "controls/SystemColors.h"
+#include "platform/dialog/CDialog.h"
+#include "tests/controls/OnScreen.h"
 #include "tests/support/ModalRun.h"
 
 namespace {
 
-COLORREF BrushColour(HBRUSH brush) {
-    return brush == nullptr ? CLR_INVALID : brush->color;
-}
-
-TEST(ColorLabelTest, StartsWithButtonFaceBehindBlackText) {
-    CColorLabel label;
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    const HBRUSH brush = label.CtlColor(&dc, CTLCOLOR_STATIC);
-    EXPECT_EQ(BrushColour(brush), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(BackgroundColourOf(dc), GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(TextColourOf(dc), RGB(0, 0, 0));
-}
-
-TEST(ColorLabelTest, NewColoursReachTheColourRequest) {
-    CColorLabel label;
-    label.SetBackColor(RGB(150, 150, 150));
-    label.SetForeColor(RGB(255, 255, 255));
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    EXPECT_EQ(BrushColour(label.CtlColor(&dc, CTLCOLOR_STATIC)), RGB(150, 150, 150));
-    EXPECT_EQ(BackgroundColourOf(dc), RGB(150, 150, 150));
-    EXPECT_EQ(TextColourOf(dc), RGB(255, 255, 255));
-}
-
-constexpr UINT kLabelTemplate = 9120;
+constexpr unsigned kLabelTemplate = 9120;
 constexpr int kLabel = 1301;
+constexpr QRgb kGrey = qRgb(150, 150, 150);
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr int kTextTolerance = 40;
 
-class LabelDialog : public CDialog {
-public:
-    LabelDialog() : CDialog(kLabelTemplate) {}
-    void DoDataExchange(CDataExchange* dx) override {
-        CDialog::DoDataExchange(dx);
-        DDX_Control(dx, kLabel, label);
-    }
-    CColorLabel label;
-};
-
-TEST(ColorLabelWindowTest, VisibleLabelShowsItsColoursAtOnce) {
+void RegisterLabelTemplate() {
     DialogTemplate dialog;
     dialog.id = kLabelTemplate;
     dialog.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT;
@@ -69,21 +38,33 @@ TEST(ColorLabelWindowTest, VisibleLabelShowsItsColoursAtOnce) {
     item.style = WS_CHILD | WS_VISIBLE | SS_LEFT;
     dialog.items.push_back(item);
     RegisterDialogTemplate(dialog);
+}
 
-    LabelDialog labelDialog;
-    RunInModalLoop(labelDialog, [&] {
-        labelDialog.label.SetBackColor(RGB(150, 150, 150));
-        labelDialog.label.SetForeColor(RGB(255, 255, 255));
-        const QImage shot = labelDialog.label.GetSafeHwnd()->grab().toImage();
-        EXPECT_EQ(shot.pixel(shot.width() - 2, shot.height() - 2), qRgb(150, 150, 150));
-        // The text is smoothed: count the pixels close to white.
-        int whitish = 0;
-        for (int y = 0; y < shot.height(); ++y) {
-            for (int x = 0; x < shot.width(); ++x) {
-                whitish += qGray(shot.pixel(x, y)) > 220 ? 1 : 0;
-            }
-        }
-        EXPECT_GT(whitish, 5);
+class LabelDialog : public CDialog {
+public:
+    LabelDialog() : CDialog(kLabelTemplate) {}
+    QPointer<CColorLabel> label;
+
+protected:
+    void DoDataExchange() override { DDX_Control(kLabel, label); }
+};
+
+TEST(ColorLabelTest, NewColoursShowAtOnceOverTheFaceColour) {
+    RegisterLabelTemplate();
+    LabelDialog dialog;
+    RunInModalLoop(dialog, [&] {
+        CColorLabel& label = *dialog.label;
+        const QImage before = OnScreen(label);
+        EXPECT_EQ(before.pixel(before.width() - 2, before.height() - 2), kButtonFace.rgb());
+        EXPECT_GT(CountOf(before, qRgb(0, 0, 0), kTextTolerance), 5) << "black text";
+
+        label.SetBackColor(QColor(kGrey));
+        label.SetForeColor(QColor(kWhite));
+        // No return to the event loop: the label has repainted itself already.
+        const QImage after = OnScreen(label);
+        EXPECT_EQ(after.pixel(after.width() - 2, after.height() - 2), kGrey);
+        EXPECT_GT(CountOf(after, kWhite, kTextTolerance), 5) << "white text";
+        EXPECT_EQ(CountOf(after, qRgb(0, 0, 0), kTextTolerance), 0);
     });
 }
 

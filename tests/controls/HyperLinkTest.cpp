@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: MIT
-// The link label: opening its target through the shell, the error
-// messages, its colours, and the label in a dialog (font, size, tooltip, cursor, hover, click).
+// The link label in a dialog: its target, text, font and size, its colours by state, and what a
+// click does when the desktop opens the target and when it cannot.
 
 #include <gtest/gtest.h>
 
-#include <utility>
+#include <QFontMetrics>
+#include <QPointer>
+#include <string>
+#include <vector>
 
 #include "controls/CHyperLink.h"
-#include "platform/dialog/DataExchange.h"
-#include "platform/dialog/MessageBox.h"
-#include "platform/dialog/TemplateTypes.h"
-#include "platform/draw/HandleObjects.h"
-#include "platform/draw/SystemColors.h"
-#include "platform/window/CClientDC.h"
-#include "tests/support/DeviceContextState.h"
+#include "controls/SystemColors.h"
+#include "platform/dialog/CDialog.h"
+#include "platform/shell/MessageBox.h"
+#include "tests/controls/OnScreen.h"
 #include "tests/support/FakeShellServices.h"
 #include "tests/support/Input.h"
 #include "tests/support/ModalRun.h"
@@ -21,65 +21,47 @@
 namespace {
 
 const std::string kTarget = "http://example.org/quinsum";
+const std::string kUnableToOpen = "Unable to open hyperlink:\n\n";
+constexpr QRgb kLinkColour = qRgb(0, 0, 238);
+constexpr QRgb kVisitedColour = qRgb(85, 26, 139);
 
-class OpenErrorMessageTest : public ::testing::TestWithParam<std::pair<int, std::string>> {};
+// Every box shown while it lives, by its text.
+class RecordedMessageBoxes {
+public:
+    RecordedMessageBoxes()
+        : previous_(SetMessageBoxPresenter(
+              [this](QWidget*, const std::string& text, const std::string&) { texts.push_back(text); })) {}
+    ~RecordedMessageBoxes() { SetMessageBoxPresenter(previous_); }
+    RecordedMessageBoxes(const RecordedMessageBoxes&) = delete;
+    RecordedMessageBoxes& operator=(const RecordedMessageBoxes&) = delete;
 
-TEST_P(OpenErrorMessageTest, WarningBoxNamesTheCause) {
-    std::vector<std::pair<std::string, UINT>> boxes;
-    const MessageBoxPresenter previous =
-        SetMessageBoxPresenter([&](HWND, const std::string& text, const std::string&, UINT type) {
-            boxes.emplace_back(text, type);
-            return IDOK;
-        });
-    CHyperLink link;
-    link.ReportOpenError(GetParam().first);
-    SetMessageBoxPresenter(previous);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].first, "Unable to open hyperlink:\n\n" + GetParam().second);
-    EXPECT_EQ(boxes[0].second & MB_ICONEXCLAMATION, MB_ICONEXCLAMATION);
+    std::vector<std::string> texts;
+
+private:
+    MessageBoxPresenter previous_;
+};
+
+TEST(HyperLinkErrorTest, WarningNamesTheCause) {
+    // Codes with a sentence of their own (one ending in a blank, one over two lines), and one without.
+    const std::vector<std::pair<int, std::string>> cases{
+        {26, "A sharing violation occurred. "},
+        {31, "There is no application associated\nwith the given filename extension."},
+        {4, "Unknown Error (4) occurred."},
+    };
+    for (const auto& [code, message] : cases) {
+        RecordedMessageBoxes boxes;
+        CHyperLink link;
+        link.ReportOpenError(code);
+        EXPECT_EQ(boxes.texts, std::vector<std::string>{kUnableToOpen + message}) << code;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ErrorCodes, OpenErrorMessageTest,
-    // A code with a sentence of its own, one whose sentence runs over three lines, and one without.
-    ::testing::Values(std::make_pair(2, "The specified file was not found."),
-                      std::make_pair(30,
-                                     "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
-                                     "being processed."),
-                      std::make_pair(31, "There is no application associated\nwith the given filename extension."),
-                      std::make_pair(-7, "Unknown Error (-7) occurred.")),
-    [](const ::testing::TestParamInfo<std::pair<int, std::string>>& code) {
-        return code.param.first < 0 ? "CodeMinus" + std::to_string(-code.param.first)
-                                    : "Code" + std::to_string(code.param.first);
-    });
-
-TEST(HyperLinkColourTest, TextColourFollowsTheStateOverATransparentBackground) {
-    CHyperLink link;
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    const HBRUSH brush = link.CtlColor(&dc, CTLCOLOR_STATIC);
-    EXPECT_EQ(brush, GetStockObject(NULL_BRUSH));
-    EXPECT_EQ(TextColourOf(dc), RGB(0, 0, 238));
-    EXPECT_EQ(BackgroundModeOf(dc), TRANSPARENT);
-
-    link.MarkVisited(true);
-    link.CtlColor(&dc, CTLCOLOR_STATIC);
-    EXPECT_EQ(TextColourOf(dc), RGB(85, 26, 139));
-
-    link.SetLinkColors(RGB(1, 1, 1), RGB(2, 2, 2), 0xFFFFFFFFu);
-    link.CtlColor(&dc, CTLCOLOR_STATIC);
-    EXPECT_EQ(TextColourOf(dc), RGB(2, 2, 2));
-    link.MarkVisited(false);
-    link.CtlColor(&dc, CTLCOLOR_STATIC);
-    EXPECT_EQ(TextColourOf(dc), RGB(1, 1, 1));
-}
-
-constexpr UINT kLinkTemplate = 9110;
+constexpr unsigned kLinkTemplate = 9110;
 constexpr int kLink = 1201;
 constexpr int kEmptyLink = 1202;
 constexpr int kCentredLink = 1203;
 
-DialogItemTemplate LinkItem(int id, const std::string& text, DWORD style, int y) {
+DialogItemTemplate LinkItem(int id, const std::string& text, TemplateStyle style, int y) {
     DialogItemTemplate item;
     item.id = id;
     item.kind = ControlClass::Static;
@@ -109,138 +91,101 @@ void RegisterLinkTemplate() {
 class LinkDialog : public CDialog {
 public:
     LinkDialog() : CDialog(kLinkTemplate) {}
-    void DoDataExchange(CDataExchange* dx) override {
-        CDialog::DoDataExchange(dx);
-        DDX_Control(dx, kLink, link);
-        DDX_Control(dx, kEmptyLink, emptyLink);
-        DDX_Control(dx, kCentredLink, centredLink);
+    QPointer<CHyperLink> link;
+    QPointer<CHyperLink> emptyLink;
+    QPointer<CHyperLink> centredLink;
+
+protected:
+    void DoDataExchange() override {
+        DDX_Control(kLink, link);
+        DDX_Control(kEmptyLink, emptyLink);
+        DDX_Control(kCentredLink, centredLink);
     }
-    CHyperLink link;
-    CHyperLink emptyLink;
-    CHyperLink centredLink;
 };
 
 class HyperLinkDialogTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterLinkTemplate(); }
 
-    void SetUp() override {
-        previousPresenter = SetMessageBoxPresenter([this](HWND, const std::string& text, const std::string&, UINT) {
-            boxes.push_back(text);
-            return IDOK;
-        });
-    }
-    void TearDown() override { SetMessageBoxPresenter(previousPresenter); }
+    CHyperLink& Link() { return *dialog.link; }
+    void ClickLink() { ClickAt(&Link(), Link().rect().center()); }
+    // How many pixels of the link, painted now, have `colour` (its underline has it throughout).
+    int Shows(QRgb colour) { return CountOf(Link().grab().toImage().convertToFormat(QImage::Format_RGB32), colour); }
 
-    // Size of `text` in the link's own font.
-    CSize TextSize(CHyperLink& link, const std::string& text) {
-        CClientDC dc(&link);
-        const auto font = reinterpret_cast<HFONT>(link.SendMessage(WM_GETFONT));
-        dc.SelectObject(static_cast<HGDIOBJ>(font));
-        return dc.GetTextExtent(text);
-    }
-
+    // A point of the dialog's own surface, away from every link.
+    const QPoint surface{290, 110};
     FakeShellServices shell;
     ScopedShellServices swap{shell};
-    MessageBoxPresenter previousPresenter;
-    std::vector<std::string> boxes;
+    RecordedMessageBoxes boxes;
     LinkDialog dialog;
 };
 
-TEST_F(HyperLinkDialogTest, SubclassingTakesTargetUnderlinesAndFitsToText) {
+TEST_F(HyperLinkDialogTest, TakesItsTargetFromItsTextUnderlinesItAndFitsIt) {
     RunInModalLoop(dialog, [&] {
-        EXPECT_EQ(dialog.link.GetTarget(), kTarget);
-        EXPECT_NE(dialog.link.GetStyle() & SS_NOTIFY, 0u);
-        const auto font = reinterpret_cast<HFONT>(dialog.link.SendMessage(WM_GETFONT));
-        ASSERT_NE(font, nullptr);
-        EXPECT_EQ(font->LogFont().lfUnderline, 1);
+        EXPECT_EQ(Link().GetTarget(), kTarget);
+        EXPECT_TRUE(Link().font().underline());
+        const QFontMetrics metrics(Link().font());
+        EXPECT_EQ(Link().size(), QSize(metrics.horizontalAdvance(QString::fromStdString(kTarget)), metrics.height()));
+        EXPECT_EQ(Link().toolTip().toStdString(), kTarget);
+        EXPECT_EQ(Link().cursor().shape(), Qt::PointingHandCursor);
 
-        CRect client;
-        dialog.link.GetClientRect(&client);
-        const CSize text = TextSize(dialog.link, kTarget);
-        EXPECT_EQ(client.Width(), text.cx);
-        EXPECT_EQ(client.Height(), text.cy);
-        EXPECT_EQ(dialog.link.GetSafeHwnd()->toolTip().toStdString(), kTarget);
+        // Without a text or a target the link stays empty, fitted to no width.
+        EXPECT_TRUE(dialog.emptyLink->text().isEmpty());
+        EXPECT_TRUE(dialog.emptyLink->GetTarget().empty());
+        EXPECT_EQ(dialog.emptyLink->width(), 0);
+
+        // A centred link shrinks towards its middle: 10 and 150 dialog units are 15 and 225 pixels.
+        const int textWidth = QFontMetrics(dialog.centredLink->font()).horizontalAdvance(QStringLiteral("mid"));
+        EXPECT_EQ(dialog.centredLink->x(), 15 + (225 - textWidth) / 2);
+        EXPECT_NEAR(dialog.centredLink->width(), textWidth, 1);
     });
 }
 
-TEST_F(HyperLinkDialogTest, ShowingTheDialogAgainSetsTheLinkUpAgain) {
-    RunInModalLoop(dialog, [&] { MovePointer(ScreenCentre(dialog.link)); });
+TEST_F(HyperLinkDialogTest, ColourFollowsVisitedAndThePointer) {
     RunInModalLoop(dialog, [&] {
-        EXPECT_FALSE(dialog.link.IsOverLink());
-        const auto font = reinterpret_cast<HFONT>(dialog.link.SendMessage(WM_GETFONT));
-        ASSERT_NE(font, nullptr);
-        EXPECT_EQ(font->LogFont().lfUnderline, 1);
-        EXPECT_EQ(dialog.link.GetSafeHwnd()->toolTip().toStdString(), kTarget);
+        EXPECT_GT(Shows(kLinkColour), 10);
+        Link().MarkVisited(true);
+        EXPECT_GT(Shows(kVisitedColour), 10);
+        EXPECT_EQ(Shows(kLinkColour), 0);
+
+        // An invalid hover colour means the highlight colour.
+        Link().SetLinkColors(QColor(1, 1, 1), QColor(2, 2, 2), QColor());
+        EXPECT_GT(Shows(qRgb(2, 2, 2)), 10);
+        Link().MarkVisited(false);
+        EXPECT_GT(Shows(qRgb(1, 1, 1)), 10);
+
+        // The pointer comes over the link from the dialog's surface.
+        MoveTo(&dialog, surface);
+        MoveTo(&Link(), Link().rect().center());
+        EXPECT_TRUE(Link().IsOverLink());
+        EXPECT_GT(Shows(kHighlight.rgb()), 10);
+        // Leaving shows the link colour again.
+        MoveTo(&dialog, surface);
+        EXPECT_FALSE(Link().IsOverLink());
+        EXPECT_GT(Shows(qRgb(1, 1, 1)), 10);
     });
 }
 
-TEST_F(HyperLinkDialogTest, EmptyTextAndTargetStayEmptyAndFitToZeroWidth) {
+TEST_F(HyperLinkDialogTest, ClickThatOpensTheTargetMarksTheLinkVisited) {
     RunInModalLoop(dialog, [&] {
-        std::string text = "x";
-        dialog.emptyLink.GetWindowText(text);
-        EXPECT_TRUE(text.empty());
-        EXPECT_TRUE(dialog.emptyLink.GetTarget().empty());
-        CRect client;
-        dialog.emptyLink.GetClientRect(&client);
-        EXPECT_EQ(client.Width(), 0);
+        ClickLink();
+        EXPECT_EQ(shell.opened, std::vector<std::string>{kTarget});
+        EXPECT_TRUE(Link().IsVisited());
+        EXPECT_GT(Shows(kVisitedColour), 10);
+        EXPECT_TRUE(boxes.texts.empty());
+        EXPECT_EQ(shell.beeps, 0);
     });
 }
 
-TEST_F(HyperLinkDialogTest, CentredLinkShrinksTowardsItsMiddle) {
+TEST_F(HyperLinkDialogTest, ClickThatFailsBeepsSaysWhyAndClearsVisited) {
     RunInModalLoop(dialog, [&] {
-        CRect window;
-        dialog.centredLink.GetWindowRect(&window);
-        dialog.ScreenToClient(&window);
-        const int templateLeft = 15;    // 10 dialog units
-        const int templateWidth = 225;  // 150 dialog units
-        const int textWidth = TextSize(dialog.centredLink, "mid").cx;
-        EXPECT_EQ(window.left, templateLeft + (templateWidth - textWidth) / 2);
-        EXPECT_NEAR(window.Width(), textWidth, 1);
-    });
-}
-
-TEST_F(HyperLinkDialogTest, TargetSetBeforeSubclassingFillsAnEmptyText) {
-    dialog.emptyLink.SetTarget("quinsum-help.html");
-    RunInModalLoop(dialog, [&] {
-        std::string text;
-        dialog.emptyLink.GetWindowText(text);
-        EXPECT_EQ(text, "quinsum-help.html");
-    });
-}
-
-TEST_F(HyperLinkDialogTest, PointerOverTheLinkCapturesAndLeavingReleases) {
-    RunInModalLoop(dialog, [&] {
-        MovePointer(ScreenCentre(dialog.link));
-        EXPECT_TRUE(dialog.link.IsOverLink());
-        EXPECT_EQ(CWnd::GetCapture(), &dialog.link);
-        EXPECT_EQ(dialog.link.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog.link.GetSafeHwnd()),
-                                          MAKELPARAM(HTCLIENT, static_cast<int>(WM_MOUSEMOVE))),
-                  TRUE);
-        MovePointer(ScreenPoint(dialog, 290, 110));
-        EXPECT_FALSE(dialog.link.IsOverLink());
-        EXPECT_NE(CWnd::GetCapture(), &dialog.link);
-    });
-}
-
-TEST_F(HyperLinkDialogTest, SuccessfulClickMarksTheLinkVisited) {
-    RunInModalLoop(dialog, [&] {
-        ClickAt(dialog.link);
-        EXPECT_EQ(shell.opened, (std::vector<std::string>{kTarget}));
-        EXPECT_TRUE(dialog.link.IsVisited());
-        EXPECT_TRUE(boxes.empty());
-        EXPECT_TRUE(shell.beeps.empty());
-    });
-}
-
-TEST_F(HyperLinkDialogTest, FailedClickBeepsReportsAndClearsVisited) {
-    RunInModalLoop(dialog, [&] {
-        dialog.link.MarkVisited(true);
-        shell.openResult = SE_ERR_SHARE;
-        ClickAt(dialog.link);
-        EXPECT_FALSE(dialog.link.IsVisited());
-        EXPECT_EQ(shell.beeps, (std::vector<UINT>{MB_ICONEXCLAMATION}));
-        EXPECT_EQ(boxes, (std::vector<std::string>{"Unable to open hyperlink:\n\nA sharing violation occurred. "}));
+        Link().MarkVisited(true);
+        shell.openResult = 26;
+        ClickLink();
+        EXPECT_FALSE(Link().IsVisited());
+        EXPECT_EQ(shell.beeps, 1);
+        EXPECT_EQ(boxes.texts, std::vector<std::string>{kUnableToOpen + "A sharing violation occurred. "});
+        EXPECT_TRUE(dialog.IsRunning());
     });
 }
 

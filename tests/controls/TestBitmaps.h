@@ -1,24 +1,32 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Bitmaps painted pixel by pixel in a memory DC, for drawing tests.
+// A plain canvas to draw on in drawing tests, and the colours of the test bitmaps drawn into it.
 
-#include "platform/draw/CBitmap.h"
-#include "platform/draw/CDC.h"
+#include <QImage>
+#include <QRect>
 
-struct TestBitmap {
-    CBitmap bitmap;
-    CDC dc;
+// Pixel (x, y) of kGradient.
+constexpr QRgb Gradient(int x, int y) {
+    return qRgb(x * 8, y * 12, 200);
+}
 
-    // A width x height bitmap, selected into `dc`, whose pixel (x, y) is colour(x, y).
-    template <typename Paint>
-    void Create(int width, int height, Paint colour) {
-        dc.CreateCompatibleDC(nullptr);
-        bitmap.CreateCompatibleBitmap(&dc, width, height);
-        dc.SelectObject(&bitmap);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                dc.FillSolidRect(x, y, 1, 1, colour(x, y));
+// An image of one colour in the format the windows are drawn in.
+struct Canvas {
+    Canvas(int width, int height, QRgb colour) : image(width, height, QImage::Format_RGB32) { image.fill(colour); }
+
+    QRgb At(int x, int y) const { return image.pixel(x, y); }
+
+    // How many pixels within `area` have `colour`.
+    int Count(QRgb colour, const QRect& area) const {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                count += At(x, y) == colour ? 1 : 0;
             }
         }
+        return count;
     }
+    int Count(QRgb colour) const { return Count(colour, image.rect()); }
+
+    QImage image;
 };

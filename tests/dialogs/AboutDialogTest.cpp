@@ -8,46 +8,63 @@
 #include <vector>
 
 #include "controls/GameSoundPlayer.h"
+#include "dialogs/HelpPage.h"
 #include "tests/dialogs/DialogTestSupport.h"
+#include "tests/support/FakeShellServices.h"
 
 namespace {
 
-using AboutDialogTest = DialogTest;
+using Played = std::vector<std::string>;
 
-TEST_F(AboutDialogTest, OkPlaysTheClick) {
+class AboutDialogTest : public DialogTest {
+protected:
+    // How many pixels of the link, painted now, are white (its underline is, throughout).
+    static int WhitePixels(QWidget& link) {
+        const QImage shown = link.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int white = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                white += shown.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+            }
+        }
+        return white;
+    }
+
+    FakeShellServices shell;
+    ScopedShellServices shellScope{shell};
+};
+
+TEST_F(AboutDialogTest, OkPlaysTheClickWhileSoundIsOnAndEscapeOrTheCloseBoxCloseSilently) {
     CAboutDlg about;
     EXPECT_EQ(RunModal(about, [](CDialog& dialog) { ClickControl(dialog, IDOK); }), IDOK);
-    EXPECT_EQ(Sounds(), std::vector<std::string>{kClickPlayed});
-}
-
-TEST_F(AboutDialogTest, EscapeClosesSilently) {
-    CAboutDlg about;
+    EXPECT_EQ(Sounds(), Played{kClickPlayed});
     EXPECT_EQ(RunModal(about, [](CDialog& dialog) { PressKey(dialog, Qt::Key_Escape); }), IDCANCEL);
-    EXPECT_TRUE(Sounds().empty());
-}
+    EXPECT_EQ(RunModal(about, [](CDialog& dialog) { dialog.close(); }), IDCANCEL);
+    EXPECT_EQ(Sounds(), Played{kClickPlayed});
 
-TEST_F(AboutDialogTest, OkWithSoundOffIsSilent) {
     soundEnabled = 0;
-    CAboutDlg about;
     EXPECT_EQ(RunModal(about, [](CDialog& dialog) { ClickControl(dialog, IDOK); }), IDOK);
-    EXPECT_TRUE(Sounds().empty());
+    EXPECT_EQ(Sounds(), Played{kClickPlayed});
 }
 
-TEST_F(AboutDialogTest, NoticeIsWhiteOnGreyAndTheLinkIsBound) {
+TEST_F(AboutDialogTest, NoticeIsWhiteOnGreyAndTheWhiteLinkOpensTheHelpPage) {
     CAboutDlg about;
-    COLORREF fore = 0;
-    COLORREF back = 0;
-    bool linkBound = false;
+    const std::string helpPage = HelpPagePath().string();
     RunModal(about, [&](CDialog& dialog) {
-        fore = about.noticeLabel.GetForeColor();
-        back = about.noticeLabel.GetBackColor();
-        linkBound = CWnd::FromHandle(dialog.GetDlgItem(IDC_HELP_LINK)->GetSafeHwnd()) == &about.link;
+        EXPECT_EQ(about.noticeLabel->GetForeColor(), QColor(255, 255, 255));
+        EXPECT_EQ(about.noticeLabel->GetBackColor(), QColor(150, 150, 150));
+
+        CHyperLink& link = *about.link;
+        EXPECT_EQ(link.GetTarget(), helpPage);
+        EXPECT_EQ(link.toolTip().toStdString(), helpPage);
+        EXPECT_GT(WhitePixels(link), 10);
+        ClickAt(&link, link.rect().center());
+        EXPECT_EQ(shell.opened, std::vector<std::string>{helpPage});
+        EXPECT_TRUE(link.IsVisited());
+        EXPECT_GT(WhitePixels(link), 10) << "white once visited too";
+        EXPECT_TRUE(dialog.IsRunning());
         PressKey(dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(fore, RGB(255, 255, 255));
-    EXPECT_EQ(back, RGB(150, 150, 150));
-    EXPECT_TRUE(linkBound);
-    EXPECT_FALSE(about.link.GetTarget().empty());
 }
 
 }  // namespace

@@ -6,41 +6,31 @@
 namespace {
 
 // A board window of 646 x 506 at (100, 50) and a dialog of 400 x 150 where the template put it.
-const CRect kOwner(100, 50, 746, 556);
-const CRect kDialog(103, 80, 503, 230);
+const QRect kOwner(100, 50, 646, 506);
+const QRect kDialog(103, 80, 400, 150);
 constexpr int kCentredTop = 50 + (506 - 150) / 2;  // 228
 
-TEST(AnswerPlacement, LineAboveTheCentreKeepsTheDialogCentred) {
-    const CRect placed = PlaceClearOfLine(kDialog, kOwner, 90, 166);
-    EXPECT_EQ(placed, CRect(109, kCentredTop, 509, kCentredTop + 150));
+TEST(AnswerPlacement, CentredThenNearTheTopThenNearTheBottom) {
+    // A line above the centred place keeps the dialog centred.
+    EXPECT_EQ(PlaceClearOfLine(kDialog, kOwner, 90, 166), QRect(109, kCentredTop, 400, 150));
+    // A line in the middle sends it 6 pixels below the board's top.
+    EXPECT_EQ(PlaceClearOfLine(kDialog, kOwner, 250, 326), QRect(109, 56, 400, 150));
+    // A line reaching up there too sends it 6 pixels above the board's bottom...
+    EXPECT_EQ(PlaceClearOfLine(kDialog, kOwner, 60, 400), QRect(109, 556 - 150 - 6, 400, 150));
+    // ...even when it covers the line there.
+    EXPECT_EQ(PlaceClearOfLine(kDialog, kOwner, 60, 540), QRect(109, 556 - 150 - 6, 400, 150));
 }
 
-TEST(AnswerPlacement, LineInTheMiddleSendsTheDialogToTheTop) {
-    const CRect placed = PlaceClearOfLine(kDialog, kOwner, 250, 326);
-    EXPECT_EQ(placed, CRect(109, 56, 509, 206));
-}
-
-TEST(AnswerPlacement, LineReachingTheTopToo_SendsTheDialogToTheBottom) {
-    const CRect placed = PlaceClearOfLine(kDialog, kOwner, 60, 400);
-    EXPECT_EQ(placed, CRect(109, 556 - 150 - 6, 509, 550));
-}
-
-TEST(AnswerPlacement, BottomIsTakenEvenWhenItCoversTheLine) {
-    const CRect placed = PlaceClearOfLine(kDialog, kOwner, 60, 540);
-    EXPECT_EQ(placed.bottom, 550);
-}
-
-TEST(AnswerPlacement, LeftEdgeAlwaysMovesSixPixelsRight) {
+TEST(AnswerPlacement, LeftEdgeAlwaysMovesSixPixelsRightAndTheSizeStays) {
     for (const int lineTop : {60, 100, 250, 450}) {
-        const CRect placed = PlaceClearOfLine(kDialog, kOwner, lineTop, lineTop + 76);
-        EXPECT_EQ(placed.left, kDialog.left + 6);
-        EXPECT_EQ(placed.Width(), kDialog.Width());
-        EXPECT_EQ(placed.Height(), kDialog.Height());
+        const QRect placed = PlaceClearOfLine(kDialog, kOwner, lineTop, lineTop + 76);
+        EXPECT_EQ(placed.left(), kDialog.left() + 6) << lineTop;
+        EXPECT_EQ(placed.size(), kDialog.size()) << lineTop;
     }
 }
 
 TEST(AnswerPlacement, TouchingTheLineCountsAsOverlapping) {
-    const CRect rect(0, 100, 10, 200);
+    const QRect rect(0, 100, 10, 100);  // from 100 down to 200
     EXPECT_TRUE(OverlapsLineVertically(rect, 20, 100));
     EXPECT_TRUE(OverlapsLineVertically(rect, 200, 260));
     EXPECT_FALSE(OverlapsLineVertically(rect, 20, 99));
@@ -51,8 +41,7 @@ TEST(AnswerPlacement, TouchingTheLineCountsAsOverlapping) {
 
 TEST(AnswerPlacement, CentringTruncatesTowardZero) {
     // Owner 101 high, dialog 150: (101 - 150) / 2 is -24, not -25.
-    const CRect placed = PlaceClearOfLine(CRect(0, 0, 10, 150), CRect(0, 0, 10, 101), 500, 600);
-    EXPECT_EQ(placed.top, -24);
+    EXPECT_EQ(PlaceClearOfLine(QRect(0, 0, 10, 150), QRect(0, 0, 10, 101), 500, 600).top(), -24);
 }
 
 }  // namespace

@@ -10,3 +10,14 @@ DialogTest::DialogTest() : soundScope_(sounds_) {
 DialogTest::~DialogTest() {
     soundEnabled = 1;
 }
+
+QPoint DragBy(CDialog& dialog, QPoint from, QPoint by) {
+    const QPoint before = dialog.pos();
+    PressAt(&dialog, from);
+    MoveTo(&dialog, from + by);
+    // The pointer stays where it was moved to, whether the dialog followed it or not.
+    const QPoint moved = dialog.pos() - before;
+    ReleaseAt(&dialog, from + by - moved);
+    ProcessPostedMessages();
+    return dialog.pos() - before;
+}

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPoint>
 #include <string>
 #include <vector>
 
@@ -27,3 +28,7 @@ private:
     RecordingSoundOutput sounds_;
     ScopedSoundOutput soundScope_;
 };
+
+// Presses the left button at `from` (dialog coordinates), moves the pointer by `by` and releases
+// it there; returns how far the dialog moved.
+QPoint DragBy(CDialog& dialog, QPoint from, QPoint by);

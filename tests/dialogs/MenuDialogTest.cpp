@@ -5,15 +5,18 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QWidget>
 #include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "controls/GameSoundPlayer.h"
+#include "platform/draw/Resources.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
 namespace {
+
+using Played = std::vector<std::string>;
 
 struct Flags {
     int quit;
@@ -32,12 +35,18 @@ void PrintTo(const Flags& flags, std::ostream* out) {
          << flags.newGame;
 }
 
+constexpr Flags kNoFlag{0, 0, 0, 0};
+
+void Escape(CDialog& dialog) {
+    PressKey(dialog, Qt::Key_Escape);
+}
+
 using MenuDialogTest = DialogTest;
 
 TEST_F(MenuDialogTest, EachActionButtonRaisesItsFlagPlaysTheClickAndCloses) {
     struct Case {
         int buttonId;
-        INT_PTR result;
+        int result;
         Flags flags;
     };
     const std::array<Case, 4> cases{{
@@ -50,90 +59,86 @@ TEST_F(MenuDialogTest, EachActionButtonRaisesItsFlagPlaysTheClickAndCloses) {
         CMenuDlg menu;
         RecordingSoundOutput sounds;
         ScopedSoundOutput scope(sounds);
-        const INT_PTR result = RunModal(menu, [&](CDialog& dialog) { ClickControl(dialog, c.buttonId); });
-        EXPECT_EQ(result, c.result) << "button " << c.buttonId;
+        EXPECT_EQ(RunModal(menu, [&](CDialog& dialog) { ClickControl(dialog, c.buttonId); }), c.result)
+            << "button " << c.buttonId;
         EXPECT_EQ(FlagsOf(menu), c.flags) << "button " << c.buttonId;
-        EXPECT_EQ(sounds.log, std::vector<std::string>{kClickPlayed}) << "button " << c.buttonId;
+        EXPECT_EQ(sounds.log, Played{kClickPlayed}) << "button " << c.buttonId;
     }
 }
 
-TEST_F(MenuDialogTest, CloseButtonAndEscapeLeaveEveryFlagDownSilently) {
+TEST_F(MenuDialogTest, OkButtonAndEscapeLeaveEveryFlagDownSilentlyAndNoFlagLeaksIntoTheNextShowing) {
     CMenuDlg menu;
     EXPECT_EQ(RunModal(menu, [](CDialog& dialog) { ClickControl(dialog, IDCANCEL); }), IDCANCEL);
-    EXPECT_EQ(FlagsOf(menu), (Flags{0, 0, 0, 0}));
-    EXPECT_EQ(RunModal(menu, [](CDialog& dialog) { PressKey(dialog, Qt::Key_Escape); }), IDCANCEL);
-    EXPECT_EQ(FlagsOf(menu), (Flags{0, 0, 0, 0}));
+    EXPECT_EQ(FlagsOf(menu), kNoFlag);
+    EXPECT_EQ(RunModal(menu, Escape), IDCANCEL);
+    EXPECT_EQ(FlagsOf(menu), kNoFlag);
     EXPECT_TRUE(Sounds().empty());
-}
 
-TEST_F(MenuDialogTest, FlagsOfOneShowingNeverLeakIntoTheNext) {
-    CMenuDlg menu;
     RunModal(menu, [](CDialog& dialog) { ClickControl(dialog, IDC_MENU_HIGH_SCORES); });
     ASSERT_EQ(menu.highScoresRequested, 1);
-    RunModal(menu, [](CDialog& dialog) { PressKey(dialog, Qt::Key_Escape); });
-    EXPECT_EQ(FlagsOf(menu), (Flags{0, 0, 0, 0}));
-}
-
-TEST_F(MenuDialogTest, SoundSwitchIsSilentOffAndClicksOnceOn) {
-    CMenuDlg menu;
-    std::vector<std::string> afterOff;
-    bool stillOpen = false;
-    RunModal(menu, [&](CDialog& dialog) {
-        ClickControl(dialog, IDC_MENU_SOUND);
-        EXPECT_EQ(soundEnabled, 0);
-        afterOff = Sounds();
-        ClickControl(dialog, IDC_MENU_SOUND);
-        EXPECT_EQ(soundEnabled, 1);
-        stillOpen = dialog.GetSafeHwnd()->isVisible();
-        PressKey(dialog, Qt::Key_Escape);
-    });
-    EXPECT_TRUE(afterOff.empty());
-    EXPECT_EQ(Sounds(), std::vector<std::string>{kClickPlayed});
-    EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(FlagsOf(menu), (Flags{0, 0, 0, 0}));
+    RunModal(menu, Escape);
+    EXPECT_EQ(FlagsOf(menu), kNoFlag);
 }
 
 // The sound button as drawn, cut to the part its picture covers.
 QImage SoundButtonLook(CDialog& dialog, const QSize& pictureSize) {
-    QWidget* button = dialog.GetDlgItem(IDC_MENU_SOUND)->GetSafeHwnd();
-    const QImage shown = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = dialog.GetDlgItem(IDC_MENU_SOUND)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     return shown.copy(QRect(QPoint(0, 0), pictureSize.boundedTo(shown.size())));
 }
 
-QImage Picture(int id) {
-    return QImage(QString(":/bitmaps/%1.png").arg(id)).convertToFormat(QImage::Format_RGB32);
+QImage LookOf(unsigned pictureId, const QImage& look) {
+    return BitmapResource(pictureId).copy(QRect(QPoint(0, 0), look.size()));
 }
 
-TEST_F(MenuDialogTest, SoundButtonShowsTheSwitchState) {
-    const QImage soundOn = Picture(259);
-    const QImage soundOff = Picture(261);
-    ASSERT_FALSE(soundOn.isNull());
-    ASSERT_NE(soundOn, soundOff);
-
-    for (const int enabled : {1, 0}) {
-        soundEnabled = enabled;
-        CMenuDlg menu;
-        QImage look;
-        RunModal(menu, [&](CDialog& dialog) {
-            look = SoundButtonLook(dialog, soundOn.size());
-            PressKey(dialog, Qt::Key_Escape);
-        });
-        const QImage& expected = enabled != 0 ? soundOn : soundOff;
-        EXPECT_EQ(look, expected.copy(QRect(QPoint(0, 0), look.size()))) << "sound " << enabled;
-    }
+TEST_F(MenuDialogTest, SoundSwitchIsSilentOffClicksOnceOnAndTheButtonShowsTheState) {
+    const QSize pictureSize = BitmapResource(IDB_SOUND_ON).size();
+    ASSERT_NE(BitmapResource(IDB_SOUND_ON), BitmapResource(IDB_SOUND_OFF));
+    CMenuDlg menu;
+    std::vector<QImage> looks;
+    Played afterOff;
+    bool stillOpen = false;
+    RunModal(menu, [&](CDialog& dialog) {
+        looks.push_back(SoundButtonLook(dialog, pictureSize));
+        ClickControl(dialog, IDC_MENU_SOUND);
+        EXPECT_EQ(soundEnabled, 0);
+        afterOff = Sounds();
+        looks.push_back(SoundButtonLook(dialog, pictureSize));
+        ClickControl(dialog, IDC_MENU_SOUND);
+        EXPECT_EQ(soundEnabled, 1);
+        looks.push_back(SoundButtonLook(dialog, pictureSize));
+        stillOpen = dialog.isVisible();
+        Escape(dialog);
+    });
+    EXPECT_TRUE(afterOff.empty());
+    EXPECT_EQ(Sounds(), Played{kClickPlayed});
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(FlagsOf(menu), kNoFlag);
+    ASSERT_EQ(looks.size(), 3u);
+    EXPECT_EQ(looks[0], LookOf(IDB_SOUND_ON, looks[0]));
+    EXPECT_EQ(looks[1], LookOf(IDB_SOUND_OFF, looks[1]));
+    EXPECT_EQ(looks[2], LookOf(IDB_SOUND_ON, looks[2]));
 }
 
-TEST_F(MenuDialogTest, SwitchingReskinsTheSoundButton) {
-    const QImage soundOff = Picture(261);
+TEST_F(MenuDialogTest, OpenedWhileSoundIsOffTheButtonShowsSoundOff) {
+    soundEnabled = 0;
     CMenuDlg menu;
     QImage look;
     RunModal(menu, [&](CDialog& dialog) {
-        ClickControl(dialog, IDC_MENU_SOUND);
-        ProcessPostedMessages();
-        look = SoundButtonLook(dialog, soundOff.size());
-        PressKey(dialog, Qt::Key_Escape);
+        look = SoundButtonLook(dialog, BitmapResource(IDB_SOUND_OFF).size());
+        Escape(dialog);
     });
-    EXPECT_EQ(look, soundOff.copy(QRect(QPoint(0, 0), look.size())));
+    EXPECT_EQ(look, LookOf(IDB_SOUND_OFF, look));
+}
+
+TEST_F(MenuDialogTest, MovesByItsSurfaceThoughItHasNoTitleBar) {
+    CMenuDlg menu;
+    RunModal(menu, [](CDialog& dialog) {
+        // Between the sound button and the OK button.
+        const QPoint gap(dialog.width() / 2, 316);
+        ASSERT_EQ(dialog.childAt(gap), nullptr);
+        EXPECT_EQ(DragBy(dialog, gap, QPoint(25, 15)), QPoint(25, 15));
+        Escape(dialog);
+    });
 }
 
 }  // namespace

@@ -11,6 +11,9 @@
 
 namespace {
 
+using Played = std::vector<std::string>;
+using Checks = std::vector<bool>;
+
 bool SameSettings(const GameSettings& a, const GameSettings& b) {
     return a.playerKind == b.playerKind && a.playerName == b.playerName && a.rangeLow == b.rangeLow &&
            a.rangeHigh == b.rangeHigh;
@@ -20,53 +23,52 @@ class SettingsDialogTest : public DialogTest {
 protected:
     // Types the first name, then Done.
     void DoneWithFirstName(const std::string& name) {
-        const INT_PTR result = RunModal(settings, [&](CDialog& dialog) {
+        const int result = RunModal(settings, [&](CDialog& dialog) {
             dialog.SetDlgItemText(IDC_FIRST_NAME, name);
             ClickControl(dialog, IDOK);
         });
         EXPECT_EQ(result, IDOK);
     }
 
+    Checks OpponentChecks() const {
+        return {settings.noviceButton->GetCheck(), settings.intermediateButton->GetCheck(),
+                settings.expertButton->GetCheck(), settings.personButton->GetCheck()};
+    }
+    Checks RangeChecks() const {
+        return {settings.range0To10Button->GetCheck(), settings.range0To25Button->GetCheck(),
+                settings.rangeMinus10To10Button->GetCheck(), settings.rangeMinus25To25Button->GetCheck()};
+    }
+    bool SecondNameEnabled() const { return settings.GetDlgItem(IDC_SECOND_NAME)->isEnabled(); }
+
     CSettingsDlg settings;
 };
 
 TEST_F(SettingsDialogTest, FirstOpeningShowsTheDefaults) {
-    std::vector<int> checks;
-    std::string first;
-    std::string second;
-    BOOL secondEnabled = TRUE;
-    RunModal(settings, [&](CDialog&) {
-        for (CSkinButton* button : {&settings.noviceButton, &settings.intermediateButton, &settings.expertButton,
-                                    &settings.personButton, &settings.range0To10Button, &settings.range0To25Button,
-                                    &settings.rangeMinus10To10Button, &settings.rangeMinus25To25Button}) {
-            checks.push_back(button->GetCheck());
-        }
-        first = ControlText(settings, IDC_FIRST_NAME);
-        second = ControlText(settings, IDC_SECOND_NAME);
-        secondEnabled = settings.GetDlgItem(IDC_SECOND_NAME)->IsWindowEnabled();
-        PressKey(settings, Qt::Key_Escape);
+    RunModal(settings, [&](CDialog& dialog) {
+        EXPECT_EQ(OpponentChecks(), (Checks{true, false, false, false}));
+        EXPECT_EQ(RangeChecks(), (Checks{true, false, false, false}));
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_FIRST_NAME), "X-Player");
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_SECOND_NAME), "O-Player");
+        EXPECT_FALSE(SecondNameEnabled());
+        PressKey(dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(checks, (std::vector<int>{1, 0, 0, 0, 1, 0, 0, 0}));
-    EXPECT_EQ(first, "X-Player");
-    EXPECT_EQ(second, "O-Player");
-    EXPECT_FALSE(secondEnabled);
     EXPECT_TRUE(Sounds().empty());
 }
 
-TEST_F(SettingsDialogTest, PersonEnablesTheSecondNameAndAComputerDisablesIt) {
+TEST_F(SettingsDialogTest, PersonEnablesTheSecondNameAtOnceAndAComputerDisablesIt) {
     std::vector<bool> enabled;
     RunModal(settings, [&](CDialog& dialog) {
         ClickControl(dialog, IDC_PERSON);
-        enabled.push_back(dialog.GetDlgItem(IDC_SECOND_NAME)->IsWindowEnabled() != FALSE);
+        enabled.push_back(SecondNameEnabled());
         ClickControl(dialog, IDC_EXPERT);
-        enabled.push_back(dialog.GetDlgItem(IDC_SECOND_NAME)->IsWindowEnabled() != FALSE);
+        enabled.push_back(SecondNameEnabled());
         PressKey(dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(enabled, (std::vector<bool>{true, false}));
-    EXPECT_EQ(Sounds(), (std::vector<std::string>{kClickPlayed, kClickPlayed}));
+    EXPECT_EQ(Sounds(), Played(2, kClickPlayed));
 }
 
-TEST_F(SettingsDialogTest, DoneWritesAPersonWithTheTypedNames) {
+TEST_F(SettingsDialogTest, DoneWritesAPersonWithTheTypedNamesAndTheRange) {
     RunModal(settings, [](CDialog& dialog) {
         ClickControl(dialog, IDC_PERSON);
         dialog.SetDlgItemText(IDC_FIRST_NAME, "Ann");
@@ -81,7 +83,7 @@ TEST_F(SettingsDialogTest, DoneWritesAPersonWithTheTypedNames) {
     EXPECT_EQ(settings.playerName[1], "Bob");
     EXPECT_EQ(settings.rangeLow, -10);
     EXPECT_EQ(settings.rangeHigh, 10);
-    EXPECT_EQ(Sounds(), (std::vector<std::string>(3, kClickPlayed)));
+    EXPECT_EQ(Sounds(), Played(3, kClickPlayed));
 }
 
 TEST_F(SettingsDialogTest, AComputerLevelReplacesTheSecondName) {
@@ -99,12 +101,12 @@ TEST_F(SettingsDialogTest, AComputerLevelReplacesTheSecondName) {
             ProcessPostedMessages();
             ClickControl(dialog, IDOK);
         });
-        EXPECT_EQ(settings.playerKind[1], c.kind);
+        EXPECT_EQ(settings.playerKind[1], c.kind) << c.name;
         EXPECT_EQ(settings.playerName[1], c.name);
     }
 }
 
-TEST_F(SettingsDialogTest, HiddenComputerFirstPlayerNeedsTheExactName) {
+TEST_F(SettingsDialogTest, HiddenComputerFirstPlayerNeedsTheExactNameAndAPersonIsWrittenFirst) {
     struct Case {
         const char* name;
         OpponentKind kind;
@@ -115,18 +117,16 @@ TEST_F(SettingsDialogTest, HiddenComputerFirstPlayerNeedsTheExactName) {
         EXPECT_EQ(settings.playerKind[0], c.kind) << '"' << c.name << '"';
         EXPECT_EQ(settings.playerName[0], c.name);
     }
-}
-
-TEST_F(SettingsDialogTest, APersonAgainIsAlwaysWrittenFirst) {
+    // A hidden computer is no longer one once another name is typed.
     DoneWithFirstName("k9");
     ASSERT_EQ(settings.playerKind[0], Expert);
     DoneWithFirstName("Ann");
     EXPECT_EQ(settings.playerKind[0], Person);
 }
 
-TEST_F(SettingsDialogTest, EscapeAfterChangesLeavesTheRecord) {
+TEST_F(SettingsDialogTest, EscapeAfterChangesLeavesTheSettingsAsTheyWere) {
     const GameSettings before = settings;
-    const INT_PTR result = RunModal(settings, [](CDialog& dialog) {
+    const int result = RunModal(settings, [](CDialog& dialog) {
         ClickControl(dialog, IDC_PERSON);
         dialog.SetDlgItemText(IDC_FIRST_NAME, "k8");
         dialog.SetDlgItemText(IDC_SECOND_NAME, "Bob");
@@ -146,31 +146,22 @@ TEST_F(SettingsDialogTest, NextOpeningShowsThePreviousChoices) {
         ProcessPostedMessages();
         ClickControl(dialog, IDOK);
     });
-    std::vector<int> checks;
-    std::string second;
-    BOOL secondEnabled = FALSE;
     RunModal(settings, [&](CDialog& dialog) {
-        checks = {settings.personButton.GetCheck(), settings.noviceButton.GetCheck(),
-                  settings.range0To10Button.GetCheck(), settings.range0To25Button.GetCheck()};
-        second = ControlText(dialog, IDC_SECOND_NAME);
-        secondEnabled = dialog.GetDlgItem(IDC_SECOND_NAME)->IsWindowEnabled();
+        EXPECT_EQ(OpponentChecks(), (Checks{false, false, false, true}));
+        EXPECT_EQ(RangeChecks(), (Checks{false, true, false, false}));
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_SECOND_NAME), "Bob");
+        EXPECT_TRUE(SecondNameEnabled());
         PressKey(dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(checks, (std::vector<int>{1, 0, 0, 1}));
-    EXPECT_EQ(second, "Bob");
-    EXPECT_TRUE(secondEnabled);
 }
 
 TEST_F(SettingsDialogTest, RangeOutsideTheFourChecksNoneAndDoneKeepsIt) {
     settings.rangeLow = 3;
     settings.rangeHigh = 7;
-    std::vector<int> checks;
     RunModal(settings, [&](CDialog& dialog) {
-        checks = {settings.range0To10Button.GetCheck(), settings.range0To25Button.GetCheck(),
-                  settings.rangeMinus10To10Button.GetCheck(), settings.rangeMinus25To25Button.GetCheck()};
+        EXPECT_EQ(RangeChecks(), (Checks{false, false, false, false}));
         ClickControl(dialog, IDOK);
     });
-    EXPECT_EQ(checks, (std::vector<int>{0, 0, 0, 0}));
     EXPECT_EQ(settings.rangeLow, 3);
     EXPECT_EQ(settings.rangeHigh, 7);
 }

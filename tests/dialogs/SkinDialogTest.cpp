@@ -4,41 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
 
 #include "dialogs/CSkinDialog.h"
-#include "platform/dialog/TemplateTypes.h"
-#include "platform/draw/CDC.h"
-#include "platform/draw/HandleObjects.h"
-#include "tests/support/Input.h"
-#include "tests/support/ModalRun.h"
+#include "platform/draw/Resources.h"
+#include "resources/ResourceIds.h"
+#include "tests/dialogs/DialogTestSupport.h"
 
 namespace {
 
-constexpr UINT kSkinTemplate = 9200;
+constexpr unsigned kSkinTemplate = 9200;
 constexpr int kButton = 1401;
-
-COLORREF Gradient(int x, int y) {
-    return RGB(x % 256, y % 256, 77);
-}
-
-// A bitmap of width x height painted with Gradient, handed over as a raw handle.
-HBITMAP GradientBitmap(int width, int height) {
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dc, width, height);
-    CBitmap* previous = dc.SelectObject(&bitmap);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            dc.FillSolidRect(x, y, 1, 1, Gradient(x, y));
-        }
-    }
-    dc.SelectObject(previous);
-    const HBITMAP handle = bitmap;
-    bitmap.Detach();
-    return handle;
-}
+constexpr unsigned kMissingBitmap = 9999;
 
 void RegisterSkinTemplate() {
     DialogTemplate dialog;
@@ -60,119 +39,71 @@ void RegisterSkinTemplate() {
     RegisterDialogTemplate(dialog);
 }
 
-// Keeps the drag requests it posts to itself instead of starting a move.
-class RecordingSkinDialog : public CSkinDialog {
-public:
-    RecordingSkinDialog() : CSkinDialog(kSkinTemplate) {}
+// What the dialog has put on the screen so far, without painting it anew.
+QImage OnScreen(CSkinDialog& dialog) {
+    return dialog.screen()->grabWindow(dialog.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
 
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_NCLBUTTONDOWN && keepDragRequests) {
-            dragRequests.push_back({wParam, lParam});
-            return 0;
+// How many pixels of the dialog's surface, outside its button, differ from the picture's pixel at
+// the same place.
+int DifferingPixels(CSkinDialog& dialog, const QImage& shown, const QImage& picture) {
+    const QRect button = dialog.GetDlgItem(kButton)->geometry();
+    int differing = 0;
+    for (int y = 0; y < dialog.height(); ++y) {
+        for (int x = 0; x < dialog.width(); ++x) {
+            differing += !button.contains(x, y) && shown.pixel(x, y) != picture.pixel(x, y) ? 1 : 0;
         }
-        return CSkinDialog::WindowProc(message, wParam, lParam);
     }
-
-    bool keepDragRequests = true;
-    std::vector<std::pair<WPARAM, LPARAM>> dragRequests;
-};
+    return differing;
+}
 
 class SkinDialogTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterSkinTemplate(); }
 
-    RecordingSkinDialog dialog;
+    CSkinDialog dialog{kSkinTemplate};
 };
 
-TEST_F(SkinDialogTest, StartsDraggableWithoutBackground) {
-    EXPECT_EQ(dialog.IsDragEnabled(), 1);
-    EXPECT_FALSE(dialog.HasBackground());
-    dialog.EnableDrag(0);
-    EXPECT_EQ(dialog.IsDragEnabled(), 0);
-}
-
-TEST_F(SkinDialogTest, BackgroundIsPaintedOneToOneFromTheTopLeftAndCutAtTheClientEdge) {
+TEST_F(SkinDialogTest, BackgroundShowsOneToOneFromTheCornerCutAtTheEdgeAndCanBeRemoved) {
     RunInModalLoop(dialog, [&] {
-        CRect client;
-        dialog.GetClientRect(&client);
-        ASSERT_EQ(dialog.SetBackground(GradientBitmap(client.Width() + 40, client.Height() + 40)), 1);
-        const QImage shot = dialog.GetSafeHwnd()->grab().toImage();
-        for (const QPoint point : {QPoint(0, 0), QPoint(17, 9), QPoint(client.Width() - 1, client.Height() - 1)}) {
-            const QRgb pixel = shot.pixel(point);
-            EXPECT_EQ(RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)), Gradient(point.x(), point.y()))
-                << point.x() << "," << point.y();
-        }
-    });
-}
-
-TEST_F(SkinDialogTest, NullBackgroundRemovesThePictureAndSucceeds) {
-    RunInModalLoop(dialog, [&] {
-        const COLORREF plain = ShownAt(dialog, 5, 5);
-        dialog.SetBackground(GradientBitmap(300, 300));
-        EXPECT_EQ(ShownAt(dialog, 5, 5), Gradient(5, 5));
-        EXPECT_EQ(dialog.SetBackground(nullptr), 1);
         EXPECT_FALSE(dialog.HasBackground());
-        EXPECT_EQ(ShownAt(dialog, 5, 5), plain);
+        const QRgb plain = ShownAt(dialog, 5, 5).rgb();
+
+        // Both pictures are larger than the dialog; a new one replaces the last on the screen.
+        for (unsigned id : {IDB_DIALOG_BACKGROUND, IDB_MENU_BACKGROUND}) {
+            const QImage picture = BitmapResource(id);
+            ASSERT_GT(picture.width(), dialog.width());
+            ASSERT_GT(picture.height(), dialog.height());
+            EXPECT_EQ(dialog.LoadBackground(id), 1);
+            EXPECT_TRUE(dialog.HasBackground());
+            ProcessPostedMessages();
+            EXPECT_EQ(DifferingPixels(dialog, OnScreen(dialog), picture), 0) << id;
+        }
+
+        EXPECT_EQ(dialog.SetBackground(Picture()), 1);
+        EXPECT_FALSE(dialog.HasBackground());
+        ProcessPostedMessages();
+        EXPECT_EQ(OnScreen(dialog).pixel(5, 5), plain);
+
+        dialog.LoadBackground(IDB_DIALOG_BACKGROUND);
+        EXPECT_EQ(dialog.LoadBackground(kMissingBitmap), 1);
+        EXPECT_FALSE(dialog.HasBackground());
+        EXPECT_EQ(ShownAt(dialog, 5, 5).rgb(), plain);
     });
 }
 
-TEST_F(SkinDialogTest, MissingResourceLeavesNoBackground) {
-    dialog.SetBackground(GradientBitmap(4, 4));
-    EXPECT_EQ(dialog.LoadBackground(9999), 1);
-    EXPECT_FALSE(dialog.HasBackground());
-}
-
-TEST_F(SkinDialogTest, UnreadableBitmapIsRefused) {
-    EXPECT_EQ(dialog.SetBackground(new BitmapObject), 0);
-    EXPECT_FALSE(dialog.HasBackground());
-}
-
-TEST_F(SkinDialogTest, SettingTheSameBitmapAgainKeepsIt) {
-    const HBITMAP picture = GradientBitmap(8, 8);
-    ASSERT_EQ(dialog.SetBackground(picture), 1);
-    EXPECT_EQ(dialog.SetBackground(picture), 1);
-    ASSERT_TRUE(dialog.HasBackground());
-    BITMAP description;
-    EXPECT_NE(GetObject(picture, sizeof(BITMAP), &description), 0);
-    EXPECT_EQ(description.bmWidth, 8);
-}
-
-TEST_F(SkinDialogTest, PressOnTheSurfacePostsACaptionDragWithThePoint) {
-    RunInModalLoop(dialog, [&] {
-        MovePointer(ScreenPoint(dialog, 12, 7));
-        PressLeft(dialog);
-        ReleaseLeft(dialog);
-        ASSERT_EQ(dialog.dragRequests.size(), 1u);
-        EXPECT_EQ(dialog.dragRequests[0].first, static_cast<WPARAM>(HTCAPTION));
-        EXPECT_EQ(dialog.dragRequests[0].second, MAKELPARAM(12, 7));
-    });
-}
-
-TEST_F(SkinDialogTest, NoDragWhenSwitchedOffOrPressedOnAControl) {
-    RunInModalLoop(dialog, [&] {
-        ClickAt(*dialog.GetDlgItem(kButton));
-        EXPECT_TRUE(dialog.dragRequests.empty());
-        dialog.EnableDrag(0);
-        MovePointer(ScreenPoint(dialog, 12, 7));
-        PressLeft(dialog);
-        ReleaseLeft(dialog);
-        EXPECT_TRUE(dialog.dragRequests.empty());
-    });
-}
-
+// Under the offscreen platform the window system moves nothing itself: the dialog follows the
+// pointer on its own.
 TEST_F(SkinDialogTest, DraggingTheSurfaceMovesTheWindow) {
-    dialog.keepDragRequests = false;
+    RunInModalLoop(dialog, [&] { EXPECT_EQ(DragBy(dialog, QPoint(12, 7), QPoint(30, 20)), QPoint(30, 20)); });
+}
+
+TEST_F(SkinDialogTest, NoMoveWhenSwitchedOffOrPressedOnAControl) {
     RunInModalLoop(dialog, [&] {
-        CRect before;
-        dialog.GetWindowRect(&before);
-        MovePointer(ScreenPoint(dialog, 12, 7));
-        PressLeft(dialog);
-        MovePointer(ScreenPoint(dialog, 12, 7) + QPoint(30, 20));
-        ReleaseLeft(dialog);
-        CRect after;
-        dialog.GetWindowRect(&after);
-        EXPECT_EQ(after.left - before.left, 30);
-        EXPECT_EQ(after.top - before.top, 20);
+        QWidget* button = dialog.GetDlgItem(kButton);
+        EXPECT_EQ(DragBy(dialog, button->geometry().center(), QPoint(30, 20)), QPoint(0, 0));
+        dialog.EnableDrag(0);
+        EXPECT_EQ(DragBy(dialog, QPoint(12, 7), QPoint(30, 20)), QPoint(0, 0));
     });
 }
 

@@ -9,10 +9,8 @@
 
 #include "dialogs/CAnswerDlg.h"
 #include "platform/sound/SdlSoundOutput.h"
-#include "platform/window/WindowHost.h"
-#include "resources/GameDialogTemplates.h"
-#include "tests/support/Input.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -56,13 +54,13 @@ class SdlOutputWithoutWaits final : public SoundOutput {
 public:
     explicit SdlOutputWithoutWaits(SoundOutput& sdl) : sdl_(sdl) {}
 
-    BOOL Play(UINT resourceId, bool) override {
+    bool Play(unsigned resourceId, bool) override {
         ++played;
-        const BOOL result = sdl_.Play(resourceId, false);
-        failed += result == FALSE ? 1 : 0;
+        const bool result = sdl_.Play(resourceId, false);
+        failed += result ? 0 : 1;
         return result;
     }
-    void Pause(DWORD) override {}
+    void Pause(unsigned) override {}
 
     int played = 0;
     int failed = 0;
@@ -124,11 +122,9 @@ Sample TakeSample(int games, double seconds) {
     const QWidgetList widgets = QApplication::allWidgets();
     sample.widgets = static_cast<int>(widgets.size());
     sample.topLevels = static_cast<int>(QApplication::topLevelWidgets().size());
-    // Window timers live in the layer's table.
+    // The timers of the windows themselves, such as the board's one-second timer.
     for (QWidget* widget : widgets) {
-        if (const WindowHost* host = WindowHost::Of(widget)) {
-            sample.timers += static_cast<int>(host->timers.size());
-        }
+        sample.timers += static_cast<int>(QAbstractEventDispatcher::instance()->registeredTimers(widget).size());
     }
     sample.timers += RunningApplicationTimers();
     sample.threads = StatusValue("Threads");
@@ -203,7 +199,7 @@ protected:
                 break;
             }
             if (gamesStarted == started && gamesStarted < boardEnd) {
-                ClickControl(board, static_cast<int>(IDC_MENU_BUTTON));
+                ClickControl(board, IDC_MENU_BUTTON);
                 ++startedFromMenu;
                 if (gamesStarted == started) {
                     ADD_FAILURE() << "Start New Game dealt no game";
@@ -231,7 +227,7 @@ protected:
         }
         ASSERT_FALSE(freeCells.empty());
         const auto pick = std::uniform_int_distribution<std::size_t>(0, freeCells.size() - 1)(choices);
-        ClickControl(board, static_cast<int>(IDC_FIRST_CELL) + freeCells[pick]);
+        ClickControl(board, IDC_FIRST_CELL + freeCells[pick]);
     }
 
     int gamesStarted = 0;

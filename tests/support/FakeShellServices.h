@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A shell that records what it was asked to do.
+// A desktop that records what it was asked to do.
 
 #include <string>
 #include <vector>
@@ -9,13 +9,13 @@
 
 class FakeShellServices final : public ShellServices {
 public:
-    int OpenDocument(const std::string& target, int) override {
+    int OpenDocument(const std::string& target) override {
         opened.push_back(target);
         return openResult;
     }
-    void Beep(UINT type) override { beeps.push_back(type); }
+    void Beep() override { ++beeps; }
 
-    int openResult = 42;
+    int openResult = kOpenedDocument;
     std::vector<std::string> opened;
-    std::vector<UINT> beeps;
+    int beeps = 0;
 };

@@ -16,7 +16,7 @@ constexpr int kForgottenDialogMs = 5000;
 
 }  // namespace
 
-INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& script) {
+int RunModal(CDialog& dialog, const std::function<void(CDialog&)>& script) {
     bool ran = false;
     CDialog::SetModalHook([&](CDialog& running) {
         // Dialogs the script opens run their own loops without it.
@@ -25,18 +25,17 @@ INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& script) {
         }
         ran = true;
         script(running);
-        QPointer<QWidget> window = running.GetSafeHwnd();
-        QTimer::singleShot(kForgottenDialogMs, window, [&running] {
+        QTimer::singleShot(kForgottenDialogMs, &running, [&running] {
             ADD_FAILURE() << "the script left dialog " << running.GetTemplateId() << " open";
             running.EndDialog(IDCANCEL);
         });
     });
-    const INT_PTR result = dialog.DoModal();
+    const int result = dialog.DoModal();
     CDialog::SetModalHook({});
     return result;
 }
 
-INT_PTR RunInModalLoop(CDialog& dialog, const std::function<void()>& body) {
+int RunInModalLoop(CDialog& dialog, const std::function<void()>& body) {
     MovePointer(kPointerParking);
     return RunModal(dialog, [&body](CDialog& running) {
         body();

@@ -9,7 +9,7 @@
 // Runs `dialog` modally; `script` acts on it once its modal loop runs and should end it. A dialog
 // the script leaves open fails the test and is cancelled, so no test waits forever. Returns
 // DoModal's result.
-INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& script);
+int RunModal(CDialog& dialog, const std::function<void(CDialog&)>& script);
 
 // Runs `body` inside `dialog`'s modal loop, then cancels the dialog.
-INT_PTR RunInModalLoop(CDialog& dialog, const std::function<void()>& body);
+int RunInModalLoop(CDialog& dialog, const std::function<void()>& body);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/RecordingSoundOutput.h"
 
-BOOL RecordingSoundOutput::Play(UINT resourceId, bool waitForEnd) {
+bool RecordingSoundOutput::Play(unsigned resourceId, bool waitForEnd) {
     log.push_back("play " + std::to_string(resourceId) + (waitForEnd ? " sync" : " async"));
-    return TRUE;
+    return true;
 }
 
-void RecordingSoundOutput::Pause(DWORD milliseconds) {
+void RecordingSoundOutput::Pause(unsigned milliseconds) {
     log.push_back("pause " + std::to_string(milliseconds));
 }

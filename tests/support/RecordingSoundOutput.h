@@ -10,8 +10,8 @@
 
 class RecordingSoundOutput final : public SoundOutput {
 public:
-    BOOL Play(UINT resourceId, bool waitForEnd) override;
-    void Pause(DWORD milliseconds) override;
+    bool Play(unsigned resourceId, bool waitForEnd) override;
+    void Pause(unsigned milliseconds) override;
 
     std::vector<std::string> log;
 };

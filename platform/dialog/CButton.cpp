@@ -1,4 +1,0 @@
-// SPDX-License-Identifier: MIT
-#include "platform/dialog/CButton.h"
-
-void CButton::DrawItem(LPDRAWITEMSTRUCT) {}

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The plain controls a template gives where the game binds none of its own: a push button, an edit
+// box, a text, a picture. An edit box never scrolls: it takes only what fits its width, and control
+// characters never enter it (a pasted NUL, escape or line break).
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "platform/dialog/DialogTemplate.h"
+#include "platform/draw/Picture.h"
+
+QWidget* BuildTemplateControl(QWidget* parent, const DialogItemTemplate& item);
+
+class TemplateEdit final : public QLineEdit {
+public:
+    explicit TemplateEdit(QWidget* parent);
+    // Only text that matches the regular expression `pattern` as well (a whole number, say).
+    void SetPattern(const QString& pattern);
+    bool TextFits(const QString& text) const;
+};
+
+// A template text: the designed platform's text layout, left-aligned and broken at words.
+class TemplateText : public QLabel {
+public:
+    explicit TemplateText(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // The colours it is drawn in; no background of its own unless the class gives one.
+    virtual QColor TextColor() const { return Qt::black; }
+    virtual std::optional<QColor> BackgroundColor() const { return std::nullopt; }
+};
+
+// A template picture (SS_BITMAP): the bitmap at its own size from the control's corner.
+class TemplatePicture final : public QLabel, public TemplateControl {
+public:
+    TemplatePicture(QWidget* parent, unsigned bitmapId);
+    // Takes its picture's size.
+    void PreSubclassWindow(const DialogItemTemplate& item) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Picture picture_;
+};

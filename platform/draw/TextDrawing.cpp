@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: MIT
+#include "platform/draw/TextDrawing.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "platform/dialog/DialogUnits.h"
+#include "platform/draw/BackgroundWork.h"
+
+namespace {
+
+constexpr int kDefaultFontPixels = 13;
+
+// The cell grows with the em; the first guess is the em of that height, then a walk by single
+// pixels (each size measured costs a font engine, so as few as possible).
+int EmPixelsForCellHeight(QFont font, int cellHeight) {
+    const auto heightAt = [&font](int em) {
+        font.setPixelSize(em);
+        return QFontMetrics(font).height();
+    };
+    int em = std::max(1, cellHeight * cellHeight / std::max(1, heightAt(cellHeight)));
+    while (em > 1 && heightAt(em) > cellHeight) {
+        --em;
+    }
+    while (heightAt(em + 1) <= cellHeight) {
+        ++em;
+    }
+    return em;
+}
+
+QFont ResolveFont(const QString& face, int height, int weight) {
+    QFont font(face);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(weight == 0 ? 400 : weight, 100, 900)));
+    font.setKerning(false);
+    if (height > 0) {
+        font.setPixelSize(EmPixelsForCellHeight(font, height));
+    } else {
+        font.setPixelSize(height < 0 ? std::min(-height, 10000) : kDefaultFontPixels);
+    }
+    return font;
+}
+
+QString WithoutPrefixes(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && ++i == text.size()) {
+            break;
+        }
+        shown.append(text[i]);
+    }
+    return shown;
+}
+
+QString WithoutTrailingSpaces(QString line) {
+    while (!line.isEmpty() && line.back() == QLatin1Char(' ')) {
+        line.chop(1);
+    }
+    return line;
+}
+
+void AppendWrapped(std::vector<QString>& lines, const QString& paragraph, const QFont& font, int width) {
+    QTextLayout layout(paragraph, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    bool any = false;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max(width, 0));
+        lines.push_back(WithoutTrailingSpaces(paragraph.mid(line.textStart(), line.textLength())));
+        any = true;
+    }
+    layout.endLayout();
+    if (!any) {
+        lines.emplace_back();
+    }
+}
+
+std::vector<QString> LinesOf(const QString& text, TextFlags flags, const QFont& font, int width) {
+    if (flags.testFlag(TextFlag::SingleLine)) {
+        return {text};
+    }
+    std::vector<QString> lines;
+    for (QString paragraph : text.split(QLatin1Char('\n'))) {
+        if (paragraph.endsWith(QLatin1Char('\r'))) {
+            paragraph.chop(1);
+        }
+        if (flags.testFlag(TextFlag::WordBreak)) {
+            AppendWrapped(lines, paragraph, font, width);
+        } else {
+            lines.push_back(paragraph);
+        }
+    }
+    return lines;
+}
+
+int MeasureFittingEmPixels(const QString& face, int pointSize) {
+    static const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    constexpr int kSmallestEm = 6;
+    const double baseX = DialogBaseUnits(pointSize).width();
+    int em = static_cast<int>(std::lround(pointSize * 96.0 / 72.0));
+    QFont font(face);
+    for (; em > kSmallestEm; --em) {
+        font.setPixelSize(em);
+        if (QFontMetricsF(font).horizontalAdvance(alphabet) / static_cast<double>(alphabet.size()) <= baseX) {
+            break;
+        }
+    }
+    return em;
+}
+
+}  // namespace
+
+const QFont& FontByHeight(const QString& face, int height, int weight) {
+    // The skin buttons ask for their caption font at every paint.
+    static auto* resolved = new std::map<std::tuple<QString, int, int>, QFont>;
+    const auto key = std::make_tuple(face, height, weight);
+    auto found = resolved->find(key);
+    if (found == resolved->end()) {
+        found = resolved->emplace(key, ResolveFont(face, height, weight)).first;
+    }
+    return found->second;
+}
+
+QFont TemplateFont(const std::string& face, int pointSize) {
+    const QString shown =
+        face == "MS Sans Serif" || face.empty() ? QStringLiteral("Liberation Sans") : QString::fromStdString(face);
+    // Measured once per face and size; a template's widgets are built again at every showing.
+    static auto* measured = new std::map<std::pair<QString, int>, int>;
+    const auto key = std::make_pair(shown, pointSize);
+    auto found = measured->find(key);
+    if (found == measured->end()) {
+        found = measured->emplace(key, MeasureFittingEmPixels(shown, pointSize)).first;
+    }
+    QFont font(shown);
+    font.setPixelSize(found->second);
+    font.setKerning(false);
+    return font;
+}
+
+void ReadFontDatabaseInBackground() {
+    RunInBackground([] { QFontDatabase::families(); });
+}
+
+void DrawTextInRect(QPainter& painter, const QString& text, const QRect& rect, TextFlags flags, const QFont& font,
+                    const QColor& color, std::optional<QColor> background) {
+    const QFontMetrics metrics(font);
+    const std::vector<QString> lines = LinesOf(WithoutPrefixes(text), flags, font, rect.width());
+    const int lineHeight = metrics.height();
+    int top = rect.top();
+    if (flags.testFlag(TextFlag::SingleLine) && flags.testFlag(TextFlag::VerticalCentre)) {
+        top += (rect.height() - lineHeight) / 2;
+    }
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.setFont(font);
+    painter.setPen(color);
+    for (const QString& line : lines) {
+        const int width = metrics.horizontalAdvance(line);
+        int left = rect.left();
+        if (flags.testFlag(TextFlag::Centre)) {
+            left += (rect.width() - width) / 2;
+        } else if (flags.testFlag(TextFlag::Right)) {
+            left = rect.left() + rect.width() - width;
+        }
+        if (background) {
+            painter.fillRect(QRect(left, top, width, lineHeight), *background);
+        }
+        painter.drawText(QPoint(left, top + metrics.ascent()), line);
+        top += lineHeight;
+    }
+    painter.restore();
+}

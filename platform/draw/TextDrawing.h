@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Text as the game's design lays it out: fonts asked for by height the way the designed platform
+// sizes them, the dialogs' template font, and text placed in a rectangle (left, centred or right;
+// one line centred vertically, or lines broken at words) at whole pixels.
+
+#include <QColor>
+#include <QFlags>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <optional>
+#include <string>
+
+class QPainter;
+
+// A positive `height` is the cell height (ascent and descent): the largest em whose cell is no
+// taller. A negative one is the em itself; 0 the platform's default of 13 pixels. Kerning is off.
+// Resolved once per face, height and weight.
+const QFont& FontByHeight(const QString& face, int height, int weight);
+
+// A template's font: its face ("MS Sans Serif", not on Linux desktops, becomes Liberation Sans with
+// close metrics) at the em whose average letter is no wider than the template's horizontal base
+// unit, so that the template's texts fit their boxes.
+QFont TemplateFont(const std::string& face, int pointSize);
+
+// Reads the font database on the background worker while the program sets itself up.
+void ReadFontDatabaseInBackground();
+
+enum class TextFlag {
+    Left = 0,
+    Centre = 0x1,
+    Right = 0x2,
+    VerticalCentre = 0x4,  // with SingleLine
+    WordBreak = 0x10,
+    SingleLine = 0x20,
+};
+Q_DECLARE_FLAGS(TextFlags, TextFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TextFlags)
+
+// Draws `text` into `rect`, clipped to it; "&x" shows x. With `background`, each line's own extent
+// is filled first.
+void DrawTextInRect(QPainter& painter, const QString& text, const QRect& rect, TextFlags flags, const QFont& font,
+                    const QColor& color, std::optional<QColor> background = std::nullopt);

@@ -1,4 +1,0 @@
-// SPDX-License-Identifier: MIT
-#include "platform/window/CClientDC.h"
-
-CClientDC::CClientDC(CWnd*) {}
