@@ -21,11 +21,9 @@ std::size_t Index(int value) {
     return static_cast<std::size_t>(value);
 }
 
-// A name as a line stores it: Windows-1252 without control characters (a NUL would end the line).
+// A name as a line stores it: Windows-1252 without control characters.
 std::string StoredName(std::string_view utf8) {
-    std::string name = Utf8ToWindows1252(utf8);
-    std::erase_if(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
-    return name;
+    return WithoutControlCharacters(Utf8ToWindows1252(utf8));
 }
 
 // `text` is Windows-1252; it is cut to the 127 bytes a line holds, which never splits a character.
