@@ -13,6 +13,10 @@
 
 namespace {
 
+// All a data file takes over from the file it replaces: never the execute, set-user-id, set-group-id
+// or sticky bits of a program that the old name was a hard link to.
+constexpr mode_t kReadWriteBits = 0666;
+
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -137,7 +141,7 @@ int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned c
         return failWithError();
     }
     const bool written = WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 &&
-                         (!exists || ::fchmod(fd.Get(), existing.st_mode & 07777) == 0);
+                         (!exists || ::fchmod(fd.Get(), existing.st_mode & kReadWriteBits) == 0);
     const int writeError = errno;
     const bool closed = fd.Close();
     if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {

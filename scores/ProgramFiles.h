@@ -18,11 +18,11 @@ std::optional<std::filesystem::path> ProgramDirectory();
 int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer);
 
 // Replaces the file atomically with `bytes`: they go to a temporary file in the same directory,
-// which is flushed to disk, given the old file's permissions and renamed over it. 1 on success. -1
-// if anything fails (the directory cannot be written, the disk is full, the existing file is
-// read-only, or it is not a regular file: a link, a FIFO or a folder is never replaced); the
-// previous file is then untouched, no temporary file is left behind and `failure`, when given,
-// says why in a few words.
+// which is flushed to disk, given the old file's read and write permissions and renamed over it.
+// 1 on success. -1 if anything fails (the directory cannot be written, the disk is full, the
+// existing file is read-only, or it is not a regular file: a link, a FIFO or a folder is never
+// replaced); the previous file is then untouched, no temporary file is left behind and `failure`,
+// when given, says why in a few words.
 int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes,
                    std::string* failure = nullptr);
 
