@@ -6,6 +6,7 @@
 
 #include "controls/GameSoundPlayer.h"
 #include "platform/dialog/DataExchange.h"
+#include "platform/window/PaintWhileWaiting.h"
 #include "resources/GameDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
@@ -29,7 +30,10 @@ int RangeButtonId(std::size_t range) {
 
 }  // namespace
 
-CHighScoresDlg::CHighScoresDlg(CWnd* parent) : CSkinDialog(IDD_HIGH_SCORES, parent) {}
+CHighScoresDlg::CHighScoresDlg(CWnd* parent) : CSkinDialog(IDD_HIGH_SCORES, parent) {
+    // A save runs on the interface thread and may wait seconds for another copy's save.
+    SetLockWait({.betweenTries = PaintWhileWaiting});
+}
 
 void CHighScoresDlg::DoDataExchange(CDataExchange* dx) {
     CSkinDialog::DoDataExchange(dx);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 #include <utility>
 
 namespace {
@@ -111,6 +112,31 @@ std::optional<HighScoreTable> HighScoreRecords::TableToMergeInto(const std::file
     return DecodeHighScoreTable(bytes);
 }
 
+void HighScoreRecords::SetLockWait(LockWait wait) {
+    lockWait_ = std::move(wait);
+}
+
+std::string HighScoreRecords::MergeAndReplace(const std::filesystem::path& path) {
+    // A save started from `betweenTries` (an event the wait let through) waits without calling it.
+    const bool nested = std::exchange(waitingForLock_, true);
+    const FolderLock lock(path.parent_path(), lockWait_.patience, nested ? nullptr : lockWait_.betweenTries);
+    waitingForLock_ = nested;
+    if (lock.GetState() == FolderLock::State::Busy) {
+        return "its folder stayed locked by another program, perhaps another copy of the game still saving";
+    }
+    if (std::optional<HighScoreTable> merged = TableToMergeInto(path)) {
+        for (const Result& result : unsaved_) {
+            const std::array<int, 2> positions = Rank(*merged, result);
+            if (&result == &unsaved_.back()) {
+                newLine = positions;
+            }
+        }
+        table_ = *merged;
+    }
+    std::string failure = "it cannot be written";
+    return WriteWholeFile(path, EncodeHighScoreTable(table_), &failure) == 1 ? std::string() : failure;
+}
+
 int HighScoreRecords::SaveHighScores() {
     const std::optional<HighScoreLocation> location = Location();
     if (!location) {
@@ -120,20 +146,10 @@ int HighScoreRecords::SaveHighScores() {
     if (!location->folderToCreate.empty() && !CreatePrivateFolder(location->folderToCreate)) {
         failure.append("the folder \"").append(location->folderToCreate.string()).append("\" cannot be created");
     }
-    const FolderLock lock(location->savePath.parent_path());
-    if (failure.empty() && lock.Held()) {
-        if (std::optional<HighScoreTable> merged = TableToMergeInto(location->savePath)) {
-            for (const Result& result : unsaved_) {
-                const std::array<int, 2> positions = Rank(*merged, result);
-                if (&result == &unsaved_.back()) {
-                    newLine = positions;
-                }
-            }
-            table_ = *merged;
-        }
+    if (failure.empty()) {
+        failure = MergeAndReplace(location->savePath);
     }
-    const HighScoreFileBytes bytes = EncodeHighScoreTable(table_);
-    if (failure.empty() && WriteWholeFile(location->savePath, bytes, &failure) == 1) {
+    if (failure.empty()) {
         unsaved_.clear();
         loadedTable_ = table_;
         return 1;

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <string>
 #include <system_error>
+#include <thread>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,6 +18,8 @@ namespace {
 // All a data file takes over from the file it replaces: never the execute, set-user-id, set-group-id
 // or sticky bits of a program that the old name was a hard link to.
 constexpr mode_t kReadWriteBits = 0666;
+
+FileSystemCalls g_calls{::flock, ::fsync};
 
 class FileDescriptor {
 public:
@@ -78,11 +82,15 @@ void SyncDirectoryOf(const std::filesystem::path& path) {
     }
     FileDescriptor fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.IsOpen()) {
-        ::fsync(fd.Get());
+        g_calls.flush(fd.Get());
     }
 }
 
 }  // namespace
+
+FileSystemCalls SetFileSystemCalls(FileSystemCalls calls) {
+    return std::exchange(g_calls, calls);
+}
 
 std::optional<std::filesystem::path> ProgramDirectory() {
     std::error_code error;
@@ -140,7 +148,7 @@ int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned c
     if (!fd.IsOpen()) {
         return failWithError();
     }
-    const bool written = WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 &&
+    const bool written = WriteAll(fd.Get(), bytes) && g_calls.flush(fd.Get()) == 0 &&
                          (!exists || ::fchmod(fd.Get(), existing.st_mode & kReadWriteBits) == 0);
     const int writeError = errno;
     const bool closed = fd.Close();
@@ -154,20 +162,31 @@ int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned c
     return 1;
 }
 
-FolderLock::FolderLock(const std::filesystem::path& folder) {
-    constexpr int kAttempts = 200;
-    constexpr useconds_t kPause = 10000;
+FolderLock::FolderLock(const std::filesystem::path& folder, std::chrono::milliseconds patience,
+                       const std::function<void()>& betweenTries) {
+    constexpr std::chrono::milliseconds kPause(10);
     fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    for (int attempt = 0; fd_ >= 0 && attempt < kAttempts; ++attempt) {
-        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-            held_ = true;
-            return;
-        }
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            return;
-        }
-        ::usleep(kPause);
+    if (fd_ < 0) {
+        return;
     }
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (g_calls.lock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK) {
+            return;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            state_ = State::Busy;
+            return;
+        }
+        if (betweenTries) {
+            betweenTries();
+        }
+        std::this_thread::sleep_for(kPause);
+    }
+    state_ = State::Held;
 }
 
 FolderLock::~FolderLock() {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -27,21 +29,42 @@ int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned c
                    std::string* failure = nullptr);
 
 // An advisory lock on a folder, held while the object lives, so that one copy of the game at a
-// time reads, merges and replaces the files in it. Waits a moment for another holder; not held
-// where the folder cannot be opened or its file system has no locks.
+// time reads, merges and replaces the files in it.
 class FolderLock {
 public:
-    explicit FolderLock(const std::filesystem::path& folder);
+    enum class State {
+        Held,
+        // Someone else held it for the whole wait.
+        Busy,
+        // The folder cannot be opened, or its file system has no locks (some network and FUSE
+        // file systems refuse them).
+        Unavailable,
+    };
+
+    // Waits up to `patience` for another holder, trying every few milliseconds and calling
+    // `betweenTries` (when set) in between.
+    FolderLock(const std::filesystem::path& folder, std::chrono::milliseconds patience,
+               const std::function<void()>& betweenTries);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    bool Held() const { return held_; }
+    State GetState() const { return state_; }
 
 private:
     int fd_ = -1;
-    bool held_ = false;
+    State state_ = State::Unavailable;
 };
+
+// The system calls through which the files are locked and flushed to disk: flock and fsync. Tests
+// put others in their place, to make a save as slow as on a slow or network disk, or to refuse
+// locks as some file systems do.
+struct FileSystemCalls {
+    int (*lock)(int fd, int operation);
+    int (*flush)(int fd);
+};
+// Puts `calls` in place; returns the ones they replace.
+FileSystemCalls SetFileSystemCalls(FileSystemCalls calls);
 
 // Whether `path` names something other than a regular file (a link, a FIFO, a device, a folder).
 bool IsPresentButNotARegularFile(const std::filesystem::path& path);
