@@ -124,6 +124,7 @@ std::string HighScoreRecords::MergeAndReplace(const std::filesystem::path& path)
     if (lock.GetState() == FolderLock::State::Busy) {
         return "its folder stayed locked by another program, perhaps another copy of the game still saving";
     }
+    RemoveLeftoverTemporaries(path, lock.GetState() == FolderLock::State::Held);
     if (std::optional<HighScoreTable> merged = TableToMergeInto(path)) {
         for (const Result& result : unsaved_) {
             const std::array<int, 2> positions = Rank(*merged, result);

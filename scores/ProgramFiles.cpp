@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -60,12 +61,27 @@ bool WriteAll(int fd, std::span<const unsigned char> bytes) {
     return true;
 }
 
+// A temporary file is named after its file: "high scores.dat.tmp<process id>-<attempt>".
+constexpr std::string_view kTemporaryMark = ".tmp";
+
+bool IsTemporaryNameOf(std::string_view name, std::string_view fileName) {
+    if (!name.starts_with(fileName) || !name.substr(fileName.size()).starts_with(kTemporaryMark)) {
+        return false;
+    }
+    const std::string_view numbers = name.substr(fileName.size() + kTemporaryMark.size());
+    const auto isNumber = [](std::string_view part) {
+        return !part.empty() && std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::size_t dash = numbers.find('-');
+    return dash != std::string_view::npos && isNumber(numbers.substr(0, dash)) && isNumber(numbers.substr(dash + 1));
+}
+
 // A fresh file beside `path` that no one else uses; O_EXCL guarantees the name was not taken.
 FileDescriptor CreateTemporaryBeside(const std::filesystem::path& path, std::filesystem::path& temporary) {
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         temporary = path;
-        temporary += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        temporary += std::string(kTemporaryMark) + std::to_string(::getpid()) + "-" + std::to_string(attempt);
         FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.IsOpen() || errno != EEXIST) {
             return fd;
@@ -160,6 +176,23 @@ int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned c
     }
     SyncDirectoryOf(path);
     return 1;
+}
+
+void RemoveLeftoverTemporaries(const std::filesystem::path& path, bool folderLocked) {
+    constexpr std::chrono::hours kAbandonedAfter(1);
+    using Time = std::filesystem::file_time_type;
+    const Time untouchedSince = folderLocked ? Time::max() : Time::clock::now() - kAbandonedAfter;
+    const std::string fileName = path.filename().string();
+    std::error_code error;
+    std::filesystem::directory_iterator entry(path.parent_path().empty() ? "." : path.parent_path(), error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        std::error_code ignored;
+        if (entry->symlink_status(ignored).type() == std::filesystem::file_type::regular &&
+            IsTemporaryNameOf(entry->path().filename().string(), fileName) &&
+            entry->last_write_time(ignored) < untouchedSince) {
+            std::filesystem::remove(entry->path(), ignored);
+        }
+    }
 }
 
 FolderLock::FolderLock(const std::filesystem::path& folder, std::chrono::milliseconds patience,

@@ -28,6 +28,11 @@ int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> bu
 int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes,
                    std::string* failure = nullptr);
 
+// Removes what saves of `path` that were killed before their rename left beside it: regular files
+// named as WriteWholeFile names its temporary files, nothing else. `folderLocked` means no save can
+// be under way; otherwise only those untouched for an hour go.
+void RemoveLeftoverTemporaries(const std::filesystem::path& path, bool folderLocked);
+
 // An advisory lock on a folder, held while the object lives, so that one copy of the game at a
 // time reads, merges and replaces the files in it.
 class FolderLock {

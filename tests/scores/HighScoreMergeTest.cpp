@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -185,6 +186,35 @@ TEST_F(HighScoreMergeTest, ALockHeldPastThePatienceKeepsTheResultForTheNextSave)
     }
     EXPECT_EQ(records.SaveHighScores(), 1);
     EXPECT_EQ(Lines(Copy()), std::vector<std::string>{"Al"});
+}
+
+// A save killed before its rename leaves its temporary file behind; the next save removes such
+// files and nothing else. Where there are no locks, a fresh one may be another copy's save under
+// way and stays.
+TEST_F(HighScoreMergeTest, TheNextSaveRemovesWhatKilledSavesLeft) {
+    const std::vector<unsigned char> bytes(5296, 1);
+    for (const char* name : {"high scores.dat.tmp4242-0", "high scores.dat.tmp4242-1", "high scores.dat.tmp",
+                             "high scores.dat.tmp12-3.bak", "other.dat.tmp12-3"}) {
+        WriteBytes(directory / name, bytes);
+    }
+    std::filesystem::create_directory(directory / "high scores.dat.tmp7-0");
+    std::filesystem::create_symlink(directory / "other.dat.tmp12-3", directory / "high scores.dat.tmp8-0");
+    HighScoreRecords records = Copy();
+    ASSERT_EQ(records.SaveHighScores(), 1);
+    std::vector<std::filesystem::path> files = directory.Files();
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::filesystem::path>{"high scores.dat", "high scores.dat.tmp",
+                                                         "high scores.dat.tmp12-3.bak", "high scores.dat.tmp7-0",
+                                                         "high scores.dat.tmp8-0", "other.dat.tmp12-3"}));
+
+    const ScopedFileSystemCalls noLocks({RefuseLock, ::fsync});
+    WriteBytes(directory / "high scores.dat.tmp4242-0", bytes);
+    WriteBytes(directory / "high scores.dat.tmp4242-1", bytes);
+    std::filesystem::last_write_time(directory / "high scores.dat.tmp4242-1",
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(2));
+    ASSERT_EQ(records.SaveHighScores(), 1);
+    EXPECT_TRUE(std::filesystem::exists(directory / "high scores.dat.tmp4242-0"));
+    EXPECT_FALSE(std::filesystem::exists(directory / "high scores.dat.tmp4242-1"));
 }
 
 // The file is replaced whole or not at all: killed at any moment, a copy saving over and over
