@@ -93,8 +93,13 @@ int HighScoreRecords::LoadHighScores() {
     }
     problemToTell_ = location_->notice;
     unsaved_.clear();
+    // Nothing is read from a data folder that saves will not use (a link, another user's folder);
+    // the first save tells why.
+    const std::filesystem::path& folder = location_->folderToCreate;
+    const bool startsInUnusableFolder =
+        !folder.empty() && location_->startPath.parent_path() == folder && !PrivateFolderProblem(folder).empty();
     HighScoreFileBytes bytes{};
-    const int result = ReadWholeFile(location_->startPath, bytes);
+    const int result = startsInUnusableFolder ? -1 : ReadWholeFile(location_->startPath, bytes);
     table_ = DecodeHighScoreTable(bytes);
     loadedTable_ = table_;
     return result;
@@ -144,8 +149,8 @@ int HighScoreRecords::SaveHighScores() {
         return -1;
     }
     std::string failure;
-    if (!location->folderToCreate.empty() && !CreatePrivateFolder(location->folderToCreate)) {
-        failure.append("the folder \"").append(location->folderToCreate.string()).append("\" cannot be created");
+    if (!location->folderToCreate.empty()) {
+        failure = PreparePrivateFolder(location->folderToCreate);
     }
     if (failure.empty()) {
         failure = MergeAndReplace(location->savePath);

@@ -233,14 +233,32 @@ bool IsPresentButNotARegularFile(const std::filesystem::path& path) {
     return ::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
 }
 
-bool CreatePrivateFolder(const std::filesystem::path& folder) {
+std::string PrivateFolderProblem(const std::filesystem::path& folder) {
+    const std::string named = "the folder \"" + folder.string() + "\"";
+    struct stat status {};
+    if (::lstat(folder.c_str(), &status) != 0) {
+        return named + " cannot be used: " + std::generic_category().message(errno);
+    }
+    if (S_ISLNK(status.st_mode)) {
+        return named + " is a symbolic link";
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        return named + " cannot be used: " + std::generic_category().message(ENOTDIR);
+    }
+    if (status.st_uid != ::geteuid()) {
+        return named + " belongs to another user";
+    }
+    return {};
+}
+
+std::string PreparePrivateFolder(const std::filesystem::path& folder) {
     std::filesystem::path partial;
     for (const std::filesystem::path& part : folder) {
         partial /= part;
         if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
+            return "the folder \"" + folder.string() +
+                   "\" cannot be created: " + std::generic_category().message(errno);
         }
     }
-    std::error_code error;
-    return std::filesystem::is_directory(folder, error);
+    return PrivateFolderProblem(folder);
 }

@@ -74,5 +74,10 @@ FileSystemCalls SetFileSystemCalls(FileSystemCalls calls);
 // Whether `path` names something other than a regular file (a link, a FIFO, a device, a folder).
 bool IsPresentButNotARegularFile(const std::filesystem::path& path);
 
-// Creates the folder and any missing parents, each readable by its owner only. True when it exists.
-bool CreatePrivateFolder(const std::filesystem::path& folder);
+// Why `folder` cannot hold the player's own files, in words for the player (`the folder "..." is a
+// symbolic link`); empty when it can: a real folder, not a link, owned by the player.
+std::string PrivateFolderProblem(const std::filesystem::path& folder);
+
+// Creates `folder` when it is missing, with any missing parents, each readable by its owner only;
+// then, or when it cannot be created, why it cannot be used, as PrivateFolderProblem says it.
+std::string PreparePrivateFolder(const std::filesystem::path& folder);
