@@ -39,8 +39,8 @@ int RunApplication(int argc, char** argv, const ApplicationIdentity& identity) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    if (const std::optional<int> answered = AnswerInformationRequest(arguments, identity)) {
-        return *answered;
+    if (const std::optional<int> exitCode = AnswerCommandLine(arguments, identity)) {
+        return *exitCode;
     }
     QApplication::setApplicationName(QString::fromUtf8(identity.name));
     QApplication::setApplicationVersion(QString::fromUtf8(identity.version));
@@ -49,9 +49,6 @@ int RunApplication(int argc, char** argv, const ApplicationIdentity& identity) {
     // QApplication keeps a reference to the count for its whole life.
     int count = argc;
     QApplication application(count, argv);
-    if (const std::optional<int> refused = RefuseOtherArguments(QApplication::arguments(), identity)) {
-        return *refused;
-    }
     CloseWindowsOnTerminationSignals();
     CWinApp* app = AfxGetApp();
     if (app == nullptr) {
