@@ -3,6 +3,6 @@
 
 #include <filesystem>
 
-// The how-to-play page: where an install put it (the data folder beside the program's bin
-// folder), otherwise beside the program, as in the build tree or a portable copy.
+// The how-to-play page: where an install put it (the desktop's help folder in the install's shared
+// data), otherwise beside the program, as in the build tree or a portable copy.
 std::filesystem::path HelpPagePath();

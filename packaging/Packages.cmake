@@ -3,13 +3,16 @@
 set(CPACK_GENERATOR DEB TGZ)
 set(CPACK_PACKAGE_NAME quinsum)
 set(CPACK_PACKAGE_VENDOR "The Quinsum developers")
-set(CPACK_PACKAGE_CONTACT "The Quinsum developers <quinsum@users.noreply.github.com>")
+set(CPACK_PACKAGE_CONTACT "${QUINSUM_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arithmetic board game for two players")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Two players claim cells of a 5 x 5 board of random numbers; whoever completes three of\n\
-their own cells in a row must add up the line to score it. The opponent is another\n\
-person or the computer at three levels; the ten best results of each range are kept.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/quinsum/quinsum")
+    "Two players claim cells of a 5 x 5 board of random numbers. Whoever\n\
+completes three of their own cells in a row must add up the line to score\n\
+it. The opponent is another person or the computer at three levels, the\n\
+numbers run from 0 to 10, 0 to 25, -10 to 10 or -25 to 25, and the ten best\n\
+results of each range are kept. The game is played with the mouse or the\n\
+keyboard.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${QUINSUM_HOMEPAGE}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_FILE_NAME quinsum-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR})
 set(CPACK_STRIP_FILES ON)

@@ -48,7 +48,10 @@ HighScoreLocation ChooseHighScoreLocation(const std::filesystem::path& programFo
                                           const std::optional<std::filesystem::path>& dataFolder) {
     const std::filesystem::path beside = programFolder / kHighScoreFileName;
     const bool besideIsUnusable = IsPresentButNotARegularFile(beside);
-    if ((IsWritableFolder(programFolder) && !besideIsUnusable) || !dataFolder) {
+    // An installed program's folder is shared by every user; root may write there, but a file left
+    // there would belong to no package and start every user's table.
+    const bool portable = !InstalledShareFolder(programFolder) && IsWritableFolder(programFolder);
+    if ((portable && !besideIsUnusable) || !dataFolder) {
         return {beside, beside, {}, {}};
     }
     const std::filesystem::path own = *dataFolder / kHighScoreFileName;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Where the high-score file is read and written. Beside the program when its folder is writable
-// (a build tree, a portable copy), as other copies of the game expect; otherwise, as after a
-// system-wide install, in the player's data folder, starting from the copy beside the program.
+// Where the high-score file is read and written. Beside the program when it is not installed and
+// its folder is writable (a build tree, a portable copy), as other copies of the game expect;
+// otherwise, for an installed program whoever runs it, in the player's data folder, starting from
+// the copy beside the program.
 
 #include <filesystem>
 #include <optional>

@@ -117,6 +117,15 @@ std::optional<std::filesystem::path> ProgramDirectory() {
     return executable.remove_filename();
 }
 
+std::optional<std::filesystem::path> InstalledShareFolder(const std::filesystem::path& programFolder) {
+    const std::filesystem::path share = (programFolder / kInstalledShareFromProgram).lexically_normal();
+    std::error_code error;
+    if (programFolder.empty() || !std::filesystem::is_directory(share / kInstalledHelpFolder, error)) {
+        return std::nullopt;
+    }
+    return share;
+}
+
 int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer) {
     std::fill(buffer.begin(), buffer.end(), static_cast<unsigned char>(0));
     // Opening a FIFO for reading would wait for a writer; O_NONBLOCK returns at once, and what was

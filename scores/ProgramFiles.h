@@ -13,10 +13,15 @@
 // The executable's directory, ending with its separator; none if the executable's path is unknown.
 std::optional<std::filesystem::path> ProgramDirectory();
 
-// Zero-fills `buffer`, then reads up to its size from the start of the file. 0 when the buffer was
-// filled, -1 when the file could not be opened or was shorter; the bytes that arrived stay either way.
-// Only a regular file is read: a symbolic link is not followed, and a FIFO, a device or a folder
-// is opened without waiting and then refused.
+// The path from an installed program's folder to the install's shared data, `../share` for the
+// usual layout, and the install's help folder within it.
+inline constexpr const char* kInstalledShareFromProgram = QUINSUM_INSTALLED_SHARE_FROM_PROGRAM;
+inline constexpr const char* kInstalledHelpFolder = "help/C/quinsum";
+
+// The install's shared data folder as seen from a program in `programFolder`, when that program is
+// installed: the install's help folder lies in it. None for a build tree or a portable copy.
+std::optional<std::filesystem::path> InstalledShareFolder(const std::filesystem::path& programFolder);
+
 int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer);
 
 // Replaces the file atomically with `bytes`: they go to a temporary file in the same directory,

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds as a package is built, installs into a staging folder, validates the desktop entry and the
-# AppStream data, makes the .deb and .tar.gz, then runs the installed program from a read-only copy
-# as an unprivileged user and checks that its scores went to that user's data folder.
+# AppStream data, makes the .deb and .tar.gz and checks the .deb with lintian. Then runs the
+# installed program as root (or a user namespace's root) and from a read-only copy as an
+# unprivileged user, and checks that each saved its scores to that user's data folder and wrote
+# nothing beside the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -9,36 +12,59 @@ cmake --preset release
 cmake --build --preset release
 
 stage=$(mktemp -d)
+root_home=$(mktemp -d)
 home=$(mktemp -d)
-trap 'chmod -R u+w "$stage"; rm -rf "$stage" "$home"' EXIT
+trap 'chmod -R u+w "$stage"; rm -rf "$stage" "$root_home" "$home"' EXIT
 DESTDIR="$stage" cmake --install build/release
 desktop-file-validate "$stage"/usr/share/applications/*.desktop
-appstreamcli validate --no-net "$stage"/usr/share/metainfo/*.xml
+appstreamcli validate --no-net --pedantic "$stage"/usr/share/metainfo/*.xml
 (cd build/release && cpack)
+lintian --display-info --fail-on error,warning build/release/quinsum_*_amd64.deb
+
+program_folder="$stage/usr/games"
+program="$program_folder/quinsum"
+
+# Starts the program as the given command prefix would, closes it as a session ends it once it
+# has set up its windows' closing, and waits for it.
+run_and_close() {
+  "$@" env -u XDG_DATA_HOME QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$program" &
+  local pid=$!
+  for _ in $(seq 200); do
+    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
+    (( (16#$mask >> 14) & 1 )) && break
+    sleep 0.05
+  done
+  sleep 1
+  kill -TERM "$pid"
+  wait "$pid"
+}
+
+expect_scores_in() {
+  local scores="$1/.local/share/quinsum/high scores.dat"
+  if [ "$(stat -c %s "$scores" 2>/dev/null)" != 5296 ]; then
+    echo "check-install: the installed program did not save its scores to $scores" >&2
+    exit 1
+  fi
+}
+
+# Root may write beside the installed program, and must not.
+before=$(ls -A "$program_folder")
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(unshare --map-root-user)
+run_and_close "${as_root[@]}" env HOME="$root_home"
+expect_scores_in "$root_home"
+if [ "$(ls -A "$program_folder")" != "$before" ]; then
+  echo "check-install: run as root, the installed program wrote into $program_folder" >&2
+  exit 1
+fi
 
 chmod -R a-w,a+rX "$stage"
 chmod a+rx "$stage"
-run_as_player=()
+as_player=()
 if [ "$(id -u)" -eq 0 ]; then
   chown nobody "$home"
-  run_as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+  as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
-"${run_as_player[@]}" env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-  "$stage/usr/bin/quinsum" &
-pid=$!
-# Closed as a session ends it, once the program has set up its windows' closing.
-for _ in $(seq 200); do
-  mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
-  (( (16#$mask >> 14) & 1 )) && break
-  sleep 0.05
-done
-sleep 1
-kill -TERM "$pid"
-wait "$pid"
-
-scores="$home/.local/share/quinsum/high scores.dat"
-if [ "$(stat -c %s "$scores" 2>/dev/null)" != 5296 ]; then
-  echo "check-install: the installed program did not save its scores to $scores" >&2
-  exit 1
-fi
-echo "check-install: installed, validated, packaged; scores saved to the player's data folder"
+run_and_close "${as_player[@]}" env HOME="$home"
+expect_scores_in "$home"
+echo "check-install: installed, validated, packaged, lintian clean; scores saved to the player's data folder, as root too"

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libsdl2-dev fonts-liberation xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb x11-utils libx11-dev libxdamage-dev libxtst-dev
-  clang desktop-file-utils appstream
+  clang desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -71,7 +71,7 @@ void StaticWidget::paintEvent(QPaintEvent*) {
         break;
     }
     case SS_BITMAP:
-        if (painter->device()->devicePixelRatio() > 1 && HighDensityBitmap(imageId_).size() == image_.size() * 2) {
+        if (TargetPixelRatio(*painter) > 1 && HighDensityBitmap(imageId_).size() == image_.size() * 2) {
             painter->drawImage(QRect(QPoint(0, 0), image_.size()), HighDensityBitmap(imageId_));
         } else {
             painter->drawImage(0, 0, image_);

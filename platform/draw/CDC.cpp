@@ -281,8 +281,9 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int xSour
                         available.width() * scaleX, available.height() * scaleY);
     const QImage* picture = block.isNull() ? pixels->image : &block;
     QRectF pictureArea(blockArea);
-    if (const QImage* dense = block.isNull() ? source->HighDensityPixels() : nullptr;
-        dense != nullptr && state_->painter != nullptr && state_->painter->device()->devicePixelRatio() > 1) {
+    // Only a dense painter reads the picture's twin: on an ordinary screen it is never decoded.
+    const bool densePainter = state_->painter != nullptr && TargetPixelRatio(*state_->painter) > 1;
+    if (const QImage* dense = densePainter && block.isNull() ? source->HighDensityPixels() : nullptr) {
         picture = dense;
         pictureArea = QRectF(blockArea.topLeft() * 2, blockArea.size() * 2);
     }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPixmap>
 #include <QTextStream>
 #include <future>
@@ -135,9 +136,18 @@ HBITMAP LoadBitmapResource(UINT id) {
     return bitmap;
 }
 
-const QImage& HighDensityBitmap(UINT id) {
-    // Drawing happens on the interface thread only.
+namespace {
+
+// Drawing happens on the interface thread only.
+std::map<UINT, QImage>& HighDensityBitmaps() {
     static auto* pictures = new std::map<UINT, QImage>;
+    return *pictures;
+}
+
+}  // namespace
+
+const QImage& HighDensityBitmap(UINT id) {
+    std::map<UINT, QImage>* pictures = &HighDensityBitmaps();
     if (const auto found = pictures->find(id); found != pictures->end()) {
         return found->second;
     }
@@ -147,6 +157,21 @@ const QImage& HighDensityBitmap(UINT id) {
         picture.setDevicePixelRatio(2);
     }
     return pictures->emplace(id, std::move(picture)).first->second;
+}
+
+qreal TargetPixelRatio(const QPainter& painter) {
+    // A painter on a widget reports the widget; its engine draws into the real target.
+    const QPaintEngine* engine = painter.paintEngine();
+    return engine != nullptr && engine->paintDevice() != nullptr ? engine->paintDevice()->devicePixelRatio()
+                                                                 : painter.device()->devicePixelRatio();
+}
+
+std::set<UINT> HighDensityBitmapsRead() {
+    std::set<UINT> ids;
+    for (const auto& [id, picture] : HighDensityBitmaps()) {
+        ids.insert(id);
+    }
+    return ids;
 }
 
 void PrefetchBitmapResources(const std::vector<UINT>& ids) {

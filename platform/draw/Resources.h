@@ -8,6 +8,8 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPainter>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,11 @@ HBITMAP LoadBitmapResource(UINT id);
 // The picture drawn at twice the density, decoded once at its first use (only a screen that asks
 // for it pays for it); null when the resource has none.
 const QImage& HighDensityBitmap(UINT id);
+// The pixel ratio of what `painter` draws into: the screen's for a window on it, the image's for a
+// window rendered into an image.
+qreal TargetPixelRatio(const QPainter& painter);
+// The pictures whose twins have been read so far.
+std::set<UINT> HighDensityBitmapsRead();
 // Decodes these bitmap resources on a worker thread, in this order, so that the windows shown first
 // find their pictures ready while the program sets itself up. A load of one the worker is decoding
 // waits for it; of one it has not begun, decodes it at once. Only once the application object

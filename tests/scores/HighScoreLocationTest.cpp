@@ -4,6 +4,7 @@
 // "nobody" when the tests run as root.
 
 #include "scores/HighScoreRecords.h"
+#include "scores/ProgramFiles.h"
 #include "tests/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,25 @@ TEST_F(HighScoreLocationTest, AWritableProgramFolderKeepsTheFileBesideTheProgram
     EXPECT_EQ(location.savePath, program / kFile);
     EXPECT_EQ(location.startPath, program / kFile);
     EXPECT_TRUE(location.notice.empty());
+}
+
+// A copy of the game in a folder of its own keeps its table beside it; installed, the same writable
+// folder (as root sees /usr/games) is never written: the results go to the player's data folder.
+TEST_F(HighScoreLocationTest, AnInstalledProgramNeverWritesBesideItselfEvenWhereItMay) {
+    PutTableBesideTheProgram("Shipped");
+    const auto besideBytes = ReadBytes(program / kFile);
+    std::filesystem::create_directories(program / kInstalledShareFromProgram / kInstalledHelpFolder);
+
+    const HighScoreLocation location = ChooseHighScoreLocation(program, data);
+    EXPECT_EQ(location.savePath, data / kFile);
+    EXPECT_EQ(location.startPath, program / kFile);
+    HighScoreRecords records;
+    records.SetLocation(location);
+    ASSERT_EQ(records.LoadHighScores(), 0);
+    records.RecordResult(0, "Root", 50, 1, "Computer", 10, 0);
+    EXPECT_EQ(records.SaveHighScores(), 1);
+    EXPECT_EQ(ReadBytes(program / kFile), besideBytes);
+    EXPECT_EQ(std::filesystem::file_size(data / kFile), 5296u);
 }
 
 // An installed program's folder is read-only: the copy beside it starts the table, the results go
