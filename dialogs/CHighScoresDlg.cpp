@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "controls/GameSoundPlayer.h"
+#include "platform/dialog/PaintWhileWaiting.h"
 #include "resources/GameDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
@@ -28,7 +29,10 @@ int RangeButtonId(std::size_t range) {
 
 }  // namespace
 
-CHighScoresDlg::CHighScoresDlg(QWidget* parent) : CSkinDialog(IDD_HIGH_SCORES, parent) {}
+CHighScoresDlg::CHighScoresDlg(QWidget* parent) : CSkinDialog(IDD_HIGH_SCORES, parent) {
+    // A save runs on the interface thread and may wait seconds for another copy's save.
+    SetLockWait({.betweenTries = PaintWhileWaiting});
+}
 
 void CHighScoresDlg::DoDataExchange() {
     for (std::size_t range = 0; range < rangeButtons.size(); ++range) {

@@ -66,8 +66,11 @@ void CheckTable(const HighScoreTable& table) {
     for (const RangeScores& list : table.ranges) {
         Require(list.count >= 0 && list.count <= kHighScoreLinesPerRange, "count within 0..10");
         for (const HighScoreEntry& entry : list.entries) {
-            Require(std::find(entry.text.begin(), entry.text.end(), '\0') != entry.text.end(),
-                    "every text terminated within its 128 bytes");
+            const auto end = std::find(entry.text.begin(), entry.text.end(), '\0');
+            Require(end != entry.text.end(), "every text terminated within its 128 bytes");
+            Require(std::none_of(entry.text.begin(), end,
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
+                    "no text keeps a control character");
         }
     }
 }

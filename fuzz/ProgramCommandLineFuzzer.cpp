@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The game's own command line from arbitrary bytes, NUL-separated as the kernel passes it, through
-// both checks the program makes before and after the toolkit starts. Their answers go to standard
-// output and error; tools/fuzz.sh has libFuzzer close both.
+// The game's own command line from arbitrary bytes, NUL-separated as the kernel passes it, read as
+// the program reads it before the toolkit starts. Its answers go to standard output and error;
+// tools/fuzz.sh has libFuzzer close both.
 
 #include "fuzz/FuzzSupport.h"
 #include "platform/shell/ProgramCommandLine.h"
@@ -20,9 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string_view argument : SplitArguments({reinterpret_cast<const char*>(data), size})) {
         arguments.append(QString::fromLocal8Bit(argument.data(), static_cast<qsizetype>(argument.size())));
     }
-    const std::optional<int> answered = AnswerInformationRequest(arguments, identity);
-    Require(!answered || *answered == 0, "an answered request exits with 0");
-    const std::optional<int> refused = RefuseOtherArguments(arguments, identity);
-    Require(!refused || *refused == 2, "refused arguments exit with 2");
+    const std::optional<int> exitCode = AnswerCommandLine(arguments, identity);
+    Require(!exitCode || *exitCode == 0 || *exitCode == 2, "an answer exits with 0, a refusal with 2");
     return 0;
 }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 #include <utility>
 
 namespace {
@@ -21,11 +22,9 @@ std::size_t Index(int value) {
     return static_cast<std::size_t>(value);
 }
 
-// A name as a line stores it: Windows-1252 without control characters (a NUL would end the line).
+// A name as a line stores it: Windows-1252 without control characters.
 std::string StoredName(std::string_view utf8) {
-    std::string name = Utf8ToWindows1252(utf8);
-    std::erase_if(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
-    return name;
+    return WithoutControlCharacters(Utf8ToWindows1252(utf8));
 }
 
 // `text` is Windows-1252; it is cut to the 127 bytes a line holds, which never splits a character.
@@ -94,8 +93,13 @@ int HighScoreRecords::LoadHighScores() {
     }
     problemToTell_ = location_->notice;
     unsaved_.clear();
+    // Nothing is read from a data folder that saves will not use (a link, another user's folder);
+    // the first save tells why.
+    const std::filesystem::path& folder = location_->folderToCreate;
+    const bool startsInUnusableFolder =
+        !folder.empty() && location_->startPath.parent_path() == folder && !PrivateFolderProblem(folder).empty();
     HighScoreFileBytes bytes{};
-    const int result = ReadWholeFile(location_->startPath, bytes);
+    const int result = startsInUnusableFolder ? -1 : ReadWholeFile(location_->startPath, bytes);
     table_ = DecodeHighScoreTable(bytes);
     loadedTable_ = table_;
     return result;
@@ -113,29 +117,45 @@ std::optional<HighScoreTable> HighScoreRecords::TableToMergeInto(const std::file
     return DecodeHighScoreTable(bytes);
 }
 
+void HighScoreRecords::SetLockWait(LockWait wait) {
+    lockWait_ = std::move(wait);
+}
+
+std::string HighScoreRecords::MergeAndReplace(const std::filesystem::path& path) {
+    // A save started from `betweenTries` (an event the wait let through) waits without calling it.
+    const bool nested = std::exchange(waitingForLock_, true);
+    const FolderLock lock(path.parent_path(), lockWait_.patience, nested ? nullptr : lockWait_.betweenTries);
+    waitingForLock_ = nested;
+    if (lock.GetState() == FolderLock::State::Busy) {
+        return "its folder stayed locked by another program, perhaps another copy of the game still saving";
+    }
+    RemoveLeftoverTemporaries(path, lock.GetState() == FolderLock::State::Held);
+    if (std::optional<HighScoreTable> merged = TableToMergeInto(path)) {
+        for (const Result& result : unsaved_) {
+            const std::array<int, 2> positions = Rank(*merged, result);
+            if (&result == &unsaved_.back()) {
+                newLine = positions;
+            }
+        }
+        table_ = *merged;
+    }
+    std::string failure = "it cannot be written";
+    return WriteWholeFile(path, EncodeHighScoreTable(table_), &failure) == 1 ? std::string() : failure;
+}
+
 int HighScoreRecords::SaveHighScores() {
     const std::optional<HighScoreLocation> location = Location();
     if (!location) {
         return -1;
     }
     std::string failure;
-    if (!location->folderToCreate.empty() && !CreatePrivateFolder(location->folderToCreate)) {
-        failure.append("the folder \"").append(location->folderToCreate.string()).append("\" cannot be created");
+    if (!location->folderToCreate.empty()) {
+        failure = PreparePrivateFolder(location->folderToCreate);
     }
-    const FolderLock lock(location->savePath.parent_path());
-    if (failure.empty() && lock.Held()) {
-        if (std::optional<HighScoreTable> merged = TableToMergeInto(location->savePath)) {
-            for (const Result& result : unsaved_) {
-                const std::array<int, 2> positions = Rank(*merged, result);
-                if (&result == &unsaved_.back()) {
-                    newLine = positions;
-                }
-            }
-            table_ = *merged;
-        }
+    if (failure.empty()) {
+        failure = MergeAndReplace(location->savePath);
     }
-    const HighScoreFileBytes bytes = EncodeHighScoreTable(table_);
-    if (failure.empty() && WriteWholeFile(location->savePath, bytes, &failure) == 1) {
+    if (failure.empty()) {
         unsaved_.clear();
         loadedTable_ = table_;
         return 1;

@@ -5,7 +5,9 @@
 #include "scores/HighScoreTable.h"
 
 #include <array>
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,12 +37,23 @@ public:
     // a missing or short file leaves the rest of the table empty.
     int LoadHighScores();
 
-    // 1 if the file was replaced, -1 if not (the previous file is then untouched). Other copies
-    // of the game may have saved since this one loaded: under a lock on the file's folder, the
-    // table is read again from the file and the results recorded here since the last save are
-    // ranked into it in the order they happened, so that the file, and this table, hold
-    // everyone's results. Where the folder cannot be locked, this table is written as it is.
+    // 1 if the file was replaced, -1 if not (the previous file is then untouched and the results
+    // stay here for the next save). Other copies of the game may have saved since this one
+    // loaded: the table is read again from the file and the results recorded here since the last
+    // save are ranked into it in the order they happened, so that the file, and this table, hold
+    // everyone's results. A lock on the file's folder keeps two saves from merging at once; where
+    // the file system has no locks the save merges without one, and while another copy holds the
+    // lock past the wait's patience nothing is written.
     int SaveHighScores();
+
+    // How a save waits for another copy's save to end.
+    struct LockWait {
+        std::chrono::milliseconds patience = std::chrono::seconds(30);
+        // Called every few milliseconds of the wait, so that the windows keep painting; a save
+        // started from it waits without it.
+        std::function<void()> betweenTries;
+    };
+    void SetLockWait(LockWait wait);
 
     // What the player should hear about where the results go: the first failed save of the
     // session, with the file and the reason, or why the file beside the program is not used. Each
@@ -79,6 +92,8 @@ private:
     // The table in the file to merge into: as read at start-up when there is no file; none when
     // the file cannot be read whole (this table is then written as it is).
     std::optional<HighScoreTable> TableToMergeInto(const std::filesystem::path& path) const;
+    // Merges the unsaved results into the file at `path` and replaces it; why not, when it failed.
+    std::string MergeAndReplace(const std::filesystem::path& path);
 
     std::optional<HighScoreLocation> Location() const;
 
@@ -88,4 +103,6 @@ private:
     std::optional<HighScoreLocation> location_;
     std::string problemToTell_;
     bool saveFailureTold_ = false;
+    LockWait lockWait_;
+    bool waitingForLock_ = false;
 };

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "scores/HighScoreTable.h"
 
+#include "scores/Windows1252.h"
+
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -55,10 +58,12 @@ HighScoreTable DecodeHighScoreTable(std::span<const unsigned char, kHighScoreFil
         for (std::size_t k = 0; k < list.entries.size(); ++k) {
             HighScoreEntry& entry = list.entries[k];
             const auto slot = block.subspan(kCountSize + k * kEntrySize, kEntrySize);
-            const auto text = slot.first(kHighScoreTextSize);
-            std::transform(text.begin(), text.end(), entry.text.begin(),
-                           [](unsigned char c) { return static_cast<char>(c); });
-            entry.text.back() = '\0';
+            // Byte 127 is the terminator a whole text always has room for.
+            const auto text = slot.first(kHighScoreTextSize - 1);
+            const auto end = std::find(text.begin(), text.end(), 0);
+            const std::string kept = WithoutControlCharacters(
+                {reinterpret_cast<const char*>(text.data()), static_cast<std::size_t>(end - text.begin())});
+            std::copy(kept.begin(), kept.end(), entry.text.begin());
             entry.score = GetInt32(slot.subspan(kHighScoreTextSize));
         }
     }

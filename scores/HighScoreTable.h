@@ -38,6 +38,7 @@ using HighScoreFileBytes = std::array<unsigned char, kHighScoreFileSize>;
 // The file's bytes; every byte no line uses is zero (lines past the count, bytes past a text's end).
 HighScoreFileBytes EncodeHighScoreTable(const HighScoreTable& table);
 
-// Reads the file's bytes without trusting them: a count outside 0..10 is clamped and every text is
-// terminated at its last byte, so nothing later reads or writes past the table.
+// Reads the file's bytes without trusting them: a count outside 0..10 is clamped, every text ends at
+// its first zero or after 127 bytes, and control characters are dropped as from a recorded name, so
+// nothing later reads or writes past the table or shows what a damaged or foreign file slipped in.
 HighScoreTable DecodeHighScoreTable(std::span<const unsigned char, kHighScoreFileSize> bytes);

@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <string>
+#include <string_view>
 #include <system_error>
+#include <thread>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -12,6 +15,12 @@
 #include <unistd.h>
 
 namespace {
+
+// All a data file takes over from the file it replaces: never the execute, set-user-id, set-group-id
+// or sticky bits of a program that the old name was a hard link to.
+constexpr mode_t kReadWriteBits = 0666;
+
+FileSystemCalls g_calls{::flock, ::fsync};
 
 class FileDescriptor {
 public:
@@ -52,12 +61,27 @@ bool WriteAll(int fd, std::span<const unsigned char> bytes) {
     return true;
 }
 
+// A temporary file is named after its file: "high scores.dat.tmp<process id>-<attempt>".
+constexpr std::string_view kTemporaryMark = ".tmp";
+
+bool IsTemporaryNameOf(std::string_view name, std::string_view fileName) {
+    if (!name.starts_with(fileName) || !name.substr(fileName.size()).starts_with(kTemporaryMark)) {
+        return false;
+    }
+    const std::string_view numbers = name.substr(fileName.size() + kTemporaryMark.size());
+    const auto isNumber = [](std::string_view part) {
+        return !part.empty() && std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::size_t dash = numbers.find('-');
+    return dash != std::string_view::npos && isNumber(numbers.substr(0, dash)) && isNumber(numbers.substr(dash + 1));
+}
+
 // A fresh file beside `path` that no one else uses; O_EXCL guarantees the name was not taken.
 FileDescriptor CreateTemporaryBeside(const std::filesystem::path& path, std::filesystem::path& temporary) {
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         temporary = path;
-        temporary += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        temporary += std::string(kTemporaryMark) + std::to_string(::getpid()) + "-" + std::to_string(attempt);
         FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.IsOpen() || errno != EEXIST) {
             return fd;
@@ -74,11 +98,15 @@ void SyncDirectoryOf(const std::filesystem::path& path) {
     }
     FileDescriptor fd(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.IsOpen()) {
-        ::fsync(fd.Get());
+        g_calls.flush(fd.Get());
     }
 }
 
 }  // namespace
+
+FileSystemCalls SetFileSystemCalls(FileSystemCalls calls) {
+    return std::exchange(g_calls, calls);
+}
 
 std::optional<std::filesystem::path> ProgramDirectory() {
     std::error_code error;
@@ -145,8 +173,8 @@ int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned c
     if (!fd.IsOpen()) {
         return failWithError();
     }
-    const bool written = WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 &&
-                         (!exists || ::fchmod(fd.Get(), existing.st_mode & 07777) == 0);
+    const bool written = WriteAll(fd.Get(), bytes) && g_calls.flush(fd.Get()) == 0 &&
+                         (!exists || ::fchmod(fd.Get(), existing.st_mode & kReadWriteBits) == 0);
     const int writeError = errno;
     const bool closed = fd.Close();
     if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
@@ -159,20 +187,48 @@ int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned c
     return 1;
 }
 
-FolderLock::FolderLock(const std::filesystem::path& folder) {
-    constexpr int kAttempts = 200;
-    constexpr useconds_t kPause = 10000;
-    fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    for (int attempt = 0; fd_ >= 0 && attempt < kAttempts; ++attempt) {
-        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
-            held_ = true;
-            return;
+void RemoveLeftoverTemporaries(const std::filesystem::path& path, bool folderLocked) {
+    constexpr std::chrono::hours kAbandonedAfter(1);
+    using Time = std::filesystem::file_time_type;
+    const Time untouchedSince = folderLocked ? Time::max() : Time::clock::now() - kAbandonedAfter;
+    const std::string fileName = path.filename().string();
+    std::error_code error;
+    std::filesystem::directory_iterator entry(path.parent_path().empty() ? "." : path.parent_path(), error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        std::error_code ignored;
+        if (entry->symlink_status(ignored).type() == std::filesystem::file_type::regular &&
+            IsTemporaryNameOf(entry->path().filename().string(), fileName) &&
+            entry->last_write_time(ignored) < untouchedSince) {
+            std::filesystem::remove(entry->path(), ignored);
         }
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            return;
-        }
-        ::usleep(kPause);
     }
+}
+
+FolderLock::FolderLock(const std::filesystem::path& folder, std::chrono::milliseconds patience,
+                       const std::function<void()>& betweenTries) {
+    constexpr std::chrono::milliseconds kPause(10);
+    fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) {
+        return;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (g_calls.lock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK) {
+            return;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            state_ = State::Busy;
+            return;
+        }
+        if (betweenTries) {
+            betweenTries();
+        }
+        std::this_thread::sleep_for(kPause);
+    }
+    state_ = State::Held;
 }
 
 FolderLock::~FolderLock() {
@@ -186,14 +242,32 @@ bool IsPresentButNotARegularFile(const std::filesystem::path& path) {
     return ::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
 }
 
-bool CreatePrivateFolder(const std::filesystem::path& folder) {
+std::string PrivateFolderProblem(const std::filesystem::path& folder) {
+    const std::string named = "the folder \"" + folder.string() + "\"";
+    struct stat status {};
+    if (::lstat(folder.c_str(), &status) != 0) {
+        return named + " cannot be used: " + std::generic_category().message(errno);
+    }
+    if (S_ISLNK(status.st_mode)) {
+        return named + " is a symbolic link";
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        return named + " cannot be used: " + std::generic_category().message(ENOTDIR);
+    }
+    if (status.st_uid != ::geteuid()) {
+        return named + " belongs to another user";
+    }
+    return {};
+}
+
+std::string PreparePrivateFolder(const std::filesystem::path& folder) {
     std::filesystem::path partial;
     for (const std::filesystem::path& part : folder) {
         partial /= part;
         if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) {
-            return false;
+            return "the folder \"" + folder.string() +
+                   "\" cannot be created: " + std::generic_category().message(errno);
         }
     }
-    std::error_code error;
-    return std::filesystem::is_directory(folder, error);
+    return PrivateFolderProblem(folder);
 }

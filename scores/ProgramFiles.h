@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -23,33 +25,64 @@ std::optional<std::filesystem::path> InstalledShareFolder(const std::filesystem:
 int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> buffer);
 
 // Replaces the file atomically with `bytes`: they go to a temporary file in the same directory,
-// which is flushed to disk, given the old file's permissions and renamed over it. 1 on success. -1
-// if anything fails (the directory cannot be written, the disk is full, the existing file is
-// read-only, or it is not a regular file: a link, a FIFO or a folder is never replaced); the
-// previous file is then untouched, no temporary file is left behind and `failure`, when given,
-// says why in a few words.
+// which is flushed to disk, given the old file's read and write permissions and renamed over it.
+// 1 on success. -1 if anything fails (the directory cannot be written, the disk is full, the
+// existing file is read-only, or it is not a regular file: a link, a FIFO or a folder is never
+// replaced); the previous file is then untouched, no temporary file is left behind and `failure`,
+// when given, says why in a few words.
 int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes,
                    std::string* failure = nullptr);
 
+// Removes what saves of `path` that were killed before their rename left beside it: regular files
+// named as WriteWholeFile names its temporary files, nothing else. `folderLocked` means no save can
+// be under way; otherwise only those untouched for an hour go.
+void RemoveLeftoverTemporaries(const std::filesystem::path& path, bool folderLocked);
+
 // An advisory lock on a folder, held while the object lives, so that one copy of the game at a
-// time reads, merges and replaces the files in it. Waits a moment for another holder; not held
-// where the folder cannot be opened or its file system has no locks.
+// time reads, merges and replaces the files in it.
 class FolderLock {
 public:
-    explicit FolderLock(const std::filesystem::path& folder);
+    enum class State {
+        Held,
+        // Someone else held it for the whole wait.
+        Busy,
+        // The folder cannot be opened, or its file system has no locks (some network and FUSE
+        // file systems refuse them).
+        Unavailable,
+    };
+
+    // Waits up to `patience` for another holder, trying every few milliseconds and calling
+    // `betweenTries` (when set) in between.
+    FolderLock(const std::filesystem::path& folder, std::chrono::milliseconds patience,
+               const std::function<void()>& betweenTries);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    bool Held() const { return held_; }
+    State GetState() const { return state_; }
 
 private:
     int fd_ = -1;
-    bool held_ = false;
+    State state_ = State::Unavailable;
 };
+
+// The system calls through which the files are locked and flushed to disk: flock and fsync. Tests
+// put others in their place, to make a save as slow as on a slow or network disk, or to refuse
+// locks as some file systems do.
+struct FileSystemCalls {
+    int (*lock)(int fd, int operation);
+    int (*flush)(int fd);
+};
+// Puts `calls` in place; returns the ones they replace.
+FileSystemCalls SetFileSystemCalls(FileSystemCalls calls);
 
 // Whether `path` names something other than a regular file (a link, a FIFO, a device, a folder).
 bool IsPresentButNotARegularFile(const std::filesystem::path& path);
 
-// Creates the folder and any missing parents, each readable by its owner only. True when it exists.
-bool CreatePrivateFolder(const std::filesystem::path& folder);
+// Why `folder` cannot hold the player's own files, in words for the player (`the folder "..." is a
+// symbolic link`); empty when it can: a real folder, not a link, owned by the player.
+std::string PrivateFolderProblem(const std::filesystem::path& folder);
+
+// Creates `folder` when it is missing, with any missing parents, each readable by its owner only;
+// then, or when it cannot be created, why it cannot be used, as PrivateFolderProblem says it.
+std::string PreparePrivateFolder(const std::filesystem::path& folder);

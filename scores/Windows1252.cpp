@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scores/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -124,4 +125,10 @@ std::string Windows1252ToUtf8(std::string_view windows1252) {
         AppendUtf8(out, codePoint);
     }
     return out;
+}
+
+std::string WithoutControlCharacters(std::string_view windows1252) {
+    std::string text(windows1252);
+    std::erase_if(text, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+    return text;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/shell/CWinApp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QStringList>
 #include <optional>
@@ -39,8 +40,8 @@ int RunApplication(int argc, char** argv, const ApplicationIdentity& identity) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    if (const std::optional<int> answered = AnswerInformationRequest(arguments, identity)) {
-        return *answered;
+    if (const std::optional<int> exitCode = AnswerCommandLine(arguments, identity)) {
+        return *exitCode;
     }
     QApplication::setApplicationName(QString::fromUtf8(identity.name));
     QApplication::setApplicationVersion(QString::fromUtf8(identity.version));
@@ -49,9 +50,10 @@ int RunApplication(int argc, char** argv, const ApplicationIdentity& identity) {
     // QApplication keeps a reference to the count for its whole life.
     int count = argc;
     QApplication application(count, argv);
-    if (const std::optional<int> refused = RefuseOtherArguments(QApplication::arguments(), identity)) {
-        return *refused;
-    }
+    // The first accessibility call connects to the session bus; with no bus address libdbus forks to
+    // start one. It is made here, before InitInstance sets worker threads going: a fork while a
+    // worker held a lock (the allocator's) left the child stuck and the program waiting for it.
+    QAccessible::isActive();
     CloseWindowsOnTerminationSignals();
     CWinApp* app = AfxGetApp();
     if (app == nullptr) {

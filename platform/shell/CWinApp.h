@@ -27,7 +27,7 @@ public:
 
 CWinApp* AfxGetApp();
 
-// Answers --help and --version (ProgramCommandLine.h), creates the QApplication, refuses any other
-// argument, calls InitInstance of the application object and returns the exit code (0 when
-// InitInstance returned false; 1 when there is no application object; 2 for a bad command line).
+// Answers the command line (ProgramCommandLine.h), creates the QApplication, calls InitInstance of
+// the application object and returns the exit code (0 when InitInstance returned false or after
+// --help or --version; 1 when there is no application object; 2 for a bad command line).
 int RunApplication(int argc, char** argv, const ApplicationIdentity& identity);

@@ -7,14 +7,50 @@
 
 namespace {
 
+// The options Qt 6 takes from the command line of a widgets program on Linux (QGuiApplication,
+// QApplication and the xcb platform), each also written with two dashes. They are declared so that
+// "-reverse" is not read as "-r -e -v ..." and a value such as "-style fusion" is not a stray
+// argument; Qt then takes them from the command line itself.
+const QStringList kToolkitOptionsWithValue = {
+    QStringLiteral("platform"),
+    QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"),
+    QStringLiteral("geometry"),
+    QStringLiteral("qwindowtitle"),
+    QStringLiteral("title"),
+    QStringLiteral("qwindowicon"),
+    QStringLiteral("icon"),
+    QStringLiteral("session"),
+    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),
+    QStringLiteral("display"),
+    QStringLiteral("name"),
+    QStringLiteral("visual"),
+    QStringLiteral("qmljsdebugger"),
+};
+const QStringList kToolkitFlags = {
+    QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("testability"),
+    QStringLiteral("nograb"),  QStringLiteral("dograb"),
+};
+
 struct Parser {
     QCommandLineParser parser;
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
 
     Parser() {
+        // Qt's options have one dash and long names.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
+        for (const QString& name : kToolkitOptionsWithValue) {
+            parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
+        }
+        for (const QString& name : kToolkitFlags) {
+            parser.addOption(QCommandLineOption(name));
+        }
     }
 };
 
@@ -36,10 +72,14 @@ int Refuse(const ApplicationIdentity& identity, const QString& problem) {
 
 }  // namespace
 
-std::optional<int> AnswerInformationRequest(const QStringList& arguments, const ApplicationIdentity& identity) {
+std::optional<int> AnswerCommandLine(const QStringList& arguments, const ApplicationIdentity& identity) {
     Parser options;
-    // The toolkit's options are not known yet; only the two answers matter here.
-    options.parser.parse(arguments);
+    if (!options.parser.parse(arguments)) {
+        return Refuse(identity, options.parser.errorText());
+    }
+    if (const QStringList extra = options.parser.positionalArguments(); !extra.isEmpty()) {
+        return Refuse(identity, QStringLiteral("unexpected argument '%1'.").arg(extra.constFirst()));
+    }
     if (options.parser.isSet(options.help)) {
         PrintHelp(identity);
         return 0;
@@ -47,17 +87,6 @@ std::optional<int> AnswerInformationRequest(const QStringList& arguments, const 
     if (options.parser.isSet(options.version)) {
         std::printf("%s %s\n", identity.name, identity.version);
         return 0;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> RefuseOtherArguments(const QStringList& arguments, const ApplicationIdentity& identity) {
-    Parser options;
-    if (!options.parser.parse(arguments)) {
-        return Refuse(identity, options.parser.errorText());
-    }
-    if (const QStringList extra = options.parser.positionalArguments(); !extra.isEmpty()) {
-        return Refuse(identity, QStringLiteral("unexpected argument '%1'.").arg(extra.constFirst()));
     }
     return std::nullopt;
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The command line every program of the layer answers: --help and --version, printed before the
-// toolkit starts (no display needed), and nothing else beyond the toolkit's own options.
+// The command line every program of the layer answers, read whole before the toolkit starts (no
+// display needed): --help and --version, and the toolkit's own options (-platform, -style,
+// -reverse...), which are left for the toolkit to take.
 
 #include <QStringList>
 #include <optional>
@@ -14,8 +15,7 @@ struct ApplicationIdentity {
     const char* desktopFileName;  // the desktop entry's id, without ".desktop"
 };
 
-// --help or --version anywhere: the answer on standard output, and the exit code 0.
-std::optional<int> AnswerInformationRequest(const QStringList& arguments, const ApplicationIdentity& identity);
-// After the toolkit has taken its own options: anything left is refused with a message on
-// standard error, and the exit code 2.
-std::optional<int> RefuseOtherArguments(const QStringList& arguments, const ApplicationIdentity& identity);
+// The exit code when the command line ends the program: 0 after answering --help or --version on
+// standard output, 2 after refusing an unknown option, a missing or unexpected value or a stray
+// argument with a message on standard error. None when the program is to start.
+std::optional<int> AnswerCommandLine(const QStringList& arguments, const ApplicationIdentity& identity);

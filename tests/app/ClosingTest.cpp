@@ -5,6 +5,15 @@
 #include "tests/app/BoardFixture.h"
 
 #include "platform/shell/MessageBox.h"
+#include "scores/ProgramFiles.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
 
 namespace {
 
@@ -125,4 +134,53 @@ TEST_F(ExistingScoresTest, ASaveThatFailsIsToldWhenTheBoardCloses) {
     script.Then(IDD_SETTINGS, CancelDialog());
     RunBoard([&](CGameDlg& board) { board.close(); });
     EXPECT_EQ(messages.told.size(), 1u);
+}
+
+// Another copy's slow save holds the folder's lock: the board's save waits for it on the interface
+// thread and keeps the windows painted meanwhile.
+TEST_F(ExistingScoresTest, TheBoardKeepsPaintingWhileItsSaveWaitsForAnotherCopys) {
+    class BoardPaints final : public QObject {
+    public:
+        BoardPaints(QWidget* board, const std::atomic<bool>& otherSaving) : board_(board), otherSaving_(otherSaving) {
+            qApp->installEventFilter(this);
+        }
+        ~BoardPaints() override { qApp->removeEventFilter(this); }
+        int whileOtherSaves = 0;
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (watched == board_ && event->type() == QEvent::Paint && otherSaving_) {
+                ++whileOtherSaves;
+            }
+            return false;
+        }
+
+    private:
+        QWidget* board_;
+        const std::atomic<bool>& otherSaving_;
+    };
+
+    script.Then(IDD_SETTINGS, CancelDialog());
+    int paintsWhileWaiting = 0;
+    RunBoard([&](CGameDlg& board) {
+        QWidget* window = &board;
+        std::atomic<bool> otherSaving = true;
+        std::promise<void> locked;
+        std::thread other([&] {
+            const FolderLock lock(directory.Path(), std::chrono::milliseconds(0), {});
+            locked.set_value();
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            QMetaObject::invokeMethod(
+                window, [window] { window->update(); }, Qt::QueuedConnection);
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            otherSaving = false;
+        });
+        locked.get_future().wait();
+        const BoardPaints paints(window, otherSaving);
+        PressKey(board, Qt::Key_Escape);
+        other.join();
+        paintsWhileWaiting = paints.whileOtherSaves;
+    });
+    EXPECT_GT(paintsWhileWaiting, 0);
+    EXPECT_EQ(std::filesystem::file_size(ScoresFile()), 5296u);
 }

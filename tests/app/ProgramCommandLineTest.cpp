@@ -2,19 +2,26 @@
 // The program's command line, tried as a player would: the answers need no display; anything else
 // is refused with a message and exit code 2 (the program never starts then; `timeout` guards it).
 
+#include "platform/shell/ProgramCommandLine.h"
 #include "tests/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -66,31 +73,84 @@ TEST(ProgramCommandLine, VersionAndHelpAnswerWithoutADisplay) {
     EXPECT_NE(help.output.find("--version"), std::string::npos);
 }
 
+// With or without a display: the command line is read before Qt needs one.
 TEST(ProgramCommandLine, UnknownOptionsAndStrayArgumentsAreRefused) {
-    const ProgramRun option = RunProgram(kOffscreen, "--frobnicate");
-    EXPECT_EQ(option.status, 2);
-    EXPECT_NE(option.output.find("quinsum: Unknown option 'frobnicate'."), std::string::npos) << option.output;
-    EXPECT_NE(option.output.find("Try 'quinsum --help'"), std::string::npos);
+    for (const std::string& environment : {kNoDisplay, kOffscreen}) {
+        const ProgramRun option = RunProgram(environment, "--frobnicate");
+        EXPECT_EQ(option.status, 2) << environment;
+        EXPECT_NE(option.output.find("quinsum: Unknown option 'frobnicate'."), std::string::npos) << option.output;
+        EXPECT_NE(option.output.find("Try 'quinsum --help'"), std::string::npos);
 
-    const ProgramRun stray = RunProgram(kOffscreen, "scores.dat");
-    EXPECT_EQ(stray.status, 2);
-    EXPECT_NE(stray.output.find("unexpected argument 'scores.dat'"), std::string::npos) << stray.output;
+        const ProgramRun stray = RunProgram(environment, "scores.dat");
+        EXPECT_EQ(stray.status, 2) << environment;
+        EXPECT_NE(stray.output.find("unexpected argument 'scores.dat'"), std::string::npos) << stray.output;
+    }
 }
 
-// The end of a session or a Ctrl-C closes the windows as the player would: the results are saved.
-TEST(ProgramCommandLine, ATerminationSignalClosesTheGameAndKeepsItsResults) {
-    const TemporaryDirectory folder;
+// Qt's own options are Qt's: none is read as the game's ("-reverse" holds no "-v", "-stylesheet" no
+// "-h") and a value is no stray argument. A missing value, or a value given to --help, is refused.
+TEST(ProgramCommandLine, LeavesQtsOwnOptionsToQt) {
+    const ApplicationIdentity identity{"quinsum", "2.0", "", ""};
+    const auto answer = [&identity](QStringList arguments) {
+        arguments.prepend(QStringLiteral("quinsum"));
+        return AnswerCommandLine(arguments, identity);
+    };
+    for (const QStringList& qtOptions :
+         {QStringList{"-reverse"}, QStringList{"-visual", "0x21"}, QStringList{"-stylesheet", "/dev/null"},
+          QStringList{"-style", "fusion"}, QStringList{"-style=fusion"}, QStringList{"--platform", "offscreen"},
+          QStringList{"-qwindowgeometry", "640x480+0+0", "-display", ":0", "-name", "q", "-nograb"},
+          QStringList{"-qmljsdebugger=port:1234"}}) {
+        EXPECT_EQ(answer(qtOptions), std::nullopt) << qtOptions.join(' ').toStdString();
+    }
+    for (const QStringList& refused :
+         {QStringList{"-style"}, QStringList{"--help=yes"}, QStringList{"-hv"}, QStringList{"-reverse", "stray"}}) {
+        EXPECT_EQ(answer(refused), 2) << refused.join(' ').toStdString();
+    }
+}
+
+namespace {
+
+// The game started from a copy in `folder` with `arguments` and the environment less `unset`, once
+// it catches termination signals (its board is being set up).
+pid_t StartGame(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
+                const std::vector<std::string>& unset) {
     const std::filesystem::path program = folder / "quinsum";
     std::filesystem::copy_file(QUINSUM_PROGRAM_PATH, program);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    char* const arguments[] = {const_cast<char*>(program.c_str()), nullptr};
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    std::vector<char*> environment;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string_view entry(*variable);
+        if (std::none_of(unset.begin(), unset.end(),
+                         [&entry](const std::string& name) { return entry.starts_with(name + "="); })) {
+            environment.push_back(*variable);
+        }
+    }
+    environment.push_back(nullptr);
     pid_t pid = 0;
-    ASSERT_EQ(::posix_spawn(&pid, program.c_str(), nullptr, nullptr, arguments, environ), 0);
-    // The signal is sent once the program catches it.
+    if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environment.data()) != 0) {
+        return -1;
+    }
     const std::string status = "/proc/" + std::to_string(pid) + "/status";
     for (int attempt = 0; attempt < 400 && !CatchesTerminationSignal(status); ++attempt) {
         ::usleep(50000);
     }
+    return pid;
+}
+
+}  // namespace
+
+// The end of a session or a Ctrl-C closes the windows as the player would: the results are saved.
+// Qt takes its own options: with no display but "-platform offscreen" the game comes up.
+TEST(ProgramCommandLine, ATerminationSignalClosesTheGameAndKeepsItsResults) {
+    const TemporaryDirectory folder;
+    const pid_t pid = StartGame(folder.Path(), {"-platform", "offscreen", "-reverse", "-stylesheet", "/dev/null"},
+                                {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(CatchesTerminationSignal("/proc/" + std::to_string(pid) + "/status"));
     ::kill(pid, SIGTERM);
     int exit = 0;
     ASSERT_EQ(::waitpid(pid, &exit, 0), pid);

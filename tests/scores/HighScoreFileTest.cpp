@@ -152,6 +152,28 @@ TEST_F(HighScoreFile, DamagedCountsAreClampedAndTextsTerminated) {
     EXPECT_EQ(records.Table().ranges[0].count, 1);
 }
 
+// A line break or an escape sequence in a damaged or foreign file would reach the screen and be
+// saved back: a loaded line is cleaned as a recorded name is.
+TEST_F(HighScoreFile, LoadedLinesLoseTheirControlCharacters) {
+    std::vector<unsigned char> bytes = ZeroFile();
+    PutInt32(bytes, 0, 1);
+    PutText(bytes, 4,
+            "Al\r\nwon\x1B[2J at \x7F"
+            "last.");
+    PutInt32(bytes, 4 + 128, 7);
+    WriteBytes(directory / "high scores.dat", bytes);
+
+    HighScoreRecords records = Records();
+    records.LoadHighScores();
+    EXPECT_EQ(records.LineText(0, 0), "Alwon[2J at last.");
+    ASSERT_EQ(records.SaveHighScores(), 1);
+    std::vector<unsigned char> expected = ZeroFile();
+    PutInt32(expected, 0, 1);
+    PutText(expected, 4, "Alwon[2J at last.");
+    PutInt32(expected, 4 + 128, 7);
+    EXPECT_EQ(ReadBytes(directory / "high scores.dat"), expected);
+}
+
 // Stray bytes of a damaged file (after a text's end, in lines past the count) are not written back.
 TEST_F(HighScoreFile, SavedFileZeroFillsEveryUnusedByte) {
     std::vector<unsigned char> bytes = ZeroFile();

@@ -11,6 +11,10 @@
 
 #include <cstdlib>
 #include <functional>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +22,7 @@
 namespace {
 
 const std::filesystem::path kFile = "high scores.dat";
+constexpr unsigned kNobody = 65534;
 
 class HighScoreLocationTest : public ::testing::Test {
 protected:
@@ -36,10 +41,16 @@ protected:
         std::filesystem::permissions(program / kFile, std::filesystem::perms(0644));
     }
 
+    // Makes `path` the ordinary user's, as the player's own folder is.
+    static void GiveToTheOrdinaryUser(const std::filesystem::path& path) {
+        if (::geteuid() == 0) {
+            ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+        }
+    }
+
     // Runs `check` as an ordinary user; it fails the test by exiting with a non-zero code.
     static void AsOrdinaryUser(const std::function<int()>& check) {
         const auto run = [&check] {
-            constexpr unsigned kNobody = 65534;
             if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
                 std::_Exit(100);
             }
@@ -119,6 +130,7 @@ TEST_F(HighScoreLocationTest, AnUnwritableDataFolderIsToldOnce) {
     std::filesystem::permissions(program, std::filesystem::perms(0555));
     std::filesystem::create_directories(data);
     std::filesystem::permissions(data, std::filesystem::perms(0555));
+    GiveToTheOrdinaryUser(data);
 
     AsOrdinaryUser([this] {
         HighScoreRecords records;
@@ -159,4 +171,60 @@ TEST_F(HighScoreLocationTest, AFileBesideTheProgramThatIsNoRegularFileIsPassedBy
     EXPECT_EQ(records.TakeProblemToTell(), location.notice);
     EXPECT_TRUE(std::filesystem::is_fifo(program / kFile));
     EXPECT_EQ(std::filesystem::file_size(data / kFile), 5296u);
+}
+
+// The data folder is used only as a real folder of the player's own. A link (to a shared place or
+// another user's folder), a plain file, another user's folder or one that cannot be created is
+// refused with the reason; nothing is read or written there, and the results stay in memory.
+TEST_F(HighScoreLocationTest, ADataFolderThatIsNotThePlayersOwnIsRefusedWithTheReason) {
+    std::filesystem::permissions(program, std::filesystem::perms(0555));
+    const std::filesystem::path elsewhere = directory / "elsewhere";
+    std::filesystem::create_directory(elsewhere);
+    std::filesystem::permissions(elsewhere, std::filesystem::perms(0777));
+    const std::filesystem::path planted = elsewhere / kFile;
+    {
+        HighScoreRecords plant;
+        plant.SetFilePath(planted);
+        plant.RecordResult(0, "Planted", 99, 1, "Computer", 0, 0);
+        ASSERT_EQ(plant.SaveHighScores(), 1);
+        std::filesystem::permissions(planted, std::filesystem::perms(0666));
+    }
+    const auto plantedBytes = ReadBytes(planted);
+    const std::filesystem::path home = directory / "home";
+    std::filesystem::create_directories(home / "locked");
+    std::filesystem::permissions(home, std::filesystem::perms(0777));
+    std::filesystem::permissions(home / "locked", std::filesystem::perms(0555));
+    std::filesystem::create_symlink(elsewhere, home / "linked");
+    WriteBytes(home / "file", {});
+
+    AsOrdinaryUser([&] {
+        const std::vector<std::pair<std::filesystem::path, std::string>> refused{
+            {home / "linked", "is a symbolic link"},
+            {home / "file", "cannot be used: Not a directory"},
+            // The root folder belongs to root.
+            {"/", "belongs to another user"},
+            {home / "locked" / "quinsum", "cannot be created: Permission denied"},
+        };
+        for (const auto& [folder, reason] : refused) {
+            HighScoreRecords records;
+            records.SetLocation(ChooseHighScoreLocation(program, folder));
+            records.LoadHighScores();
+            if (records.Table().ranges[0].count != 0) {
+                return 1;
+            }
+            records.RecordResult(0, "Player", 50, 1, "Computer", 10, 0);
+            if (records.SaveHighScores() != -1 || records.Table().ranges[0].count != 1) {
+                return 2;
+            }
+            const std::string expected = "The high scores could not be saved to \"" + (folder / kFile).string() +
+                                         "\": the folder \"" + folder.string() + "\" " + reason + ".";
+            if (records.TakeProblemToTell() != expected) {
+                return 3;
+            }
+        }
+        return 0;
+    });
+    EXPECT_EQ(ReadBytes(planted), plantedBytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(elsewhere), std::filesystem::directory_iterator()), 1);
+    EXPECT_FALSE(std::filesystem::exists(home / "locked" / "quinsum"));
 }

@@ -122,10 +122,16 @@ TEST_F(WholeFile, ReadOnlyFileIsNotReplaced) {
     ExpectOldFileAlone();
 }
 
-TEST_F(WholeFile, WriteKeepsTheFilesPermissions) {
-    std::filesystem::permissions(Target(), std::filesystem::perms(0600));
-    EXPECT_EQ(WriteWholeFile(Target(), kNew), 1);
-    EXPECT_EQ(std::filesystem::status(Target()).permissions(), std::filesystem::perms(0600));
+// Only the read and write bits carry over: a name hard-linked to a set-user-id program must not
+// turn the new table into one.
+TEST_F(WholeFile, WriteKeepsOnlyTheFilesReadAndWritePermissions) {
+    for (const auto& [before, after] : {std::pair{0600, 0600}, std::pair{06755, 0644}, std::pair{01660, 0660}}) {
+        ASSERT_EQ(::chmod(Target().c_str(), static_cast<mode_t>(before)), 0);
+        EXPECT_EQ(WriteWholeFile(Target(), kNew), 1);
+        struct stat replaced {};
+        ASSERT_EQ(::stat(Target().c_str(), &replaced), 0);
+        EXPECT_EQ(replaced.st_mode & 07777, static_cast<mode_t>(after)) << std::oct << before;
+    }
 }
 
 // A FIFO, a device or a folder under the file's name is refused at once: an alarm ends the test
