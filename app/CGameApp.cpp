@@ -6,7 +6,7 @@
 #include "controls/GameSoundPlayer.h"
 #include "dialogs/HelpPage.h"
 #include "platform/draw/Resources.h"
-#include "platform/draw/TextDrawing.h"
+#include "platform/draw/BackgroundWork.h"
 #include "platform/shell/ShellServices.h"
 #include "resources/GameDialogTemplates.h"
 

@@ -11,7 +11,7 @@
 #include "dialogs/CAnswerDlg.h"
 #include "platform/access/AccessibleText.h"
 #include "platform/draw/Resources.h"
-#include "platform/draw/TextDrawing.h"
+#include "controls/TextDrawing.h"
 #include "platform/shell/MessageBox.h"
 #include "resources/GameDialogTemplates.h"
 

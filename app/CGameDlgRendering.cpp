@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "platform/access/AccessibleText.h"
-#include "platform/draw/TextDrawing.h"
+#include "controls/TextDrawing.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "controls/SystemColors.h"
 
-CColorLabel::CColorLabel(QWidget* parent) : TemplateText(parent), backColor(kButtonFace), foreColor(Qt::black) {}
+CColorLabel::CColorLabel(QWidget* parent) : TextLabel(parent), backColor(kButtonFace), foreColor(Qt::black) {}
 
 void CColorLabel::SetBackColor(const QColor& color) {
     backColor = color;

@@ -2,9 +2,9 @@
 #pragma once
 // A template text with its own background and text colours instead of the dialog's.
 
-#include "platform/dialog/TemplateControls.h"
+#include "controls/TextLabel.h"
 
-class CColorLabel : public TemplateText {
+class CColorLabel : public TextLabel {
     Q_OBJECT
 
 public:

@@ -48,7 +48,7 @@ std::string OpenErrorMessage(int code) {
 }  // namespace
 
 CHyperLink::CHyperLink(QWidget* parent)
-    : TemplateText(parent), linkColor(0, 0, 238), visitedColor(85, 26, 139), hoverColor(kHighlight) {
+    : TextLabel(parent), linkColor(0, 0, 238), visitedColor(85, 26, 139), hoverColor(kHighlight) {
     // Clicks and the pointer are the link's own.
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
 }
@@ -94,13 +94,13 @@ QColor CHyperLink::TextColor() const {
 void CHyperLink::enterEvent(QEnterEvent* event) {
     overLink = true;
     repaint();
-    TemplateText::enterEvent(event);
+    TextLabel::enterEvent(event);
 }
 
 void CHyperLink::leaveEvent(QEvent* event) {
     overLink = false;
     repaint();
-    TemplateText::leaveEvent(event);
+    TextLabel::leaveEvent(event);
 }
 
 void CHyperLink::mousePressEvent(QMouseEvent* event) {

@@ -6,9 +6,10 @@
 
 #include <string>
 
-#include "platform/dialog/TemplateControls.h"
+#include "controls/TextLabel.h"
+#include "platform/dialog/DialogTemplate.h"
 
-class CHyperLink : public TemplateText, public TemplateControl {
+class CHyperLink : public TextLabel, public TemplateControl {
     Q_OBJECT
 
 public:

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "controls/SystemColors.h"
+#include "controls/TextDrawing.h"
 #include "platform/dialog/CDialog.h"
-#include "platform/draw/TextDrawing.h"
 
 namespace {
 

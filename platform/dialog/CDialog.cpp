@@ -16,7 +16,6 @@
 
 #include "platform/dialog/DialogUnits.h"
 #include "platform/dialog/TemplateControls.h"
-#include "platform/draw/TextDrawing.h"
 #include "platform/shell/CWinApp.h"
 
 namespace {

@@ -10,7 +10,6 @@
 #include <optional>
 
 #include "platform/dialog/CaretBlink.h"
-#include "platform/draw/TextDrawing.h"
 
 namespace {
 
@@ -66,11 +65,10 @@ QWidget* BuildTemplateControl(QWidget* parent, const DialogItemTemplate& item) {
     if ((item.style & SS_TYPEMASK) == SS_BITMAP) {
         return new TemplatePicture(parent, item.imageId);
     }
-    auto* text = new TemplateText(parent);
     // Frames only mark an area of the window; they are never shown.
-    if ((item.style & SS_TYPEMASK) != SS_ETCHEDFRAME) {
-        text->setText(QString::fromStdString(item.text));
-    }
+    auto* text = new QLabel(
+        (item.style & SS_TYPEMASK) != SS_ETCHEDFRAME ? QString::fromStdString(item.text) : QString(), parent);
+    text->setAttribute(Qt::WA_TransparentForMouseEvents);
     return text;
 }
 
@@ -102,19 +100,6 @@ bool TemplateEdit::TextFits(const QString& text) const {
     const int width =
         fontMetrics().horizontalAdvance(text) + static_cast<int>(invisible) * fontMetrics().averageCharWidth();
     return width <= available;
-}
-
-TemplateText::TemplateText(QWidget* parent) : QLabel(parent) {
-    // Clicks reach the dialog beneath, so that it can be dragged by its labels too.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void TemplateText::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (const std::optional<QColor> background = BackgroundColor()) {
-        painter.fillRect(rect(), *background);
-    }
-    DrawTextInRect(painter, text(), rect(), TextFlag::Left | TextFlag::WordBreak, font(), TextColor());
 }
 
 TemplatePicture::TemplatePicture(QWidget* parent, unsigned bitmapId) : QLabel(parent), picture_(bitmapId) {

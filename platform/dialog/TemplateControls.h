@@ -20,18 +20,6 @@ public:
     bool TextFits(const QString& text) const;
 };
 
-// A template text: the designed platform's text layout, left-aligned and broken at words.
-class TemplateText : public QLabel {
-public:
-    explicit TemplateText(QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    // The colours it is drawn in; no background of its own unless the class gives one.
-    virtual QColor TextColor() const { return Qt::black; }
-    virtual std::optional<QColor> BackgroundColor() const { return std::nullopt; }
-};
-
 // A template picture (SS_BITMAP): the bitmap at its own size from the control's corner.
 class TemplatePicture final : public QLabel, public TemplateControl {
 public:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/draw/BackgroundWork.h"
 
+#include <QFontDatabase>
 #include <QThreadPool>
 
 namespace {
@@ -22,4 +23,8 @@ void RunInBackground(std::function<void()> work) {
 
 void FinishBackgroundWork() {
     Worker().waitForDone();
+}
+
+void ReadFontDatabaseInBackground() {
+    RunInBackground([] { QFontDatabase::families(); });
 }

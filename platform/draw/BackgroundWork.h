@@ -10,3 +10,5 @@
 void RunInBackground(std::function<void()> work);
 // Waits until all queued work is done (before the application object goes).
 void FinishBackgroundWork();
+// Reads the font database on the worker while the program sets itself up.
+void ReadFontDatabaseInBackground();

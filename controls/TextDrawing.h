@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // Text as the game's design lays it out: fonts asked for by height the way the designed platform
-// sizes them, the dialogs' template font, and text placed in a rectangle (left, centred or right;
-// one line centred vertically, or lines broken at words) at whole pixels.
+// sizes them, and text placed in a rectangle (left, centred or right; one line centred vertically,
+// or lines broken at words) at whole pixels.
 
 #include <QColor>
 #include <QFlags>
@@ -10,7 +10,6 @@
 #include <QRect>
 #include <QString>
 #include <optional>
-#include <string>
 
 class QPainter;
 
@@ -18,14 +17,6 @@ class QPainter;
 // taller. A negative one is the em itself; 0 the platform's default of 13 pixels. Kerning is off.
 // Resolved once per face, height and weight.
 const QFont& FontByHeight(const QString& face, int height, int weight);
-
-// A template's font: its face ("MS Sans Serif", not on Linux desktops, becomes Liberation Sans with
-// close metrics) at the em whose average letter is no wider than the template's horizontal base
-// unit, so that the template's texts fit their boxes.
-QFont TemplateFont(const std::string& face, int pointSize);
-
-// Reads the font database on the background worker while the program sets itself up.
-void ReadFontDatabaseInBackground();
 
 enum class TextFlag {
     Left = 0,

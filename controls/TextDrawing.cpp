@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "platform/draw/TextDrawing.h"
+#include "controls/TextDrawing.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <tuple>
 #include <vector>
-
-#include "platform/dialog/DialogUnits.h"
-#include "platform/draw/BackgroundWork.h"
 
 namespace {
 
@@ -103,21 +97,6 @@ std::vector<QString> LinesOf(const QString& text, TextFlags flags, const QFont& 
     return lines;
 }
 
-int MeasureFittingEmPixels(const QString& face, int pointSize) {
-    static const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    constexpr int kSmallestEm = 6;
-    const double baseX = DialogBaseUnits(pointSize).width();
-    int em = static_cast<int>(std::lround(pointSize * 96.0 / 72.0));
-    QFont font(face);
-    for (; em > kSmallestEm; --em) {
-        font.setPixelSize(em);
-        if (QFontMetricsF(font).horizontalAdvance(alphabet) / static_cast<double>(alphabet.size()) <= baseX) {
-            break;
-        }
-    }
-    return em;
-}
-
 }  // namespace
 
 const QFont& FontByHeight(const QString& face, int height, int weight) {
@@ -129,26 +108,6 @@ const QFont& FontByHeight(const QString& face, int height, int weight) {
         found = resolved->emplace(key, ResolveFont(face, height, weight)).first;
     }
     return found->second;
-}
-
-QFont TemplateFont(const std::string& face, int pointSize) {
-    const QString shown =
-        face == "MS Sans Serif" || face.empty() ? QStringLiteral("Liberation Sans") : QString::fromStdString(face);
-    // Measured once per face and size; a template's widgets are built again at every showing.
-    static auto* measured = new std::map<std::pair<QString, int>, int>;
-    const auto key = std::make_pair(shown, pointSize);
-    auto found = measured->find(key);
-    if (found == measured->end()) {
-        found = measured->emplace(key, MeasureFittingEmPixels(shown, pointSize)).first;
-    }
-    QFont font(shown);
-    font.setPixelSize(found->second);
-    font.setKerning(false);
-    return font;
-}
-
-void ReadFontDatabaseInBackground() {
-    RunInBackground([] { QFontDatabase::families(); });
 }
 
 void DrawTextInRect(QPainter& painter, const QString& text, const QRect& rect, TextFlags flags, const QFont& font,

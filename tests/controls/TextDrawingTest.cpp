@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "platform/draw/TextDrawing.h"
+#include "controls/TextDrawing.h"
 
 namespace {
 
