@@ -12,7 +12,7 @@
 #include "platform/access/AccessibleText.h"
 #include "platform/draw/Resources.h"
 #include "controls/TextDrawing.h"
-#include "platform/shell/MessageBox.h"
+#include "controls/MessageBox.h"
 #include "resources/GameDialogTemplates.h"
 
 QCursor playerCursor[2];

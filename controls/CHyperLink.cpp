@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 
 #include "controls/SystemColors.h"
-#include "platform/shell/MessageBox.h"
+#include "controls/MessageBox.h"
 #include "platform/shell/ShellServices.h"
 
 namespace {

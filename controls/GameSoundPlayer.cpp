@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controls/GameSoundPlayer.h"
 
-#include "platform/sound/PlaySound.h"
+#include "platform/sound/SoundOutput.h"
 
 int soundEnabled = 1;
 

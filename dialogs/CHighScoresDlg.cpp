@@ -2,10 +2,10 @@
 #include "dialogs/CHighScoresDlg.h"
 #include "dialogs/DialogLook.h"
 
+#include <QCoreApplication>
 #include <cstddef>
 
 #include "controls/GameSoundPlayer.h"
-#include "platform/dialog/PaintWhileWaiting.h"
 #include "resources/GameDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
@@ -30,8 +30,11 @@ int RangeButtonId(std::size_t range) {
 }  // namespace
 
 CHighScoresDlg::CHighScoresDlg(QWidget* parent) : CSkinDialog(IDD_HIGH_SCORES, parent) {
-    // A save runs on the interface thread and may wait seconds for another copy's save.
-    SetLockWait({.betweenTries = PaintWhileWaiting});
+    // A save runs on the interface thread and may wait seconds for another copy's save. Meanwhile
+    // the windows repaint, but no input or timer is handled, so that nothing starts in the middle.
+    SetLockWait({.betweenTries = [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+    }});
 }
 
 void CHighScoresDlg::DoDataExchange() {

@@ -98,20 +98,6 @@ CDialog* CDialog::Innermost() {
     return RunningDialogs().empty() ? nullptr : RunningDialogs().back();
 }
 
-void CDialog::DoDataExchange() {}
-
-bool CDialog::OnInitDialog() {
-    return true;
-}
-
-void CDialog::OnOK() {
-    EndDialog(IDOK);
-}
-
-void CDialog::OnCancel() {
-    EndDialog(IDCANCEL);
-}
-
 void CDialog::OnCommand(int id) {
     if (id == IDOK) {
         OnOK();
@@ -289,26 +275,17 @@ int CDialog::GetDlgCtrlID(const QWidget* control) const {
 }
 
 std::string CDialog::GetDlgItemText(int id) const {
-    QWidget* control = GetDlgItem(id);
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        return edit->text().toStdString();
-    }
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        return label->text().toStdString();
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        return button->text().toStdString();
-    }
-    return {};
+    const QWidget* control = GetDlgItem(id);
+    return control != nullptr ? control->property("text").toString().toStdString() : std::string();
 }
 
 void CDialog::SetDlgItemText(int id, const std::string& text) {
-    QWidget* control = GetDlgItem(id);
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        edit->setText(QString::fromStdString(text));
+    if (QWidget* control = GetDlgItem(id)) {
+        control->setProperty("text", QString::fromStdString(text));
+    }
+    // A box shows the start of its text.
+    if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItem(id))) {
         edit->setCursorPosition(0);
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        label->setText(QString::fromStdString(text));
     }
 }
 

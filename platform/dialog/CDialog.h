@@ -34,10 +34,9 @@ public:
     // The EndDialog result; -1 when the template is not registered or the dialog is already running.
     virtual int DoModal();
     // Base: nothing. True puts the focus on the first tab stop.
-    virtual bool OnInitDialog();
-    // EndDialog(IDOK) and EndDialog(IDCANCEL).
-    virtual void OnOK();
-    virtual void OnCancel();
+    virtual bool OnInitDialog() { return true; }
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
     // A button of the template was clicked, or Enter or Escape asked for it: IDOK and IDCANCEL go
     // to OnOK and OnCancel.
     virtual void OnCommand(int id);
@@ -77,7 +76,7 @@ public:
 protected:
     // Binds the game's control classes to template ids with DDX_Control; called before the controls
     // are built.
-    virtual void DoDataExchange();
+    virtual void DoDataExchange() {}
     template <class Control>
     void DDX_Control(int id, QPointer<Control>& member) {
         factories_[id] = [&member](QWidget* parent) {

@@ -1,21 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include "platform/dialog/TemplateControls.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QStyleHints>
 #include <QStyleOptionFrame>
 #include <algorithm>
 #include <optional>
-
-#include "platform/dialog/CaretBlink.h"
 
 namespace {
 
 // QLineEdit's own gap between its contents rectangle and the text, on either side.
 constexpr int kLineEditTextMargin = 2;
 constexpr int kCursorWidth = 1;
+constexpr int kBlinkForMs = 10000;
 
 bool IsControlCharacter(QChar c) {
     return c.category() == QChar::Other_Control;
@@ -74,7 +75,31 @@ QWidget* BuildTemplateControl(QWidget* parent, const DialogItemTemplate& item) {
 
 TemplateEdit::TemplateEdit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new EditLimit(this));
-    LimitCaretBlinking();
+    blinkStop_.setSingleShot(true);
+    blinkStop_.setInterval(kBlinkForMs);
+    connect(&blinkStop_, &QTimer::timeout, this, [] { QGuiApplication::styleHints()->setCursorFlashTime(0); });
+}
+
+void TemplateEdit::BlinkAgain() {
+    // The desktop's blink rate, as it was before any box stopped it.
+    static const int flashTime = QGuiApplication::styleHints()->cursorFlashTime();
+    QGuiApplication::styleHints()->setCursorFlashTime(flashTime);
+    blinkStop_.start();
+}
+
+void TemplateEdit::focusInEvent(QFocusEvent* event) {
+    BlinkAgain();
+    QLineEdit::focusInEvent(event);
+}
+
+void TemplateEdit::keyPressEvent(QKeyEvent* event) {
+    BlinkAgain();
+    QLineEdit::keyPressEvent(event);
+}
+
+void TemplateEdit::mousePressEvent(QMouseEvent* event) {
+    BlinkAgain();
+    QLineEdit::mousePressEvent(event);
 }
 
 void TemplateEdit::SetPattern(const QString& pattern) {

@@ -2,10 +2,13 @@
 #pragma once
 // The plain controls a template gives where the game binds none of its own: a push button, an edit
 // box, a text, a picture. An edit box never scrolls: it takes only what fits its width, and control
-// characters never enter it (a pasted NUL, escape or line break).
+// characters never enter it (a pasted NUL, escape or line break). Its caret stops blinking after ten
+// seconds without a key or a click and stays shown, as the GNOME desktop's does: a box left with the
+// focus costs nothing while the player is away.
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 #include "platform/dialog/DialogTemplate.h"
 #include "platform/draw/Picture.h"
@@ -18,6 +21,15 @@ public:
     // Only text that matches the regular expression `pattern` as well (a whole number, say).
     void SetPattern(const QString& pattern);
     bool TextFits(const QString& text) const;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void BlinkAgain();
+    QTimer blinkStop_;
 };
 
 // A template picture (SS_BITMAP): the bitmap at its own size from the control's corner.

@@ -58,39 +58,22 @@ public:
 
     QImage Picture(unsigned id) {
         std::unique_lock lock(mutex_);
-        Entry& entry = EntryFor(id);
-        if (entry.claimed) {
-            const std::shared_future<QImage> picture = entry.picture;
-            lock.unlock();
-            return picture.get();
+        Entry& entry = pictures_[id];
+        const std::shared_future<QImage> picture = entry.picture;
+        if (!std::exchange(entry.claimed, true)) {
+            Decode(id, std::move(lock));
         }
-        entry.claimed = true;
-        std::promise<QImage> promise = std::move(entry.promise);
-        lock.unlock();
-        QImage picture = DecodeBitmap(id);
-        promise.set_value(picture);
-        return picture;
+        return picture.get();
     }
 
-    // Queues the pictures nobody has decoded yet for a worker thread.
+    // Queues the pictures nobody has decoded yet for the worker.
     void Prefetch(const std::vector<unsigned>& ids) {
-        {
-            const std::lock_guard lock(mutex_);
-            for (const unsigned id : ids) {
-                EntryFor(id);
-            }
-        }
         RunInBackground([this, ids] {
             for (const unsigned id : ids) {
                 std::unique_lock lock(mutex_);
-                Entry& entry = EntryFor(id);
-                if (entry.claimed) {
-                    continue;
+                if (!std::exchange(pictures_[id].claimed, true)) {
+                    Decode(id, std::move(lock));
                 }
-                entry.claimed = true;
-                std::promise<QImage> promise = std::move(entry.promise);
-                lock.unlock();
-                promise.set_value(DecodeBitmap(id));
             }
         });
     }
@@ -102,7 +85,12 @@ private:
         bool claimed = false;  // being decoded, or decoded
     };
 
-    Entry& EntryFor(unsigned id) { return pictures_[id]; }
+    // Decodes a picture just claimed, without holding the lock meanwhile.
+    void Decode(unsigned id, std::unique_lock<std::mutex> lock) {
+        std::promise<QImage> promise = std::move(pictures_[id].promise);
+        lock.unlock();
+        promise.set_value(DecodeBitmap(id));
+    }
 
     std::mutex mutex_;
     std::map<unsigned, Entry> pictures_;

@@ -26,7 +26,7 @@ CWinApp::~CWinApp() {
 }
 
 bool CWinApp::InitInstance() {
-    return true;
+    return false;
 }
 
 void CWinApp::OnHelp() {}
@@ -60,14 +60,10 @@ int RunApplication(int argc, char** argv, const ApplicationIdentity& identity) {
         FinishBackgroundWork();
         return 1;
     }
-    // A dialog-based application ends when InitInstance returns, not when a window closes.
+    // A dialog-based application runs its main dialog modally inside InitInstance and ends when it
+    // returns, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
-    if (!app->InitInstance()) {
-        FinishBackgroundWork();
-        return 0;
-    }
-    QApplication::setQuitOnLastWindowClosed(true);
-    const int result = QApplication::exec();
+    app->InitInstance();
     FinishBackgroundWork();
-    return result;
+    return 0;
 }

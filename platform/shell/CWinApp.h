@@ -15,8 +15,8 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp();
 
-    // False ends the program once it returns (a dialog-based application runs its main dialog
-    // modally inside); true runs the application's event loop until the last window closes.
+    // The program ends once it returns (a dialog-based application runs its main dialog modally
+    // inside); the result is not used.
     virtual bool InitInstance();
     // The help command (F1): there is no help file, so nothing happens.
     virtual void OnHelp();
@@ -28,6 +28,6 @@ public:
 CWinApp* AfxGetApp();
 
 // Answers the command line (ProgramCommandLine.h), creates the QApplication, calls InitInstance of
-// the application object and returns the exit code (0 when InitInstance returned false or after
-// --help or --version; 1 when there is no application object; 2 for a bad command line).
+// the application object and returns the exit code (0 once it has returned, or after --help or
+// --version; 1 when there is no application object; 2 for a bad command line).
 int RunApplication(int argc, char** argv, const ApplicationIdentity& identity);

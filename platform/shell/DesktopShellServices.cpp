@@ -21,7 +21,23 @@ QUrl UrlOf(const std::string& target) {
     return url.scheme().size() < 2 ? QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath()) : url;
 }
 
+ShellServices* replacement = nullptr;
+
 }  // namespace
+
+ShellServices& CurrentShellServices() {
+    if (replacement != nullptr) {
+        return *replacement;
+    }
+    static DesktopShellServices desktop;
+    return desktop;
+}
+
+ShellServices* SetShellServices(ShellServices* services) {
+    ShellServices* previous = replacement;
+    replacement = services;
+    return previous;
+}
 
 int DesktopShellServices::OpenDocument(const std::string& target) {
     if (target.empty()) {

@@ -11,29 +11,13 @@ namespace {
 // QApplication and the xcb platform), each also written with two dashes. They are declared so that
 // "-reverse" is not read as "-r -e -v ..." and a value such as "-style fusion" is not a stray
 // argument; Qt then takes them from the command line itself.
-const QStringList kToolkitOptionsWithValue = {
-    QStringLiteral("platform"),
-    QStringLiteral("platformpluginpath"),
-    QStringLiteral("platformtheme"),
-    QStringLiteral("plugin"),
-    QStringLiteral("qwindowgeometry"),
-    QStringLiteral("geometry"),
-    QStringLiteral("qwindowtitle"),
-    QStringLiteral("title"),
-    QStringLiteral("qwindowicon"),
-    QStringLiteral("icon"),
-    QStringLiteral("session"),
-    QStringLiteral("style"),
-    QStringLiteral("stylesheet"),
-    QStringLiteral("display"),
-    QStringLiteral("name"),
-    QStringLiteral("visual"),
-    QStringLiteral("qmljsdebugger"),
-};
-const QStringList kToolkitFlags = {
-    QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("testability"),
-    QStringLiteral("nograb"),  QStringLiteral("dograb"),
-};
+const QStringList kToolkitOptionsWithValue =
+    QStringLiteral(
+        "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowtitle title "
+        "qwindowicon icon session style stylesheet display name visual qmljsdebugger")
+        .split(QLatin1Char(' '));
+const QStringList kToolkitFlags =
+    QStringLiteral("reverse widgetcount testability nograb dograb").split(QLatin1Char(' '));
 
 struct Parser {
     QCommandLineParser parser;

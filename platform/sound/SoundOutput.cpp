@@ -22,3 +22,11 @@ SoundOutput* SetSoundOutput(SoundOutput* output) {
     replacement = output;
     return previous;
 }
+
+bool PlaySound(unsigned resourceId, bool waitForEnd) {
+    return CurrentSoundOutput().Play(resourceId, waitForEnd);
+}
+
+void Sleep(unsigned milliseconds) {
+    CurrentSoundOutput().Pause(milliseconds);
+}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Where PlaySound and Sleep end up. The program uses SDL2's audio (SdlSoundOutput); tests put a
-// RecordingSoundOutput in its place.
+// Playing the program's wave resources and pausing, through the current output: the program's is
+// SDL2's audio (SdlSoundOutput); tests put a RecordingSoundOutput in its place.
 
 class SoundOutput {
 public:
@@ -27,3 +27,10 @@ public:
 private:
     SoundOutput* previous_;
 };
+
+// Plays wave resource `resourceId` of the program itself: returns at once unless `waitForEnd`, then
+// only after the clip's length has passed (also when no audio device exists). A new sound replaces
+// one that is still playing. False when the resource is missing.
+bool PlaySound(unsigned resourceId, bool waitForEnd);
+// Blocks the calling thread for `milliseconds`.
+void Sleep(unsigned milliseconds);

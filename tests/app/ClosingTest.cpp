@@ -4,7 +4,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/app/BoardFixture.h"
 
-#include "platform/shell/MessageBox.h"
+#include "controls/MessageBox.h"
 #include "scores/ProgramFiles.h"
 
 #include <QApplication>

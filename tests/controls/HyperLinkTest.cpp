@@ -12,7 +12,7 @@
 #include "controls/CHyperLink.h"
 #include "controls/SystemColors.h"
 #include "platform/dialog/CDialog.h"
-#include "platform/shell/MessageBox.h"
+#include "controls/MessageBox.h"
 #include "tests/controls/OnScreen.h"
 #include "tests/support/FakeShellServices.h"
 #include "tests/support/Input.h"

@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "platform/sound/PlaySound.h"
+#include "platform/sound/SoundOutput.h"
 #include "platform/sound/SdlSoundOutput.h"
 #include "tests/support/RecordingSoundOutput.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/shell/MessageBox.h"
+#include "controls/MessageBox.h"
 
 #include <QMessageBox>
 #include <QWidget>
