@@ -24,5 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # the page is opened through xdg-open and the board is drawn in Liberation fonts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, fonts-liberation, xdg-utils")
+# On a Wayland desktop the game runs as a Wayland client, its dialogs inside the board.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)
