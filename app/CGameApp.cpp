@@ -5,8 +5,8 @@
 #include "app/CGameDlg.h"
 #include "controls/GameSoundPlayer.h"
 #include "dialogs/HelpPage.h"
-#include "platform/draw/Resources.h"
 #include "platform/draw/BackgroundWork.h"
+#include "platform/draw/Resources.h"
 #include "platform/shell/ShellServices.h"
 #include "resources/GameDialogTemplates.h"
 

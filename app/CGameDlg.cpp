@@ -7,12 +7,12 @@
 #include <QMenu>
 
 #include "controls/GameSoundPlayer.h"
+#include "controls/MessageBox.h"
+#include "controls/TextDrawing.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CAnswerDlg.h"
 #include "platform/access/AccessibleText.h"
 #include "platform/draw/Resources.h"
-#include "controls/TextDrawing.h"
-#include "controls/MessageBox.h"
 #include "resources/GameDialogTemplates.h"
 
 QCursor playerCursor[2];
@@ -40,6 +40,8 @@ void CGameDlg::DoDataExchange() {
     DDX_Control(IDC_PLAYER2_NAME, nameButton[1]);
     DDX_Control(IDC_PLAYER1_SCORE, scoreButton[0]);
     DDX_Control(IDC_PLAYER2_SCORE, scoreButton[1]);
+    DDX_Control(IDC_PLAYER1_LIST, scoreList[0]);
+    DDX_Control(IDC_PLAYER2_LIST, scoreList[1]);
     for (int cell = 0; cell < kCellCount; ++cell) {
         DDX_Control(
             IDC_FIRST_CELL + cell,
@@ -57,6 +59,14 @@ bool CGameDlg::OnInitDialog() {
     setWindowTitle(QStringLiteral("%1 %2").arg(QStringLiteral("Quinsum"), QStringLiteral("2.0")));
 
     cellHeight = GetDlgItem(IDC_FIRST_CELL)->height();
+    // The plates only show; the lists, frames in the template, are shown to the keyboard and to
+    // screen readers.
+    for (std::size_t player = 0; player < 2; ++player) {
+        nameButton[player]->ShowAsLabel();
+        scoreButton[player]->ShowAsLabel();
+        scoreList[player]->setFocusPolicy(Qt::StrongFocus);
+        scoreList[player]->show();
+    }
     // The narrow face of the design's family: a row of three-character numbers such as
     // "-19 + -21 + -18 = -58" is wider than a list at the regular face's width.
     listFont = FontByHeight(QStringLiteral("Arial Narrow"), static_cast<int>(cellHeight * 0.18), 400);
@@ -178,9 +188,26 @@ void CGameDlg::NewGame() {
 }
 
 void CGameDlg::PlaceMark(std::int32_t col, std::int32_t row, std::int32_t computerMove) {
+    RunClaim([&] { rules.PlaceMark(col, row, computerMove); });
+}
+
+void CGameDlg::ComputerMove() {
+    RunClaim([this] { rules.ComputerMove(); });
+}
+
+void CGameDlg::RunClaim(const std::function<void()>& claim) {
+    const std::int32_t claimedBefore = ClaimedCells();
+    if (IsValidPlayer(gameState.currentPlayer)) {
+        BeginNarration();
+    }
     claimUnderWay = true;
-    rules.PlaceMark(col, row, computerMove);
+    claim();
     claimUnderWay = false;
+    lastQuestion.clear();
+    if (ClaimedCells() != claimedBefore) {
+        EndNarration(newGameRequested);
+    }
+    narration = {};
     if (std::exchange(newGameRequested, false)) {
         RequestNewGame();
     }
@@ -194,11 +221,10 @@ std::int32_t CGameDlg::RateCells() {
     return rules.RateCells();
 }
 
-void CGameDlg::ComputerMove() {
-    rules.ComputerMove();
-}
-
 void CGameDlg::PlayGameSound(unsigned soundId, int waitForEnd, int delayBeforeMs, int delayAfterMs) {
+    if (soundId == IDW_LINE_COMPLETED && claimUnderWay) {
+        NarrateLineFound();
+    }
     ::PlayGameSound(soundId, waitForEnd, delayBeforeMs, delayAfterMs);
 }
 
@@ -222,6 +248,8 @@ ChallengeOutcome CGameDlg::ShowChallenge(const std::string& question, std::int32
     challenge.ownerRect =
         QRect(ownerRect.left, ownerRect.top, ownerRect.right - ownerRect.left, ownerRect.bottom - ownerRect.top);
     challenge.question = question;
+    // The same question again: the answer was wrong, and a screen reader says so with the question.
+    challenge.toldBefore = question == std::exchange(lastQuestion, question) ? tr("Not right, try again.") : QString();
     if (challenge.DoModal() != IDOK) {
         return {ChallengeOutcome::Choice::ForfeitGame, 0};
     }
@@ -245,6 +273,8 @@ void CGameDlg::RequestNewGame() {
 
 void CGameDlg::RecordResult(OpponentKind kind1, const std::string& name1, std::int32_t score1, OpponentKind kind2,
                             const std::string& name2, std::int32_t score2, NumberRange range) {
+    // The high scores open at once; a screen reader hears the end of the game as the dialog's own.
+    SetAccessibleDescription(&highScoresDlg, GameOverTold());
     highScoresDlg.RecordResult(kind1, name1, score1, kind2, name2, score2, range);
     // Saved at once: a crash, a kill or the end of the session loses no finished game.
     SaveHighScoresAndTell();
@@ -252,4 +282,5 @@ void CGameDlg::RecordResult(OpponentKind kind1, const std::string& name1, std::i
 
 void CGameDlg::ShowHighScoresDialog() {
     highScoresDlg.DoModal();
+    SetAccessibleDescription(&highScoresDlg, QString());
 }

@@ -7,7 +7,9 @@
 #include <QPointer>
 #include <array>
 #include <cstdint>
+#include <functional>
 
+#include "app/ScoreList.h"
 #include "controls/CSkinButton.h"
 #include "core/GameRules.h"
 #include "core/GameState.h"
@@ -80,6 +82,8 @@ public:
     QPointer<CSkinButton> menuButton;
     std::array<QPointer<CSkinButton>, 2> nameButton;
     std::array<QPointer<CSkinButton>, 2> scoreButton;
+    // The players' lists (the template's frames 1510 and 1511), for the keyboard and screen readers.
+    std::array<QPointer<ScoreList>, 2> scoreList;
     QIcon appIcon;
 
 protected:
@@ -101,13 +105,36 @@ private:
     // Moves the focus to the next cell in the direction of an arrow key.
     void MoveCellFocus(int arrowKey);
     void PaintLists(QPainter& painter) const;
-    // Assistive technologies read each list as one text: its player and every line they scored.
+    // The lists for the keyboard and screen readers: their player and every line they scored.
     void NameLists();
     // The plates show the players' names and scores.
     void ShowPanels();
     QRect ListPanelRect(int panelId) const;
+    // A claim, a person's or the computer's: the rules' PlaceMark or ComputerMove, with what a screen
+    // reader hears of it and the new game a forfeit asks for once it has ended.
+    void RunClaim(const std::function<void()>& claim);
     // Whether the player to move is a computer; only for a valid currentPlayer.
     bool ComputerToMove() const;
+
+    // What a screen reader hears of the claim under way (CGameDlgNarration.cpp).
+    struct Narration {
+        std::int32_t mover = 0;
+        std::int32_t linesBefore = 0;
+        bool lineTold = false;
+    };
+    static std::int32_t ClaimedCells();
+    void BeginNarration();
+    void NarrateLineFound();
+    void EndNarration(bool forfeited);
+    // The last claim and the game's end, which the high scores then opening carry.
+    QString GameOverTold();
+    void AnnounceNewGame();
+    void ShowTurn();
+    QString ClaimedNumber() const;
+    QString ClaimOutcome() const;
+    Narration narration;
+    // The challenge asked last in this claim, so that asking it again tells the answer was wrong.
+    std::string lastQuestion;
 
     GameRules rules;
     // A forfeit asks for a new game; the command is queued once the claim that asked has ended, so

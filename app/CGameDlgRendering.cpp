@@ -4,8 +4,8 @@
 
 #include <QPainter>
 
-#include "platform/access/AccessibleText.h"
 #include "controls/TextDrawing.h"
+#include "platform/access/AccessibleText.h"
 
 namespace {
 
@@ -117,24 +117,18 @@ void CGameDlg::paintEvent(QPaintEvent* event) {
 }
 
 void CGameDlg::NameLists() {
-    std::array<QString, 2> names;
-    std::array<bool, 2> anyLine{false, false};
-    for (std::size_t player = 0; player < 2; ++player) {
-        names[player] =
-            QStringLiteral("Lines scored by %1:").arg(QString::fromStdString(settingsDlg.playerName[player]));
-    }
+    std::array<QStringList, 2> lines;
     for (std::int32_t index = 0; index < gameState.lineCount && index < kMaxScoredLines; ++index) {
         const ScoredLine& line = gameState.lines[static_cast<std::size_t>(index)];
-        const std::size_t player = line.player == 1 ? 0 : 1;
         const std::array<std::int32_t, 4> numbers = LineNumbers(line);
-        names[player] += anyLine[player] ? QStringLiteral("; ") : QStringLiteral(" ");
-        names[player] +=
-            QStringLiteral("%1 + %2 + %3 = %4").arg(numbers[0]).arg(numbers[1]).arg(numbers[2]).arg(numbers[3]);
-        anyLine[player] = true;
+        lines[line.player == 1 ? 0 : 1].append(
+            QStringLiteral("%1 + %2 + %3 = %4").arg(numbers[0]).arg(numbers[1]).arg(numbers[2]).arg(numbers[3]));
     }
     for (std::size_t player = 0; player < 2; ++player) {
-        SetAccessibleName(GetDlgItem(kListPanel[player]),
-                          anyLine[player] ? names[player] : names[player] + QStringLiteral(" none"));
+        const QString name = QString::fromStdString(settingsDlg.playerName[player]);
+        scoreList[player]->Show(
+            lines[player].isEmpty() ? tr("Lines scored by %1: none").arg(name) : tr("Lines scored by %1").arg(name),
+            lines[player]);
     }
 }
 

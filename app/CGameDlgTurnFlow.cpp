@@ -29,6 +29,7 @@ void CGameDlg::OnNewGame() {
     update();
     RefreshScorePanels();
     RefreshCursor();
+    AnnounceNewGame();
 }
 
 void CGameDlg::OnShowMenu() {
@@ -80,6 +81,7 @@ void CGameDlg::ShowHighScores() {
 }
 
 void CGameDlg::RefreshCursor() {
+    ShowTurn();
     if (IsValidPlayer(gameState.currentPlayer) && menuOpen == 0 && gameState.gameOver == 0) {
         setCursor(ComputerToMove() ? QCursor(Qt::WaitCursor) : playerCursor[PlayerIndex(gameState.currentPlayer)]);
         return;

@@ -4,8 +4,8 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 
-#include "controls/SystemColors.h"
 #include "controls/MessageBox.h"
+#include "controls/SystemColors.h"
 #include "platform/shell/ShellServices.h"
 
 namespace {

@@ -131,6 +131,11 @@ void CSkinButton::SetSkin(unsigned normalId, unsigned pressedId, unsigned hoverI
     }
 }
 
+void CSkinButton::ShowAsLabel() {
+    label = true;
+    setFocusPolicy(Qt::NoFocus);
+}
+
 void CSkinButton::SetCheck(bool check) {
     setChecked(check && kind != PushKind);
     if (kind == RadioKind && isChecked()) {

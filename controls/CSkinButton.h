@@ -6,6 +6,7 @@
 // event. A mask gives the button its shape, for drawing and for the pointer alike.
 
 #include <QAbstractButton>
+#include <QPointer>
 #include <QRegion>
 #include <string>
 
@@ -44,6 +45,14 @@ public:
     bool GetCheck() const { return isChecked(); }
     // Clears the check that the rest of the group asked to clear.
     void Uncheck();
+
+    // A button that only shows something (a plate, the challenge's question): it takes no focus and
+    // screen readers read it as a label.
+    void ShowAsLabel();
+    bool IsLabel() const { return label; }
+    // The text screen readers give as the button's label (its group's), with its own name.
+    void SetLabelledBy(QWidget* text) { labelledBy = text; }
+    QWidget* LabelledBy() const { return labelledBy; }
 
     // The paint event's work: the state's bitmap, the edge, the focus cue and the caption.
     void DrawItem(QPainter& painter) const;
@@ -85,4 +94,6 @@ private:
     QRegion windowRegion;
     bool edge = false;
     BitmapDrawMode drawMode = BitmapDrawMode::Stretch;
+    bool label = false;
+    QPointer<QWidget> labelledBy;
 };

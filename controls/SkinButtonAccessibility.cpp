@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What screen readers learn of a skin button: a push button, a check box or a radio button by its
-// kind, with its checked and pressed states, named by its accessible name or else its caption, and
-// pressed by their action as by a click.
+// kind (or a label, for one that only shows something), with its checked and pressed states, named
+// by its accessible name or else its caption, labelled by its group's text, and pressed by their
+// action as by a click.
 #include <QAccessibleWidget>
 
 #include "controls/CSkinButton.h"
@@ -13,6 +14,9 @@ public:
     explicit SkinButtonAccessible(CSkinButton* button) : QAccessibleWidget(button) {}
 
     QAccessible::Role role() const override {
+        if (Button()->IsLabel()) {
+            return QAccessible::StaticText;
+        }
         switch (Button()->GetKind()) {
         case CheckKind:
             return QAccessible::CheckBox;
@@ -41,7 +45,18 @@ public:
         return QAccessibleWidget::text(kind);
     }
 
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+        auto related = QAccessibleWidget::relations(match);
+        if ((match & QAccessible::Label) != 0 && Button()->LabelledBy() != nullptr) {
+            related.append({QAccessible::queryAccessibleInterface(Button()->LabelledBy()), QAccessible::Label});
+        }
+        return related;
+    }
+
     QStringList actionNames() const override {
+        if (Button()->IsLabel()) {
+            return {};
+        }
         return QStringList{Button()->GetKind() == PushKind ? pressAction() : toggleAction()} +
                QAccessibleWidget::actionNames();
     }

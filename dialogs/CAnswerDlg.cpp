@@ -39,12 +39,14 @@ bool CAnswerDlg::OnInitDialog() {
     const QString asked = QString::fromStdString(question);
     SetAccessibleName(this, QStringLiteral("Add up the line"));
     SetAccessibleDescription(this, asked);
-    SetAccessibleName(answerBox, asked);
+    SetAccessibleName(answerBox, (toldBefore + QLatin1Char(' ') + asked).trimmed());
 
     okButton->SetSkin(IDB_CHECK_ANSWER, IDB_CHECK_ANSWER, IDB_CHECK_ANSWER_SELECTED, 0, 0, 0, 0, 0, 0, "", QRect(),
                       kButtonFontHeight);
     forfeitButton->SetSkin(IDB_FORFEIT, IDB_FORFEIT, IDB_FORFEIT_SELECTED, 0, 0, 0, 0, 0, 0, "", QRect(),
                            kButtonFontHeight);
+    // It only shows the question (no tab stop of its own): the box carries it for screen readers.
+    questionLabel->ShowAsLabel();
     questionLabel->SetSkin(IDB_QUESTION, IDB_QUESTION, IDB_QUESTION, 0, 0, 0, 0, 0, 0, question, questionLabel->rect(),
                            kQuestionFontHeight);
     return true;

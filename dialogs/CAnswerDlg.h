@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QRect>
+#include <QString>
 #include <string>
 
 #include "controls/CSkinButton.h"
@@ -22,6 +23,8 @@ public:
     // The number typed when "Check Answer" closed the dialog (IDOK); 0 for an empty box or text
     // that does not start with a number.
     int answer = 0;
+    // What a screen reader hears before the question ("Not right, try again."); set by the caller.
+    QString toldBefore;
     // Screen pixels: the board window, and the vertical extent of the line's three cells.
     QRect ownerRect;
     int lineTop = 0;

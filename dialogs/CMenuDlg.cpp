@@ -36,6 +36,10 @@ bool CMenuDlg::OnInitDialog() {
     // The menu has no caption; a screen reader still names it.
     SetAccessibleName(this, QStringLiteral("Game menu"));
 
+    // The words on the pictures, which the template's texts are not.
+    SetAccessibleName(closeButton, tr("OK"));
+    SetAccessibleName(aboutButton, tr("About"));
+    SetAccessibleName(soundButton, tr("Sound"));
     SkinPictureButton(*closeButton, IDB_OK, IDB_OK_SELECTED);
     SkinPictureButton(*highScoresButton, IDB_HIGH_SCORES, IDB_HIGH_SCORES_SELECTED);
     SkinPictureButton(*newGameButton, IDB_NEW_GAME, IDB_NEW_GAME_SELECTED);
@@ -85,6 +89,8 @@ void CMenuDlg::ToggleSound() {
 }
 
 void CMenuDlg::SkinSoundButton() {
+    // Checked while sound is on, for screen readers; the picture says which.
+    soundButton->SetCheck(soundEnabled != 0);
     const unsigned picture = soundEnabled != 0 ? IDB_SOUND_ON : IDB_SOUND_OFF;
     soundButton->SetSkin(picture, picture, 0, 0, 0, 0, 0, 0, 0, "", QRect(), kButtonFontHeight);
 }

@@ -71,7 +71,14 @@ bool CSettingsDlg::OnInitDialog() {
     SkinTwoPictureButton(*expertButton, IDB_EXPERT, IDB_EXPERT_SELECTED);
     SkinTwoPictureButton(*personButton, IDB_PERSON, IDB_PERSON_SELECTED);
 
-    // Each name box is labelled by the text beside it.
+    // Each group of choices and each name box is labelled by the text beside it.
+    for (CSkinButton* opponent :
+         std::array<CSkinButton*, 4>{noviceButton, intermediateButton, expertButton, personButton}) {
+        opponent->SetLabelledBy(opponentLabel);
+    }
+    for (CSkinButton* range : RangeButtons()) {
+        range->SetLabelledBy(rangeLabel);
+    }
     SetAccessibleName(GetDlgItem(IDC_FIRST_NAME), firstNameLabel->text());
     SetAccessibleName(GetDlgItem(IDC_SECOND_NAME), secondNameLabel->text());
     ShowSettings();

@@ -132,7 +132,9 @@ DialogTemplate HighScores() {
     for (int k = 0; k < 10; ++k) {
         t.items.push_back(Static(IDC_FIRST_SCORE_LINE + k, "Static", 7, 7 + 17 * k, 253, 11, kText | WS_GROUP));
     }
-    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE, "0 to 10", 7, 182, 64, 20, kRadioPushLike | WS_GROUP));
+    // A tab stop on the group, which the keyboard could not reach otherwise.
+    t.items.push_back(
+        Button(IDC_FIRST_SCORES_RANGE, "0 to 10", 7, 182, 64, 20, kRadioPushLike | WS_GROUP | WS_TABSTOP));
     t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 1, "0 to 25", 72, 182, 64, 20, kRadioPushLike));
     t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 2, "-10 to 10", 136, 182, 64, 20, kRadioPushLike));
     t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 3, "-25 to 25", 200, 182, 64, 20, kRadioPushLike));

@@ -131,7 +131,11 @@ TEST_F(AnswerDialogTest, NoCaptionButANameAndTheQuestionForScreenReaders) {
         EXPECT_EQ(window->text(QAccessible::Description).toStdString(), " 3 + 4 + 5 = ");
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(dialog.GetDlgItem(IDC_ANSWER_BOX));
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->text(QAccessible::Name).toStdString(), " 3 + 4 + 5 = ");
+        EXPECT_EQ(box->text(QAccessible::Name).toStdString(), "3 + 4 + 5 =");
+        // The question shows on a picture that takes no focus.
+        QAccessibleInterface* question = QAccessible::queryAccessibleInterface(dialog.GetDlgItem(IDC_QUESTION));
+        EXPECT_EQ(question->role(), QAccessible::StaticText);
+        EXPECT_FALSE(question->state().focusable);
         ClickControl(dialog, IDOK);
     });
 }
