@@ -11,6 +11,9 @@ ScoreList::ScoreList(QWidget* parent) : QListWidget(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setAutoFillBackground(false);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The lines are read, not chosen: a selection would also make a screen reader speak the list
+    // whenever a line is added while the player is on the board.
+    setSelectionMode(QAbstractItemView::NoSelection);
 }
 
 void ScoreList::Show(const QString& name, const QStringList& lines) {

@@ -75,6 +75,17 @@ def open_question(new):
     return None
 
 
+def read_lists():
+    """Tabs from the board to the lists of lines scored and walks one of them."""
+    for _ in range(30):
+        keys("Tab")
+        if until("Lines scored by", 1.0):
+            break
+    step("a list of lines scored")
+    keys("Down", "Down")
+    step("the list's next lines")
+
+
 def main():
     subprocess.run(["bash", RIG, OUT, DISPLAY, PROGRAM], check=True)
     try:
@@ -128,6 +139,7 @@ def main():
                     step("the end of the game", 1)
                     keys("Return")
                     step("after the high scores", 2)
+                    read_lists()
                     return
                 if step_in_row < 4:
                     keys("Right" if row % 2 == 0 else "Left")
