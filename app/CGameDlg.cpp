@@ -11,6 +11,7 @@
 #include "controls/TextDrawing.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CAnswerDlg.h"
+#include "dialogs/RememberedSettings.h"
 #include "platform/access/AccessibleText.h"
 #include "platform/draw/Resources.h"
 #include "resources/GameDialogTemplates.h"
@@ -180,6 +181,8 @@ void CGameDlg::SaveHighScoresAndTell() {
 
 void CGameDlg::ResetSettings() {
     rules.ResetSettings();
+    // The player's last choices, where they were kept, over the built-in ones.
+    RestoreSettings(settingsDlg, soundEnabled);
     menuOpen = 0;
 }
 
