@@ -78,9 +78,11 @@ class GoldenPicturesTest : public BoardFixture {
 protected:
     GoldenPicturesTest() { QApplication::setCursorFlashTime(0); }
 
-    // The board dealt from the fixed seed: Ann against the Expert, numbers 0 to 10.
+    // The board dealt from the fixed seed: Ann against the Expert, numbers 0 to 10. The computer
+    // moves only when a test says so: its timer stops before the deal.
     void DealFixedBoard() {
         script.Then(IDD_SETTINGS, [this](CDialog& settings) {
+            StopComputerTimer(*currentBoard);
             SeedRandom(kSeed);
             AcceptSettings(Expert)(settings);
         });
@@ -110,7 +112,8 @@ protected:
         });
     }
 
-    // The board's own one-second timer would move the computer whenever a test runs slowly.
+    // The board's own one-second timer would move the computer whenever a test runs slowly, even
+    // before the test's first look at the board.
     static void StopComputerTimer(CGameDlg& board) { board.killTimer(std::exchange(timerId, 0)); }
 };
 
@@ -131,7 +134,6 @@ TEST_F(GoldenPicturesTest, SettingsAtStartAndAfterArrowKeys) {
 TEST_F(GoldenPicturesTest, BoardDealtThenAClaimAndTheComputersAnswer) {
     DealFixedBoard();
     RunBoard([this](CGameDlg& board) {
-        StopComputerTimer(board);
         ExpectGolden(Screen(board), QStringLiteral("board-dealt"));
         gameState.currentPlayer = 1;
         ClickControl(board, IDC_FIRST_CELL + 12);
@@ -149,7 +151,6 @@ TEST_F(GoldenPicturesTest, TheChallengeInEachOfItsPlaces) {
     ShootAndAnswerChallenge(QStringLiteral("challenge-near-the-top"));
     ShootAndAnswerChallenge(QStringLiteral("challenge-at-the-bottom"));
     RunBoard([](CGameDlg& board) {
-        StopComputerTimer(board);
         GiveAnn(board, {0, 1});
         ClickControl(board, IDC_FIRST_CELL + 2);
         GiveAnn(board, {10, 11});
@@ -176,7 +177,6 @@ TEST_F(GoldenPicturesTest, MenuAboutHighScoresAndAFinishedGame) {
         PressKey(about, Qt::Key_Escape);
     });
     RunBoard([this](CGameDlg& board) {
-        StopComputerTimer(board);
         gameState.currentPlayer = 1;
         PlayToTheEnd(board);
         ExpectGolden(Screen(board), QStringLiteral("board-finished"));
