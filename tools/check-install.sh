@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds as a package is built, installs into a staging folder, validates the desktop entry and the
-# AppStream data, makes the .deb and .tar.gz and checks the .deb with lintian. Then runs the
-# installed program as root (or a user namespace's root) and from a read-only copy as an
-# unprivileged user, and checks that each saved its scores to that user's data folder and wrote
-# nothing beside the program.
+# AppStream data, checks that the help page of every language is in place, makes the .deb and
+# .tar.gz and checks the .deb with lintian. Then runs the installed program as root (or a user
+# namespace's root) and from a read-only copy as an unprivileged user, and checks that each saved
+# its scores to that user's data folder and wrote nothing beside the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -18,6 +18,17 @@ trap 'chmod -R u+w "$stage"; rm -rf "$stage" "$root_home" "$home"' EXIT
 DESTDIR="$stage" cmake --install build/release
 desktop-file-validate "$stage"/usr/share/applications/*.desktop
 appstreamcli validate --no-net --pedantic "$stage"/usr/share/metainfo/*.xml
+# The how-to-play page in English (the desktop's C folder) and in each language, each in its own
+# language's help folder.
+for language in C de es fr it nl pt; do
+  page="$stage/usr/share/help/$language/quinsum/quinsum-help.html"
+  written_in=$language
+  [ "$language" = C ] && written_in=en
+  if ! grep -q "<html lang=\"$written_in\">" "$page" 2>/dev/null; then
+    echo "check-install: $page is missing or not written in its folder's language" >&2
+    exit 1
+  fi
+done
 (cd build/release && cpack)
 lintian --display-info --fail-on error,warning build/release/quinsum_*_amd64.deb
 
@@ -67,4 +78,4 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 run_and_close "${as_player[@]}" env HOME="$home"
 expect_scores_in "$home"
-echo "check-install: installed, validated, packaged, lintian clean; scores saved to the player's data folder, as root too"
+echo "check-install: installed, validated, help pages in place, packaged, lintian clean; scores saved to the player's data folder, as root too"
