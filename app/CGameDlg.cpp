@@ -20,6 +20,9 @@ int timerId = 0;
 
 namespace {
 
+// The string table keeps the source language's text; the menu shows its translation, marked here.
+[[maybe_unused]] constexpr const char* kAboutCommand = QT_TRANSLATE_NOOP("CGameDlg", "&About Quinsum...");
+
 ScreenRect ToScreenRect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
@@ -55,7 +58,7 @@ bool CGameDlg::OnInitDialog() {
     LoadBackground(IDB_BOARD_BACKGROUND);
     menuButton->SetSkin(IDB_OPTIONS, IDB_OPTIONS_SELECTED, IDB_OPTIONS_SELECTED, 0, 0, 0, 0, 0, 0, "", QRect(), 8);
     // Its word is part of the picture.
-    SetAccessibleName(menuButton, QStringLiteral("Options"));
+    SetAccessibleName(menuButton, tr("Options"));
     setWindowTitle(QStringLiteral("%1 %2").arg(QStringLiteral("Quinsum"), QStringLiteral("2.0")));
 
     cellHeight = GetDlgItem(IDC_FIRST_CELL)->height();
@@ -131,10 +134,10 @@ void CGameDlg::MoveCellFocus(int arrowKey) {
 
 void CGameDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Mi&nimize"), this, &QWidget::showMinimized);
+    menu.addAction(tr("Mi&nimize"), this, &QWidget::showMinimized);
     if (const std::string aboutText = StringResource(IDS_ABOUT); !aboutText.empty()) {
         menu.addSeparator();
-        menu.addAction(QString::fromStdString(aboutText), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+        menu.addAction(tr(aboutText.c_str()), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
     }
     menu.exec(event->globalPos());
 }
@@ -182,6 +185,8 @@ void CGameDlg::SaveHighScoresAndTell() {
 
 void CGameDlg::ResetSettings() {
     rules.ResetSettings();
+    // The rules' default names are the source language's.
+    settingsDlg.playerName = {tr("X-Player").toStdString(), tr("O-Player").toStdString()};
     menuOpen = 0;
 }
 
