@@ -336,11 +336,11 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>Intermediate Computer</source>
-        <translation>Mittelstarker Computer</translation>
+        <translation>Mittlerer Computer</translation>
     </message>
     <message>
         <source>Expert Computer</source>
-        <translation>Experten-Computer</translation>
+        <translation>Starker Computer</translation>
     </message>
     <message>
         <source>Person</source>
@@ -389,22 +389,22 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>%1 achieved the high score %2.</source>
         <extracomment>A result against another person; %1 is the name, %2 the score.</extracomment>
-        <translation>%1 hat %2 Punkte erzielt.</translation>
+        <translation>%1 erzielte den Höchststand von %2 Punkten.</translation>
     </message>
     <message>
         <source>%1 beat the %2, achieving a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 hat den %2 besiegt und %3 Punkte erzielt.</translation>
+        <translation>%1 besiegte den %2 mit %3 Punkten.</translation>
     </message>
     <message>
         <source>%1 tied the %2 and achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 hat gegen den %2 unentschieden gespielt und %3 Punkte erzielt.</translation>
+        <translation>%1 spielte remis gegen den %2: %3 Punkte.</translation>
     </message>
     <message>
         <source>%1 lost to the %2 but achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 hat gegen den %2 verloren, aber %3 Punkte erzielt.</translation>
+        <translation>%1 verlor gegen den %2 mit %3 Punkten.</translation>
     </message>
     <message>
         <source>Novice Computer</source>
@@ -414,7 +414,7 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Intermediate Computer</source>
         <extracomment>The computer opponent&apos;s title as it stands inside a result sentence (&quot;beat the %2&quot;).</extracomment>
-        <translation>mittelstarken Computer</translation>
+        <translation>mittleren Computer</translation>
     </message>
     <message>
         <source>Advanced Computer</source>

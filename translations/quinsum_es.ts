@@ -394,17 +394,17 @@ a esa extensión de archivo.</translation>
     <message>
         <source>%1 beat the %2, achieving a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 venció al %2 y logró una puntuación de %3.</translation>
+        <translation>%1 venció al %2 con %3 puntos.</translation>
     </message>
     <message>
         <source>%1 tied the %2 and achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 empató con el %2 y logró una puntuación de %3.</translation>
+        <translation>%1 empató con el %2: %3 puntos.</translation>
     </message>
     <message>
         <source>%1 lost to the %2 but achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 perdió contra el %2, pero logró una puntuación de %3.</translation>
+        <translation>%1 perdió ante el %2 con %3 puntos.</translation>
     </message>
     <message>
         <source>Novice Computer</source>

@@ -336,7 +336,7 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Intermediate Computer</source>
-        <translation>Ordinateur intermédiaire</translation>
+        <translation>Ordinateur moyen</translation>
     </message>
     <message>
         <source>Expert Computer</source>
@@ -394,17 +394,17 @@ with the given filename extension.</source>
     <message>
         <source>%1 beat the %2, achieving a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 a battu %2 et obtenu un score de %3.</translation>
+        <translation>%1 a battu %2 avec %3 points.</translation>
     </message>
     <message>
         <source>%1 tied the %2 and achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 a fait match nul contre %2 et obtenu un score de %3.</translation>
+        <translation>%1 a égalé %2 avec %3 points.</translation>
     </message>
     <message>
         <source>%1 lost to the %2 but achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 a perdu contre %2 mais obtenu un score de %3.</translation>
+        <translation>%1 a perdu contre %2 avec %3 points.</translation>
     </message>
     <message>
         <source>Novice Computer</source>
@@ -414,7 +414,7 @@ with the given filename extension.</source>
     <message>
         <source>Intermediate Computer</source>
         <extracomment>The computer opponent&apos;s title as it stands inside a result sentence (&quot;beat the %2&quot;).</extracomment>
-        <translation>l&apos;ordinateur intermédiaire</translation>
+        <translation>l&apos;ordinateur moyen</translation>
     </message>
     <message>
         <source>Advanced Computer</source>

@@ -394,17 +394,17 @@ a questa estensione di file.</translation>
     <message>
         <source>%1 beat the %2, achieving a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 ha battuto il %2 ottenendo un punteggio di %3.</translation>
+        <translation>%1 ha battuto il %2 con %3 punti.</translation>
     </message>
     <message>
         <source>%1 tied the %2 and achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 ha pareggiato con il %2 e ottenuto un punteggio di %3.</translation>
+        <translation>%1 ha pareggiato col %2: %3 punti.</translation>
     </message>
     <message>
         <source>%1 lost to the %2 but achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 ha perso contro il %2 ma ha ottenuto un punteggio di %3.</translation>
+        <translation>%1 ha perso contro il %2 con %3 punti.</translation>
     </message>
     <message>
         <source>Novice Computer</source>

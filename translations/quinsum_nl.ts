@@ -394,17 +394,17 @@ aan deze bestandsextensie.</translation>
     <message>
         <source>%1 beat the %2, achieving a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 versloeg de %2 met een score van %3.</translation>
+        <translation>%1 versloeg de %2 met %3 punten.</translation>
     </message>
     <message>
         <source>%1 tied the %2 and achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 speelde gelijk tegen de %2 met een score van %3.</translation>
+        <translation>%1 speelde gelijk met de %2: %3 punten.</translation>
     </message>
     <message>
         <source>%1 lost to the %2 but achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 verloor van de %2 maar behaalde een score van %3.</translation>
+        <translation>%1 verloor van de %2 met %3 punten.</translation>
     </message>
     <message>
         <source>Novice Computer</source>

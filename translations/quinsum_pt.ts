@@ -394,17 +394,17 @@ a esta extensão de ficheiro.</translation>
     <message>
         <source>%1 beat the %2, achieving a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 venceu o %2 e obteve uma pontuação de %3.</translation>
+        <translation>%1 venceu o %2 com %3 pontos.</translation>
     </message>
     <message>
         <source>%1 tied the %2 and achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 empatou com o %2 e obteve uma pontuação de %3.</translation>
+        <translation>%1 empatou com o %2: %3 pontos.</translation>
     </message>
     <message>
         <source>%1 lost to the %2 but achieved a score of %3.</source>
         <extracomment>%1 is the person&apos;s name, %2 a computer opponent&apos;s title (such as &quot;Novice Computer&quot;), %3 the person&apos;s score.</extracomment>
-        <translation>%1 perdeu para o %2, mas obteve uma pontuação de %3.</translation>
+        <translation>%1 perdeu para o %2 com %3 pontos.</translation>
     </message>
     <message>
         <source>Novice Computer</source>
