@@ -21,6 +21,9 @@ int timerId = 0;
 
 namespace {
 
+// The string table keeps the source language's text; the menu shows its translation, marked here.
+[[maybe_unused]] constexpr const char* kAboutCommand = QT_TRANSLATE_NOOP("CGameDlg", "&About Quinsum...");
+
 ScreenRect ToScreenRect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
@@ -56,7 +59,7 @@ bool CGameDlg::OnInitDialog() {
     LoadBackground(IDB_BOARD_BACKGROUND);
     menuButton->SetSkin(IDB_OPTIONS, IDB_OPTIONS_SELECTED, IDB_OPTIONS_SELECTED, 0, 0, 0, 0, 0, 0, "", QRect(), 8);
     // Its word is part of the picture.
-    SetAccessibleName(menuButton, QStringLiteral("Options"));
+    SetAccessibleName(menuButton, tr("Options"));
     setWindowTitle(QStringLiteral("%1 %2").arg(QStringLiteral("Quinsum"), QStringLiteral("2.0")));
 
     cellHeight = GetDlgItem(IDC_FIRST_CELL)->height();
@@ -130,10 +133,10 @@ void CGameDlg::MoveCellFocus(int arrowKey) {
 
 void CGameDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Mi&nimize"), this, &QWidget::showMinimized);
+    menu.addAction(tr("Mi&nimize"), this, &QWidget::showMinimized);
     if (const std::string aboutText = StringResource(IDS_ABOUT); !aboutText.empty()) {
         menu.addSeparator();
-        menu.addAction(QString::fromStdString(aboutText), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
+        menu.addAction(tr(aboutText.c_str()), this, [this] { OnSysCommand(IDM_ABOUTBOX); });
     }
     menu.exec(event->globalPos());
 }
@@ -181,6 +184,8 @@ void CGameDlg::SaveHighScoresAndTell() {
 
 void CGameDlg::ResetSettings() {
     rules.ResetSettings();
+    // The rules' default names are the source language's.
+    settingsDlg.playerName = {tr("X-Player").toStdString(), tr("O-Player").toStdString()};
     // The player's last choices, where they were kept, over the built-in ones.
     RestoreSettings(settingsDlg, soundEnabled);
     menuOpen = 0;

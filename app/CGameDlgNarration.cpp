@@ -43,8 +43,7 @@ QString CGameDlg::ClaimOutcome() const {
         const ScoredLine& line = gameState.lines[static_cast<std::size_t>(index)];
         const bool person = settingsDlg.playerKind[PlayerIndex(line.player)] == Person;
         told += QLatin1Char(' ') + (person ? tr("Right, %1 scores %2.") : tr("%1 scores %2."))
-                                       .arg(NameOf(settingsDlg, line.player))
-                                       .arg(line.sum);
+                                       .arg(NameOf(settingsDlg, line.player), QString::number(line.sum));
     }
     return told.trimmed();
 }
@@ -66,11 +65,9 @@ void CGameDlg::EndNarration(bool forfeited) {
 QString CGameDlg::GameOverTold() {
     const std::int32_t first = gameState.score[0];
     const std::int32_t second = gameState.score[1];
-    QString told = tr("Game over. %1 %2, %3 %4.")
-                       .arg(NameOf(settingsDlg, 1))
-                       .arg(first)
-                       .arg(NameOf(settingsDlg, 2))
-                       .arg(second);
+    QString told =
+        tr("Game over. %1 %2, %3 %4.")
+            .arg(NameOf(settingsDlg, 1), QString::number(first), NameOf(settingsDlg, 2), QString::number(second));
     told += QLatin1Char(' ') +
             (first == second ? tr("A tie.") : tr("%1 wins.").arg(NameOf(settingsDlg, first > second ? 1 : 2)));
     told = (ClaimOutcome() + QLatin1Char(' ') + told).trimmed();

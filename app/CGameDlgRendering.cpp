@@ -69,26 +69,37 @@ void CGameDlg::DrawCell(std::int32_t col, std::int32_t row) {
         cell->SetSkin(image, image, 0, 0, 0, 0, 0, 0, 0, caption, claimedCaption, 15);
     }
     SetAccessibleName(cell, CellAccessibleName(col, row));
-    SetAccessibleDescription(cell, QStringLiteral("row %1, column %2").arg(row + 1).arg(col + 1));
+    SetAccessibleDescription(cell, tr("row %1, column %2").arg(QString::number(row + 1), QString::number(col + 1)));
     // On screen before the caller goes on: it may next block on a sound or open a dialog.
     cell->repaint();
 }
 
 QString CGameDlg::CellAccessibleName(std::int32_t col, std::int32_t row) const {
     const std::int32_t owner = gameState.cellOwner[CellIndex(col, row)];
-    QString name = QStringLiteral("%1, ").arg(gameState.cellNumber[CellIndex(col, row)]);
+    const QString number = QString::number(gameState.cellNumber[CellIndex(col, row)]);
     // Only a claimed tile shows the marks (before the first deal the cleared state points at a free cell).
     if (owner == 0) {
-        return name + QStringLiteral("free");
+        //: A free tile of the board; %1 is its number.
+        return tr("%1, free").arg(number);
     }
-    name += QString::fromStdString(settingsDlg.playerName[PlayerIndex(owner == 1 ? 1 : 2)]);
-    if (IsLastMove(col, row)) {
-        name += QStringLiteral(", last move");
+    const QString ownerName = QString::fromStdString(settingsDlg.playerName[PlayerIndex(owner == 1 ? 1 : 2)]);
+    const bool lastMove = IsLastMove(col, row);
+    const bool inTheLine = IsInTheLine(col, row);
+    // Whole phrases, so that a language may word each one its own way.
+    if (lastMove && inTheLine) {
+        //: A claimed tile; %1 is its number, %2 the name of the player who claimed it.
+        return tr("%1, %2, last move, in the line").arg(number, ownerName);
     }
-    if (IsInTheLine(col, row)) {
-        name += QStringLiteral(", in the line");
+    if (lastMove) {
+        //: A claimed tile; %1 is its number, %2 the name of the player who claimed it.
+        return tr("%1, %2, last move").arg(number, ownerName);
     }
-    return name;
+    if (inTheLine) {
+        //: A claimed tile; %1 is its number, %2 the name of the player who claimed it.
+        return tr("%1, %2, in the line").arg(number, ownerName);
+    }
+    //: A claimed tile; %1 is its number, %2 the name of the player who claimed it.
+    return tr("%1, %2").arg(number, ownerName);
 }
 
 void CGameDlg::RefreshScorePanels() {
@@ -178,7 +189,7 @@ void CGameDlg::ShowPanels() {
         const QString name = QString::fromStdString(settingsDlg.playerName[player]);
         scoreButton[player]->SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0,
                                      Padded(gameState.score[player], 8).toStdString(), plateCaption, 0);
-        SetAccessibleName(scoreButton[player], QStringLiteral("%1: %2 points").arg(name).arg(gameState.score[player]));
+        SetAccessibleName(scoreButton[player], tr("%1: %2 points").arg(name, QString::number(gameState.score[player])));
         scoreButton[player]->update();
         nameButton[player]->SetSkin(plate, plate, plate, 0, 0, 0, 0, 0, 0,
                                     QStringLiteral("%1").arg(name, 14).toStdString(), plateCaption, 0);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controls/CHyperLink.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
 
@@ -12,36 +13,37 @@ namespace {
 
 constexpr int kFirstSuccess = 33;  // opener results above 32 mean success
 
-std::string OpenErrorMessage(int code) {
+QString OpenErrorMessage(int code) {
     switch (code) {
     case 0:
-        return "The operating system is out\nof memory or resources.";
+        return CHyperLink::tr("The operating system is out\nof memory or resources.");
     case 2:
-        return "The specified file was not found.";
+        return CHyperLink::tr("The specified file was not found.");
     case 3:
-        return "The specified path was not found.";
+        return CHyperLink::tr("The specified path was not found.");
     case 5:
-        return "The operating system denied\naccess to the specified file.";
+        return CHyperLink::tr("The operating system denied\naccess to the specified file.");
     case 8:
-        return "There was not enough memory to complete the operation.";
+        return CHyperLink::tr("There was not enough memory to complete the operation.");
     case 11:
-        return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+        return CHyperLink::tr("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
     case 26:
-        return "A sharing violation occurred. ";
+        return CHyperLink::tr("A sharing violation occurred. ");
     case 27:
-        return "The filename association is\nincomplete or invalid.";
+        return CHyperLink::tr("The filename association is\nincomplete or invalid.");
     case 28:
-        return "The DDE transaction could not\nbe completed because the request timed out.";
+        return CHyperLink::tr("The DDE transaction could not\nbe completed because the request timed out.");
     case 29:
-        return "The DDE transaction failed.";
+        return CHyperLink::tr("The DDE transaction failed.");
     case 30:
-        return "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.";
+        return CHyperLink::tr(
+            "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.");
     case 31:
-        return "There is no application associated\nwith the given filename extension.";
+        return CHyperLink::tr("There is no application associated\nwith the given filename extension.");
     case 32:
-        return "The specified dynamic-link library was not found.";
+        return CHyperLink::tr("The specified dynamic-link library was not found.");
     default:
-        return "Unknown Error (" + std::to_string(code) + ") occurred.";
+        return CHyperLink::tr("Unknown Error (%1) occurred.").arg(code);
     }
 }
 
@@ -149,5 +151,6 @@ int CHyperLink::OpenTarget(const std::string& target) {
 }
 
 void CHyperLink::ReportOpenError(int code) {
-    ShowWarning(this, "Unable to open hyperlink:\n\n" + OpenErrorMessage(code), "Error");
+    ShowWarning(this, tr("Unable to open hyperlink:\n\n%1").arg(OpenErrorMessage(code)).toStdString(),
+                tr("Error").toStdString());
 }

@@ -37,7 +37,7 @@ bool CAnswerDlg::OnInitDialog() {
     answerBox->SetPattern(kAnswerPattern);
     // No caption on screen; a screen reader hears what is asked, and the box carries the question.
     const QString asked = QString::fromStdString(question);
-    SetAccessibleName(this, QStringLiteral("Add up the line"));
+    SetAccessibleName(this, tr("Add up the line"));
     SetAccessibleDescription(this, asked);
     SetAccessibleName(answerBox, (toldBefore + QLatin1Char(' ') + asked).trimmed());
 

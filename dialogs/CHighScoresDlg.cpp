@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "controls/GameSoundPlayer.h"
+#include "dialogs/HighScoreTexts.h"
 #include "platform/access/Announcements.h"
 #include "resources/GameDialogTemplates.h"
 #include "resources/ResourceIds.h"
@@ -32,6 +33,7 @@ int RangeButtonId(std::size_t range) {
 }  // namespace
 
 CHighScoresDlg::CHighScoresDlg(QWidget* parent) : CSkinDialog(IDD_HIGH_SCORES, parent) {
+    SetTexts(TranslatedScoreTexts());
     // A save runs on the interface thread and may wait seconds for another copy's save. Meanwhile
     // the windows repaint, but no input or timer is handled, so that nothing starts in the middle.
     SetLockWait({.betweenTries = [] {

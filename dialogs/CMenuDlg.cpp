@@ -35,7 +35,7 @@ bool CMenuDlg::OnInitDialog() {
     EnableDrag(1);
     LoadBackground(IDB_MENU_BACKGROUND);
     // The menu has no caption; a screen reader still names it.
-    SetAccessibleName(this, QStringLiteral("Game menu"));
+    SetAccessibleName(this, tr("Game menu"));
 
     // The words on the pictures, which the template's texts are not.
     SetAccessibleName(closeButton, tr("OK"));

@@ -155,13 +155,13 @@ void CSettingsDlg::ReadOpponent() {
         playerName[1] = GetDlgItemText(IDC_SECOND_NAME);
     } else if (noviceButton->GetCheck()) {
         playerKind[1] = Novice;
-        playerName[1] = "Computer 1";
+        playerName[1] = tr("Computer 1").toStdString();
     } else if (intermediateButton->GetCheck()) {
         playerKind[1] = Intermediate;
-        playerName[1] = "Computer 2";
+        playerName[1] = tr("Computer 2").toStdString();
     } else if (expertButton->GetCheck()) {
         playerKind[1] = Expert;
-        playerName[1] = "Computer 3";
+        playerName[1] = tr("Computer 3").toStdString();
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resources/GameDialogTemplates.h"
 
+#include <QtGlobal>
 #include <string>
 
 namespace {
@@ -31,18 +32,21 @@ DialogItemTemplate Edit(int id, int x, int y, int cx, int cy, TemplateStyle styl
 DialogTemplate About() {
     DialogTemplate t;
     t.id = IDD_ABOUT;
+    t.translationContext = "CAboutDlg";
     t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     t.cx = 259;
     t.cy = 81;
-    t.caption = "About quinsum";
+    t.caption = QT_TRANSLATE_NOOP("CAboutDlg", "About quinsum");
     t.fontPointSize = 8;
     t.fontFace = "MS Sans Serif";
     t.items = {
-        Button(IDOK, "OK", 202, 60, 50, 14, kDefaultButton | WS_GROUP),
+        Button(IDOK, QT_TRANSLATE_NOOP("CAboutDlg", "OK"), 202, 60, 50, 14, kDefaultButton | WS_GROUP),
         Static(IDC_HELP_LINK, kHelpPageName, 49, 19, 174, 8, kText | WS_GROUP),
         Picture(IDC_ABOUT_PICTURE, IDB_EMBLEM, 7, 7, 20, 20),
-        Static(IDC_ABOUT_NOTICE, "Quinsum 2.0 - claim three in a row and add them up to score. Good luck!", 49, 33, 174,
-               20, kText),
+        Static(
+            IDC_ABOUT_NOTICE,
+            QT_TRANSLATE_NOOP("CAboutDlg", "Quinsum 2.0 - claim three in a row and add them up to score. Good luck!"),
+            49, 33, 174, 20, kText),
     };
     return t;
 }
@@ -50,6 +54,7 @@ DialogTemplate About() {
 DialogTemplate Board() {
     DialogTemplate t;
     t.id = IDD_BOARD;
+    t.translationContext = "CGameDlg";
     t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
     t.cx = 319;
     t.cy = 240;
@@ -75,6 +80,7 @@ DialogTemplate Board() {
 DialogTemplate Answer() {
     DialogTemplate t;
     t.id = IDD_ANSWER;
+    t.translationContext = "CAnswerDlg";
     t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     t.cx = 144;
     t.cy = 44;
@@ -83,8 +89,8 @@ DialogTemplate Answer() {
     t.items = {
         Edit(IDC_ANSWER_BOX, 114, 3, 28, 12, kChild | WS_BORDER | WS_TABSTOP | ES_LEFT, WS_EX_CLIENTEDGE),
         Button(IDC_QUESTION, "", 0, 1, 112, 18, kPushButton),
-        Button(IDOK, "Check Answer", 73, 23, 72, 21, kDefaultButton),
-        Button(IDCANCEL, "Forfeit Game", 0, 23, 72, 21, kPushButton),
+        Button(IDOK, QT_TRANSLATE_NOOP("CAnswerDlg", "Check Answer"), 73, 23, 72, 21, kDefaultButton),
+        Button(IDCANCEL, QT_TRANSLATE_NOOP("CAnswerDlg", "Forfeit Game"), 0, 23, 72, 21, kPushButton),
     };
     return t;
 }
@@ -92,29 +98,42 @@ DialogTemplate Answer() {
 DialogTemplate Settings() {
     DialogTemplate t;
     t.id = IDD_SETTINGS;
+    t.translationContext = "CSettingsDlg";
     t.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT;
     t.cx = 284;
     t.cy = 199;
-    t.caption = "Settings for this Game...";
+    t.caption = QT_TRANSLATE_NOOP("CSettingsDlg", "Settings for this Game...");
     t.fontPointSize = 8;
     t.fontFace = "MS Sans Serif";
     t.items = {
         Edit(IDC_FIRST_NAME, 99, 13, 36, 14, kNameBox, 0),
-        Button(IDC_NOVICE, "Novice Computer", 13, 45, 75, 24, kRadioPushLike | WS_GROUP | WS_TABSTOP),
-        Button(IDC_INTERMEDIATE, "Intermediate Computer", 96, 45, 75, 24, kRadioPushLike),
-        Button(IDC_EXPERT, "Expert Computer", 179, 45, 75, 24, kRadioPushLike),
-        Button(IDC_PERSON, "Person", 13, 79, 75, 24, kRadioPushLike),
+        Button(IDC_NOVICE, QT_TRANSLATE_NOOP("CSettingsDlg", "Novice Computer"), 13, 45, 75, 24,
+               kRadioPushLike | WS_GROUP | WS_TABSTOP),
+        Button(IDC_INTERMEDIATE, QT_TRANSLATE_NOOP("CSettingsDlg", "Intermediate Computer"), 96, 45, 75, 24,
+               kRadioPushLike),
+        Button(IDC_EXPERT, QT_TRANSLATE_NOOP("CSettingsDlg", "Expert Computer"), 179, 45, 75, 24, kRadioPushLike),
+        Button(IDC_PERSON, QT_TRANSLATE_NOOP("CSettingsDlg", "Person"), 13, 79, 75, 24, kRadioPushLike),
         Edit(IDC_SECOND_NAME, 221, 84, 36, 14, kNameBox, 0),
-        Button(IDC_RANGE_0_TO_10, "0 to 10", 7, 131, 64, 20, kRadioPushLike | WS_GROUP | WS_TABSTOP),
-        Button(IDC_RANGE_0_TO_25, "0 to 25", 76, 131, 64, 20, kRadioPushLike),
-        Button(IDC_RANGE_MINUS_10_TO_10, "-10 to 10", 145, 131, 64, 20, kRadioPushLike),
-        Button(IDC_RANGE_MINUS_25_TO_25, "-25 to 25", 213, 131, 64, 20, kRadioPushLike),
-        Button(IDOK, "Done", 106, 172, 64, 20, kDefaultButton | WS_GROUP),
-        Static(IDC_RANGE_LABEL, "Specify the range of numbers to use in calculations", 9, 118, 161, 8, kText),
-        Static(IDC_FIRST_NAME_LABEL, "Enter name for first player", 7, 15, 80, 8, kText),
-        Static(IDC_OPPONENT_LABEL, "Specify whether second player is another person or a computer opponent", 7, 35, 231,
-               8, kText),
-        Static(IDC_SECOND_NAME_LABEL, "Enter name if second player is a person", 92, 86, 124, 8, kText),
+        //: A range of numbers: from 0 to 10.
+        Button(IDC_RANGE_0_TO_10, QT_TRANSLATE_NOOP("CSettingsDlg", "0 to 10"), 7, 131, 64, 20,
+               kRadioPushLike | WS_GROUP | WS_TABSTOP),
+        Button(IDC_RANGE_0_TO_25, QT_TRANSLATE_NOOP("CSettingsDlg", "0 to 25"), 76, 131, 64, 20, kRadioPushLike),
+        Button(IDC_RANGE_MINUS_10_TO_10, QT_TRANSLATE_NOOP("CSettingsDlg", "-10 to 10"), 145, 131, 64, 20,
+               kRadioPushLike),
+        Button(IDC_RANGE_MINUS_25_TO_25, QT_TRANSLATE_NOOP("CSettingsDlg", "-25 to 25"), 213, 131, 64, 20,
+               kRadioPushLike),
+        Button(IDOK, QT_TRANSLATE_NOOP("CSettingsDlg", "Done"), 106, 172, 64, 20, kDefaultButton | WS_GROUP),
+        Static(IDC_RANGE_LABEL,
+               QT_TRANSLATE_NOOP("CSettingsDlg", "Specify the range of numbers to use in calculations"), 9, 118, 161, 8,
+               kText),
+        Static(IDC_FIRST_NAME_LABEL, QT_TRANSLATE_NOOP("CSettingsDlg", "Enter name for first player"), 7, 15, 80, 8,
+               kText),
+        Static(
+            IDC_OPPONENT_LABEL,
+            QT_TRANSLATE_NOOP("CSettingsDlg", "Specify whether second player is another person or a computer opponent"),
+            7, 35, 231, 8, kText),
+        Static(IDC_SECOND_NAME_LABEL, QT_TRANSLATE_NOOP("CSettingsDlg", "Enter name if second player is a person"), 92,
+               86, 124, 8, kText),
     };
     return t;
 }
@@ -122,39 +141,46 @@ DialogTemplate Settings() {
 DialogTemplate HighScores() {
     DialogTemplate t;
     t.id = IDD_HIGH_SCORES;
+    t.translationContext = "CHighScoresDlg";
     t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     t.cx = 271;
     t.cy = 239;
-    t.caption = "High Scores";
+    t.caption = QT_TRANSLATE_NOOP("CHighScoresDlg", "High Scores");
     t.fontPointSize = 8;
     t.fontFace = "MS Sans Serif";
-    t.items.push_back(Button(IDOK, "Done", 104, 206, 64, 20, kDefaultButton | WS_GROUP));
+    t.items.push_back(
+        Button(IDOK, QT_TRANSLATE_NOOP("CHighScoresDlg", "Done"), 104, 206, 64, 20, kDefaultButton | WS_GROUP));
     for (int k = 0; k < 10; ++k) {
         t.items.push_back(Static(IDC_FIRST_SCORE_LINE + k, "Static", 7, 7 + 17 * k, 253, 11, kText | WS_GROUP));
     }
     // A tab stop on the group, which the keyboard could not reach otherwise.
-    t.items.push_back(
-        Button(IDC_FIRST_SCORES_RANGE, "0 to 10", 7, 182, 64, 20, kRadioPushLike | WS_GROUP | WS_TABSTOP));
-    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 1, "0 to 25", 72, 182, 64, 20, kRadioPushLike));
-    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 2, "-10 to 10", 136, 182, 64, 20, kRadioPushLike));
-    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 3, "-25 to 25", 200, 182, 64, 20, kRadioPushLike));
+    //: A range of numbers: from 0 to 10.
+    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE, QT_TRANSLATE_NOOP("CHighScoresDlg", "0 to 10"), 7, 182, 64, 20,
+                             kRadioPushLike | WS_GROUP | WS_TABSTOP));
+    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 1, QT_TRANSLATE_NOOP("CHighScoresDlg", "0 to 25"), 72, 182, 64,
+                             20, kRadioPushLike));
+    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 2, QT_TRANSLATE_NOOP("CHighScoresDlg", "-10 to 10"), 136, 182, 64,
+                             20, kRadioPushLike));
+    t.items.push_back(Button(IDC_FIRST_SCORES_RANGE + 3, QT_TRANSLATE_NOOP("CHighScoresDlg", "-25 to 25"), 200, 182, 64,
+                             20, kRadioPushLike));
     return t;
 }
 
 DialogTemplate Menu() {
     DialogTemplate t;
     t.id = IDD_MENU;
+    t.translationContext = "CMenuDlg";
     t.style = WS_POPUP | WS_BORDER | DS_SETFONT;
     t.cx = 110;
     t.cy = 204;
     t.fontPointSize = 10;
     t.fontFace = "MS Sans Serif";
     t.items = {
-        Button(IDCANCEL, "Cancel", 7, 169, 96, 28, kPushButton),
-        Button(IDC_MENU_HIGH_SCORES, "High Scores", 7, 7, 96, 27, kPushButton),
-        Button(IDC_MENU_NEW_GAME, "Start New Game", 7, 34, 96, 27, kPushButton),
-        Button(IDC_MENU_QUIT, "Quit Game", 7, 61, 96, 27, kPushButton),
-        Button(IDC_MENU_ABOUT, "About Quinsum", 7, 88, 96, 27, kPushButton),
+        Button(IDCANCEL, QT_TRANSLATE_NOOP("CMenuDlg", "Cancel"), 7, 169, 96, 28, kPushButton),
+        Button(IDC_MENU_HIGH_SCORES, QT_TRANSLATE_NOOP("CMenuDlg", "High Scores"), 7, 7, 96, 27, kPushButton),
+        Button(IDC_MENU_NEW_GAME, QT_TRANSLATE_NOOP("CMenuDlg", "Start New Game"), 7, 34, 96, 27, kPushButton),
+        Button(IDC_MENU_QUIT, QT_TRANSLATE_NOOP("CMenuDlg", "Quit Game"), 7, 61, 96, 27, kPushButton),
+        Button(IDC_MENU_ABOUT, QT_TRANSLATE_NOOP("CMenuDlg", "About Quinsum"), 7, 88, 96, 27, kPushButton),
         Button(IDC_MENU_SOUND, "Check1", 7, 115, 96, 33, kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE),
     };
     return t;

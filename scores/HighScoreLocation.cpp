@@ -45,7 +45,8 @@ std::optional<std::filesystem::path> PlayerDataFolder() {
 }
 
 HighScoreLocation ChooseHighScoreLocation(const std::filesystem::path& programFolder,
-                                          const std::optional<std::filesystem::path>& dataFolder) {
+                                          const std::optional<std::filesystem::path>& dataFolder,
+                                          const ScoreTexts& texts) {
     const std::filesystem::path beside = programFolder / kHighScoreFileName;
     const bool besideIsUnusable = IsPresentButNotARegularFile(beside);
     // An installed program's folder is shared by every user; root may write there, but a file left
@@ -59,10 +60,7 @@ HighScoreLocation ChooseHighScoreLocation(const std::filesystem::path& programFo
     const bool ownExists = std::filesystem::symlink_status(own, error).type() != std::filesystem::file_type::not_found;
     HighScoreLocation location{own, ownExists || besideIsUnusable ? own : beside, *dataFolder, {}};
     if (besideIsUnusable) {
-        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal + string chain.
-        location.notice.append("\"").append(beside.string());
-        location.notice.append("\" is not a regular file, so the high scores are kept in \"");
-        location.notice.append(own.string()).append("\".");
+        location.notice = FillPattern(texts.keptElsewhere, {beside.string(), own.string()});
     }
     return location;
 }

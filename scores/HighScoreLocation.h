@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "scores/ScoreTexts.h"
+
 struct HighScoreLocation {
     // The file the results are written to.
     std::filesystem::path savePath;
@@ -24,6 +26,8 @@ struct HighScoreLocation {
 // `$XDG_DATA_HOME/quinsum`, or `~/.local/share/quinsum`; none without a home folder.
 std::optional<std::filesystem::path> PlayerDataFolder();
 
-// The location for a program in `programFolder` whose player's data folder is `dataFolder`.
+// The location for a program in `programFolder` whose player's data folder is `dataFolder`; the
+// notice in the words of `texts`.
 HighScoreLocation ChooseHighScoreLocation(const std::filesystem::path& programFolder,
-                                          const std::optional<std::filesystem::path>& dataFolder);
+                                          const std::optional<std::filesystem::path>& dataFolder,
+                                          const ScoreTexts& texts = {});

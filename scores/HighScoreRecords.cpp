@@ -57,6 +57,10 @@ int InsertLine(RangeScores& list, const HighScoreEntry& entry) {
 
 }  // namespace
 
+void HighScoreRecords::SetTexts(ScoreTexts texts) {
+    texts_ = std::move(texts);
+}
+
 void HighScoreRecords::SetFilePath(std::filesystem::path path) {
     location_ = HighScoreLocation{path, path, {}, {}};
 }
@@ -73,7 +77,7 @@ std::optional<HighScoreLocation> HighScoreRecords::Location() const {
     if (!programFolder) {
         return std::nullopt;
     }
-    return ChooseHighScoreLocation(*programFolder, PlayerDataFolder());
+    return ChooseHighScoreLocation(*programFolder, PlayerDataFolder(), texts_);
 }
 
 std::optional<std::filesystem::path> HighScoreRecords::FilePath() const {
@@ -127,7 +131,7 @@ std::string HighScoreRecords::MergeAndReplace(const std::filesystem::path& path)
     const FolderLock lock(path.parent_path(), lockWait_.patience, nested ? nullptr : lockWait_.betweenTries);
     waitingForLock_ = nested;
     if (lock.GetState() == FolderLock::State::Busy) {
-        return "its folder stayed locked by another program, perhaps another copy of the game still saving";
+        return texts_.folderStayedLocked;
     }
     RemoveLeftoverTemporaries(path, lock.GetState() == FolderLock::State::Held);
     if (std::optional<HighScoreTable> merged = TableToMergeInto(path)) {
@@ -139,8 +143,8 @@ std::string HighScoreRecords::MergeAndReplace(const std::filesystem::path& path)
         }
         table_ = *merged;
     }
-    std::string failure = "it cannot be written";
-    return WriteWholeFile(path, EncodeHighScoreTable(table_), &failure) == 1 ? std::string() : failure;
+    std::string failure = texts_.cannotBeWritten;
+    return WriteWholeFile(path, EncodeHighScoreTable(table_), &failure, texts_) == 1 ? std::string() : failure;
 }
 
 int HighScoreRecords::SaveHighScores() {
@@ -150,7 +154,7 @@ int HighScoreRecords::SaveHighScores() {
     }
     std::string failure;
     if (!location->folderToCreate.empty()) {
-        failure = PreparePrivateFolder(location->folderToCreate);
+        failure = PreparePrivateFolder(location->folderToCreate, texts_);
     }
     if (failure.empty()) {
         failure = MergeAndReplace(location->savePath);
@@ -165,8 +169,7 @@ int HighScoreRecords::SaveHighScores() {
         if (!problemToTell_.empty()) {
             problemToTell_.append("\n\n");
         }
-        problemToTell_.append("The high scores could not be saved to \"").append(location->savePath.string());
-        problemToTell_.append("\": ").append(failure).append(".");
+        problemToTell_.append(FillPattern(texts_.notSaved, {location->savePath.string(), failure}));
     }
     return -1;
 }
@@ -186,7 +189,7 @@ void HighScoreRecords::RecordResult(int kind1, std::string_view name1, int score
     unsaved_.push_back(std::move(result));
 }
 
-std::array<int, 2> HighScoreRecords::Rank(HighScoreTable& table, const Result& result) {
+std::array<int, 2> HighScoreRecords::Rank(HighScoreTable& table, const Result& result) const {
     const std::array<bool, 2> isComputer{result.kind1 > 0, result.kind2 > 0};
     const std::array<std::string, 2> names{StoredName(result.name1), StoredName(result.name2)};
     const std::array<int, 2> scores{result.score1, result.score2};
@@ -199,10 +202,8 @@ std::array<int, 2> HighScoreRecords::Rank(HighScoreTable& table, const Result& r
             continue;
         }
         const std::size_t other = 1 - player;
-        const auto sentenceFor = [&](const std::string& name) {
-            return isComputer[other]
-                       ? VersusComputerSentence(name, scores[player], ComputerTitle(kinds[other]), scores[other])
-                       : HighScoreSentence(name, scores[player]);
+        const auto sentenceFor = [&](std::string_view name) {
+            return ResultSentence(texts_, name, scores[player], kinds[other], scores[other]);
         };
         std::string sentence = sentenceFor(names[player]);
         // A long name gives way, so that the line keeps its score.

@@ -3,6 +3,7 @@
 
 #include "scores/HighScoreLocation.h"
 #include "scores/HighScoreTable.h"
+#include "scores/ScoreTexts.h"
 
 #include <array>
 #include <chrono>
@@ -25,6 +26,9 @@ public:
     std::array<int, 2> newLine{-1, -1};
     // Range the dialog displays.
     int shownRange = 0;
+
+    // The texts of the sentences stored from now on and of the problems told (English until set).
+    void SetTexts(ScoreTexts texts);
 
     // The file is "high scores.dat" where ChooseHighScoreLocation puts it for the running program,
     // unless one path to read and write is set here.
@@ -88,7 +92,7 @@ private:
 
     bool HasLine(int range, int line) const;
     // Ranks `result` into `table`; the positions of the two players' new lines (-1 = none).
-    static std::array<int, 2> Rank(HighScoreTable& table, const Result& result);
+    std::array<int, 2> Rank(HighScoreTable& table, const Result& result) const;
     // The table in the file to merge into: as read at start-up when there is no file; none when
     // the file cannot be read whole (this table is then written as it is).
     std::optional<HighScoreTable> TableToMergeInto(const std::filesystem::path& path) const;
@@ -101,6 +105,7 @@ private:
     HighScoreTable loadedTable_;
     std::vector<Result> unsaved_;
     std::optional<HighScoreLocation> location_;
+    ScoreTexts texts_;
     std::string problemToTell_;
     bool saveFailureTold_ = false;
     LockWait lockWait_;

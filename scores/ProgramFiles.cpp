@@ -149,7 +149,8 @@ int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> bu
     return rest.empty() ? 0 : -1;
 }
 
-int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes, std::string* failure) {
+int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes, std::string* failure,
+                   const ScoreTexts& texts) {
     const auto fail = [failure](const std::string& reason) {
         if (failure != nullptr) {
             *failure = reason;
@@ -163,7 +164,7 @@ int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned c
     struct stat existing {};
     const bool exists = ::lstat(path.c_str(), &existing) == 0;
     if (exists && !S_ISREG(existing.st_mode)) {
-        return fail("it is not a regular file");
+        return fail(texts.notARegularFile);
     }
     if (exists && ::access(path.c_str(), W_OK) != 0) {
         return failWithError();
@@ -242,32 +243,31 @@ bool IsPresentButNotARegularFile(const std::filesystem::path& path) {
     return ::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
 }
 
-std::string PrivateFolderProblem(const std::filesystem::path& folder) {
-    const std::string named = "the folder \"" + folder.string() + "\"";
+std::string PrivateFolderProblem(const std::filesystem::path& folder, const ScoreTexts& texts) {
+    const std::string named = folder.string();
     struct stat status {};
     if (::lstat(folder.c_str(), &status) != 0) {
-        return named + " cannot be used: " + std::generic_category().message(errno);
+        return FillPattern(texts.folderCannotBeUsed, {named, std::generic_category().message(errno)});
     }
     if (S_ISLNK(status.st_mode)) {
-        return named + " is a symbolic link";
+        return FillPattern(texts.folderIsALink, {named});
     }
     if (!S_ISDIR(status.st_mode)) {
-        return named + " cannot be used: " + std::generic_category().message(ENOTDIR);
+        return FillPattern(texts.folderCannotBeUsed, {named, std::generic_category().message(ENOTDIR)});
     }
     if (status.st_uid != ::geteuid()) {
-        return named + " belongs to another user";
+        return FillPattern(texts.folderOfAnotherUser, {named});
     }
     return {};
 }
 
-std::string PreparePrivateFolder(const std::filesystem::path& folder) {
+std::string PreparePrivateFolder(const std::filesystem::path& folder, const ScoreTexts& texts) {
     std::filesystem::path partial;
     for (const std::filesystem::path& part : folder) {
         partial /= part;
         if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) {
-            return "the folder \"" + folder.string() +
-                   "\" cannot be created: " + std::generic_category().message(errno);
+            return FillPattern(texts.folderCannotBeCreated, {folder.string(), std::generic_category().message(errno)});
         }
     }
-    return PrivateFolderProblem(folder);
+    return PrivateFolderProblem(folder, texts);
 }

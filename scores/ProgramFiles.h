@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "scores/ScoreTexts.h"
+
 // Files that live beside the program's executable, read and written whole.
 
 // The executable's directory, ending with its separator; none if the executable's path is unknown.
@@ -29,9 +31,9 @@ int ReadWholeFile(const std::filesystem::path& path, std::span<unsigned char> bu
 // 1 on success. -1 if anything fails (the directory cannot be written, the disk is full, the
 // existing file is read-only, or it is not a regular file: a link, a FIFO or a folder is never
 // replaced); the previous file is then untouched, no temporary file is left behind and `failure`,
-// when given, says why in a few words.
+// when given, says why in a few words (the system's, or those of `texts`).
 int WriteWholeFile(const std::filesystem::path& path, std::span<const unsigned char> bytes,
-                   std::string* failure = nullptr);
+                   std::string* failure = nullptr, const ScoreTexts& texts = {});
 
 // Removes what saves of `path` that were killed before their rename left beside it: regular files
 // named as WriteWholeFile names its temporary files, nothing else. `folderLocked` means no save can
@@ -79,10 +81,10 @@ FileSystemCalls SetFileSystemCalls(FileSystemCalls calls);
 // Whether `path` names something other than a regular file (a link, a FIFO, a device, a folder).
 bool IsPresentButNotARegularFile(const std::filesystem::path& path);
 
-// Why `folder` cannot hold the player's own files, in words for the player (`the folder "..." is a
+// Why `folder` cannot hold the player's own files, in the words of `texts` (`the folder "..." is a
 // symbolic link`); empty when it can: a real folder, not a link, owned by the player.
-std::string PrivateFolderProblem(const std::filesystem::path& folder);
+std::string PrivateFolderProblem(const std::filesystem::path& folder, const ScoreTexts& texts = {});
 
 // Creates `folder` when it is missing, with any missing parents, each readable by its owner only;
 // then, or when it cannot be created, why it cannot be used, as PrivateFolderProblem says it.
-std::string PreparePrivateFolder(const std::filesystem::path& folder);
+std::string PreparePrivateFolder(const std::filesystem::path& folder, const ScoreTexts& texts = {});

@@ -4,18 +4,20 @@
 #include <string>
 #include <string_view>
 
-// The sentences that tell how a game went, as the high-score table stores them. Names are
-// inserted as plain text, so a name containing "%" stays what it is.
+#include "scores/ScoreTexts.h"
 
-// The computer's title for a player kind: "" for a person (kind 0 or below), "Novice Computer",
-// "Intermediate Computer", and "Advanced Computer" for kind 3 and any higher computer kind.
-std::string_view ComputerTitle(int kind);
+// The sentences that tell how a game went, as the high-score table stores them: in its code page,
+// Windows-1252, from the patterns of `texts`. Names are inserted as plain text, so a name containing
+// "%" stays what it is.
 
-// "<name> achieved the high score <score>."
-std::string HighScoreSentence(std::string_view name, int score);
+// The computer's title for a player kind, as `texts` give it (UTF-8): "" for a person (kind 0 or
+// below), the novice's, the intermediate's, and the advanced title for kind 3 and any higher kind.
+std::string_view ComputerTitle(const ScoreTexts& texts, int kind);
 
-// A person's result against a computer, by the person's score against the computer's:
-// "<name> beat the <title>, achieving a score of <score>.", "<name> tied the <title> and achieved
-// a score of <score>." or "<name> lost to the <title> but achieved a score of <score>."
-std::string VersusComputerSentence(std::string_view personName, int personScore, std::string_view computerTitle,
-                                   int computerScore);
+// A person's result: against a person (`otherKind` 0 or below) "<name> achieved the high score
+// <score>."; against a computer, by the person's score against the computer's, "<name> beat the
+// <title>, achieving a score of <score>.", "<name> tied the <title> and achieved a score of
+// <score>." or "<name> lost to the <title> but achieved a score of <score>." `storedName` is already
+// in the code page.
+std::string ResultSentence(const ScoreTexts& texts, std::string_view storedName, int score, int otherKind,
+                           int otherScore);

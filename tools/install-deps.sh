@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libsdl2-dev fonts-liberation xdg-utils
+  qt6-base-dev qt6-l10n-tools qt6-tools-dev libsdl2-dev fonts-liberation xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb x11-utils libx11-dev libxdamage-dev libxtst-dev
   clang desktop-file-utils appstream lintian

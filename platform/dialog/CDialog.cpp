@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -45,6 +46,15 @@ Qt::WindowFlags FlagsForStyle(TemplateStyle style, bool owned) {
         flags |= Qt::WindowMinimizeButtonHint;
     }
     return flags;
+}
+
+// A template's text in the player's language: Qt's translation in the template's context, or the
+// text itself.
+QString Translated(const DialogTemplate& dialogTemplate, const std::string& text) {
+    if (text.empty()) {
+        return {};
+    }
+    return QCoreApplication::translate(dialogTemplate.translationContext.c_str(), text.c_str());
 }
 
 // Longest wait for an owner that does not come on screen (minimised, on another desktop).
@@ -174,11 +184,11 @@ void CDialog::Build(const DialogTemplate& dialogTemplate) {
     setFont(TemplateFont(dialogTemplate.fontFace, points));
     // Given no title, the toolkit names the window after the program; a blank keeps the title bar empty.
     setWindowTitle(dialogTemplate.caption.empty() ? QStringLiteral(" ")
-                                                  : QString::fromStdString(dialogTemplate.caption));
+                                                  : Translated(dialogTemplate, dialogTemplate.caption));
     factories_.clear();
     DoDataExchange();
     for (const DialogItemTemplate& item : dialogTemplate.items) {
-        QWidget* widget = BuildControl(item);
+        QWidget* widget = BuildControl(item, Translated(dialogTemplate, item.text));
         widget->setGeometry(DialogRectToPixels(item.x, item.y, item.cx, item.cy, points));
         if ((item.style & WS_TABSTOP) != 0) {
             widget->setFocusPolicy(Qt::StrongFocus);
@@ -197,18 +207,18 @@ void CDialog::Build(const DialogTemplate& dialogTemplate) {
     }
 }
 
-QWidget* CDialog::BuildControl(const DialogItemTemplate& item) {
+QWidget* CDialog::BuildControl(const DialogItemTemplate& item, const QString& text) {
     if (const auto factory = factories_.find(item.id); factory != factories_.end()) {
         // The template's text stays the control's, though a picture may stand for it on screen.
         QWidget* widget = factory->second(this);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
-            label->setText(QString::fromStdString(item.text));
+            label->setText(text);
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            button->setText(QString::fromStdString(item.text));
+            button->setText(text);
         }
         return widget;
     }
-    return BuildTemplateControl(this, item);
+    return BuildTemplateControl(this, item, text);
 }
 
 void CDialog::PlaceInOwner(const DialogTemplate& dialogTemplate, QWidget* owner) {

@@ -3,7 +3,8 @@
 // A modal dialog built from a registered template (DialogTemplate.h).
 //
 // DoModal builds the controls in template order (tab order, groups, fonts, styles): the game's own
-// control classes for the ids that DoDataExchange binds, plain Qt controls for the rest. It calls
+// control classes for the ids that DoDataExchange binds, plain Qt controls for the rest, with the
+// template's texts in the player's language. It calls
 // OnInitDialog, shows the dialog at the template's place relative to its owner's client area, and
 // runs Qt's nested modal loop: timers and queued calls keep running beneath it. The controls are
 // destroyed when it ends, so the next DoModal starts afresh.
@@ -98,7 +99,8 @@ private:
         const DialogItemTemplate* item;
     };
     void Build(const DialogTemplate& dialogTemplate);
-    QWidget* BuildControl(const DialogItemTemplate& item);
+    // `text` is the item's, translated.
+    QWidget* BuildControl(const DialogItemTemplate& item, const QString& text);
     void PlaceInOwner(const DialogTemplate& dialogTemplate, QWidget* owner);
     void TearDown();
     const Control* Find(const QWidget* widget) const;

@@ -4,7 +4,8 @@
 // template order (which is also the tab order). Coordinates are dialog units; styles are the
 // designed platform's style bits, the part of them the game's templates use. The game registers
 // its templates once at start-up, and CDialog builds its widgets from the registered template each
-// time it runs.
+// time it runs. The texts are the source language's; the widgets show them in the player's, as
+// Qt's translations of the template's context give them.
 
 #include <cstdint>
 #include <string>
@@ -72,6 +73,9 @@ struct DialogTemplate {
     int cx = 0;
     int cy = 0;
     std::string caption;
+    // The context in which the caption and the controls' texts are translated
+    // (QCoreApplication::translate); the game marks them with QT_TRANSLATE_NOOP in it.
+    std::string translationContext;
     int fontPointSize = 8;
     std::string fontFace;
     std::vector<DialogItemTemplate> items;

@@ -47,10 +47,10 @@ private:
 
 }  // namespace
 
-QWidget* BuildTemplateControl(QWidget* parent, const DialogItemTemplate& item) {
+QWidget* BuildTemplateControl(QWidget* parent, const DialogItemTemplate& item, const QString& text) {
     switch (item.kind) {
     case ControlClass::Button: {
-        auto* button = new QPushButton(QString::fromStdString(item.text), parent);
+        auto* button = new QPushButton(text, parent);
         // Enter is the dialog's (the template names its default button).
         button->setAutoDefault(false);
         return button;
@@ -67,10 +67,9 @@ QWidget* BuildTemplateControl(QWidget* parent, const DialogItemTemplate& item) {
         return new TemplatePicture(parent, item.imageId);
     }
     // Frames only mark an area of the window; they are never shown.
-    auto* text = new QLabel(
-        (item.style & SS_TYPEMASK) != SS_ETCHEDFRAME ? QString::fromStdString(item.text) : QString(), parent);
-    text->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return text;
+    auto* label = new QLabel((item.style & SS_TYPEMASK) != SS_ETCHEDFRAME ? text : QString(), parent);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
 }
 
 TemplateEdit::TemplateEdit(QWidget* parent) : QLineEdit(parent) {

@@ -13,7 +13,8 @@
 #include "platform/dialog/DialogTemplate.h"
 #include "platform/draw/Picture.h"
 
-QWidget* BuildTemplateControl(QWidget* parent, const DialogItemTemplate& item);
+// `text` is the item's as the control shows it (translated).
+QWidget* BuildTemplateControl(QWidget* parent, const DialogItemTemplate& item, const QString& text);
 
 class TemplateEdit final : public QLineEdit {
 public:

@@ -3,10 +3,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStringList>
 #include <optional>
 
 #include "platform/draw/BackgroundWork.h"
+#include "platform/shell/ProgramTranslations.h"
 #include "platform/shell/TerminationSignals.h"
 
 namespace {
@@ -40,7 +42,17 @@ int RunApplication(int argc, char** argv, const ApplicationIdentity& identity) {
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    if (const std::optional<int> exitCode = AnswerCommandLine(arguments, identity)) {
+    ProgramTranslations translations(QString::fromUtf8(identity.name), QStringLiteral(":/translations"));
+    // The command line is answered before the toolkit starts, so that --help needs no display; a
+    // core application of its own carries the translations meanwhile.
+    std::optional<int> exitCode;
+    {
+        int count = argc;
+        const QCoreApplication commandLine(count, argv);
+        translations.Install();
+        exitCode = AnswerCommandLine(arguments, identity);
+    }
+    if (exitCode) {
         return *exitCode;
     }
     QApplication::setApplicationName(QString::fromUtf8(identity.name));
@@ -50,6 +62,7 @@ int RunApplication(int argc, char** argv, const ApplicationIdentity& identity) {
     // QApplication keeps a reference to the count for its whole life.
     int count = argc;
     QApplication application(count, argv);
+    translations.Install();
     // The first accessibility call connects to the session bus; with no bus address libdbus forks to
     // start one. It is made here, before InitInstance sets worker threads going: a fork while a
     // worker held a lock (the allocator's) left the child stuck and the program waiting for it.

@@ -28,6 +28,8 @@ public:
 CWinApp* AfxGetApp();
 
 // Answers the command line (ProgramCommandLine.h), creates the QApplication, calls InitInstance of
-// the application object and returns the exit code (0 once it has returned, or after --help or
-// --version; 1 when there is no application object; 2 for a bad command line).
+// the application object in the player's language (the program's translations are compiled in as
+// ":/translations/<name>_<language>.qm", ProgramTranslations.h) and returns the exit code (0 once
+// it has returned, or after --help or --version; 1 when there is no application object; 2 for a
+// bad command line).
 int RunApplication(int argc, char** argv, const ApplicationIdentity& identity);

@@ -2,6 +2,7 @@
 #include "platform/shell/ProgramCommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
 
@@ -38,19 +39,36 @@ struct Parser {
     }
 };
 
+// The command line's own texts, in the player's language once the program's translations are installed.
+QString Text(const char* source) {
+    return QCoreApplication::translate("ProgramCommandLine", source);
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
 void PrintHelp(const ApplicationIdentity& identity) {
-    std::printf(
-        "Usage: %s [options]\n%s\n\n"
-        "Options:\n"
-        "  -h, --help     Show this help and exit.\n"
-        "  -v, --version  Show the version and exit.\n\n"
-        "The Qt toolkit's own options, such as -platform and -style, are taken too.\n",
-        identity.name, identity.summary);
+    // The options' names keep their column; only the descriptions are translated.
+    Print(stdout,
+          Text(QT_TRANSLATE_NOOP("ProgramCommandLine", "Usage: %1 [options]")).arg(QString::fromUtf8(identity.name)) +
+              QLatin1Char('\n') + QCoreApplication::translate("ApplicationIdentity", identity.summary) +
+              QStringLiteral("\n\n") + Text(QT_TRANSLATE_NOOP("ProgramCommandLine", "Options:")) +
+              QStringLiteral("\n  -h, --help     ") +
+              Text(QT_TRANSLATE_NOOP("ProgramCommandLine", "Show this help and exit.")) +
+              QStringLiteral("\n  -v, --version  ") +
+              Text(QT_TRANSLATE_NOOP("ProgramCommandLine", "Show the version and exit.")) + QStringLiteral("\n\n") +
+              Text(QT_TRANSLATE_NOOP("ProgramCommandLine",
+                                     "The Qt toolkit's own options, such as -platform and -style, are "
+                                     "taken too.")) +
+              QLatin1Char('\n'));
 }
 
 int Refuse(const ApplicationIdentity& identity, const QString& problem) {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", identity.name, qPrintable(problem),
-                 identity.name);
+    const QString name = QString::fromUtf8(identity.name);
+    Print(stderr, name + QStringLiteral(": ") + problem + QLatin1Char('\n') +
+                      Text(QT_TRANSLATE_NOOP("ProgramCommandLine", "Try '%1 --help' for more information.")).arg(name) +
+                      QLatin1Char('\n'));
     return 2;
 }
 
@@ -62,7 +80,9 @@ std::optional<int> AnswerCommandLine(const QStringList& arguments, const Applica
         return Refuse(identity, options.parser.errorText());
     }
     if (const QStringList extra = options.parser.positionalArguments(); !extra.isEmpty()) {
-        return Refuse(identity, QStringLiteral("unexpected argument '%1'.").arg(extra.constFirst()));
+        return Refuse(
+            identity,
+            Text(QT_TRANSLATE_NOOP("ProgramCommandLine", "unexpected argument '%1'.")).arg(extra.constFirst()));
     }
     if (options.parser.isSet(options.help)) {
         PrintHelp(identity);

@@ -11,7 +11,7 @@
 struct ApplicationIdentity {
     const char* name;  // the command, "quinsum"
     const char* version;
-    const char* summary;          // one line for --help
+    const char* summary;          // one line for --help, translated in the context "ApplicationIdentity"
     const char* desktopFileName;  // the desktop entry's id, without ".desktop"
 };
 

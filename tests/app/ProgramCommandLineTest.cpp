@@ -87,6 +87,20 @@ TEST(ProgramCommandLine, UnknownOptionsAndStrayArgumentsAreRefused) {
     }
 }
 
+// The first of the system's languages that the game speaks, from the compiled-in translations;
+// English put first keeps English.
+TEST(ProgramCommandLine, AnswersInThePlayersLanguage) {
+    const std::string unset = kNoDisplay + " -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG ";
+    EXPECT_NE(RunProgram(unset + "LANGUAGE=de LANG=fr_FR.UTF-8", "-h").output.find("Aufruf: quinsum [Optionen]\n"),
+              std::string::npos);
+    EXPECT_NE(RunProgram(unset + "LANG=fr_FR.UTF-8", "-h").output.find("Usage : quinsum [options]\n"),
+              std::string::npos);
+    EXPECT_NE(RunProgram(unset + "LANGUAGE=en:de LANG=de_DE.UTF-8", "-h").output.find("Usage: quinsum [options]\n"),
+              std::string::npos);
+    EXPECT_NE(RunProgram(unset + "LC_MESSAGES=it_IT.UTF-8", "stray").output.find("argomento inatteso 'stray'."),
+              std::string::npos);
+}
+
 // Qt's own options are Qt's: none is read as the game's ("-reverse" holds no "-v", "-stylesheet" no
 // "-h") and a value is no stray argument. A missing value, or a value given to --help, is refused.
 TEST(ProgramCommandLine, LeavesQtsOwnOptionsToQt) {
