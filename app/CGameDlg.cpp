@@ -9,6 +9,7 @@
 #include "controls/GameSoundPlayer.h"
 #include "controls/MessageBox.h"
 #include "controls/TextDrawing.h"
+#include "dialogs/ButtonLettering.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CAnswerDlg.h"
 #include "dialogs/RememberedSettings.h"
@@ -57,9 +58,10 @@ bool CGameDlg::OnInitDialog() {
     setWindowIcon(appIcon);
     EnableDrag(1);
     LoadBackground(IDB_BOARD_BACKGROUND);
-    menuButton->SetSkin(IDB_OPTIONS, IDB_OPTIONS_SELECTED, IDB_OPTIONS_SELECTED, 0, 0, 0, 0, 0, 0, "", QRect(), 8);
-    // Its word is part of the picture.
-    SetAccessibleName(menuButton, tr("Options"));
+    menuButton->SetCaptionStyle(lettering::steelAction);
+    //: Opens the game menu.
+    menuButton->SetSkin(IDB_OPTIONS, IDB_OPTIONS_SELECTED, IDB_OPTIONS_SELECTED, 0, 0, 0, 0, 0, 0,
+                        tr("Options").toStdString(), lettering::actionBody, 8);
     setWindowTitle(QStringLiteral("%1 %2").arg(QStringLiteral("Quinsum"), QStringLiteral("2.0")));
 
     cellHeight = GetDlgItem(IDC_FIRST_CELL)->height();

@@ -187,6 +187,11 @@ void CSkinButton::DrawItem(QPainter& painter) const {
         if (edge) {
             DrawEdge(painter, area, true);
         }
+        if (captionStyle) {
+            DrawCaption(painter, QString::fromStdString(caption), captionRect,
+                        {captionStyle->pixelSize, kGrayText, kButtonHighlight});
+            return;
+        }
         // Embossed: a light copy, then the grey text one pixel up and left of it.
         const QFont& font = FontByHeight(QStringLiteral("Arial"), fontHeight, kCaptionWeight);
         const QString text = QString::fromStdString(caption);
@@ -219,8 +224,12 @@ void CSkinButton::DrawItem(QPainter& painter) const {
     } else if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         DrawKeyboardFocusCue(painter, area);
     }
-    DrawTextInRect(painter, QString::fromStdString(caption), captionRect, kCaptionFormat,
-                   FontByHeight(QStringLiteral("Arial"), fontHeight, kCaptionWeight), textColor);
+    if (captionStyle) {
+        DrawCaption(painter, QString::fromStdString(caption), captionRect, *captionStyle);
+    } else {
+        DrawTextInRect(painter, QString::fromStdString(caption), captionRect, kCaptionFormat,
+                       FontByHeight(QStringLiteral("Arial"), fontHeight, kCaptionWeight), textColor);
+    }
 }
 
 void CSkinButton::DrawKeyboardFocusCue(QPainter& painter, const QRect& rect) {

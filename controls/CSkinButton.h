@@ -8,9 +8,11 @@
 #include <QAbstractButton>
 #include <QPointer>
 #include <QRegion>
+#include <optional>
 #include <string>
 
 #include "controls/BitmapDrawing.h"
+#include "controls/TextDrawing.h"
 #include "platform/dialog/DialogTemplate.h"
 #include "platform/draw/Picture.h"
 
@@ -34,6 +36,10 @@ public:
     void SetSkin(unsigned normalId, unsigned pressedId, unsigned hoverId, unsigned disabledId, unsigned focusId,
                  unsigned maskId, short drawMode, short edge, short focusInset, std::string caption,
                  const QRect& captionRect, int fontHeight);
+
+    // Letters the caption in `style` (a picture button's words) instead of the design's caption font
+    // of SetSkin's height and the button text colour; kept across SetSkin.
+    void SetCaptionStyle(const CaptionStyle& style) { captionStyle = style; }
 
     // The kind from the template's button type: an automatic check box or radio button, else a push
     // button.
@@ -81,6 +87,7 @@ private:
     std::string caption;
     QRect captionRect;
     int fontHeight = 0;
+    std::optional<CaptionStyle> captionStyle;
     ButtonKind kind = PushKind;
     bool hovering = false;
     Picture normalBitmap;

@@ -37,9 +37,10 @@ public:
     }
 
     QString text(QAccessible::Text kind) const override {
-        // Named by its caption, else by its template's text, when given no name of its own.
+        // Named by its caption (its lines as one), else by its template's text, when given no name of
+        // its own.
         if (kind == QAccessible::Name && Button()->accessibleName().isEmpty()) {
-            const QString caption = QString::fromStdString(Button()->GetCaption()).trimmed();
+            const QString caption = QString::fromStdString(Button()->GetCaption()).simplified();
             return caption.isEmpty() ? Button()->text() : caption;
         }
         return QAccessibleWidget::text(kind);

@@ -2,9 +2,12 @@
 #include "controls/TextDrawing.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QStringList>
 #include <QTextLayout>
 #include <algorithm>
+#include <cstddef>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -97,6 +100,45 @@ std::vector<QString> LinesOf(const QString& text, TextFlags flags, const QFont& 
     return lines;
 }
 
+QFont CaptionFont(int pixelSize) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(pixelSize, 1));
+    font.setBold(true);
+    // Kerned, whatever the widget's font (the dialogs' fonts are not): the lettering is the pictures'.
+    font.setKerning(true);
+    // Unhinted outlines: the letters keep their shapes at any density.
+    font.setStyleStrategy(QFont::PreferAntialias);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+// The lines of `text` that fit `box`: as given when each fits its width; else wrapped at words,
+// keeping as many lines as the height holds and eliding the rest into the last.
+QString FittedCaption(const QString& text, const QRectF& box, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const QStringList given = text.split(QLatin1Char('\n'));
+    const auto fits = [&](const QString& line) { return metrics.horizontalAdvance(line) <= box.width(); };
+    if (std::all_of(given.begin(), given.end(), fits)) {
+        return text;
+    }
+    std::vector<QString> lines;
+    for (const QString& paragraph : given) {
+        AppendWrapped(lines, paragraph, font, static_cast<int>(box.width()));
+    }
+    const auto room =
+        static_cast<std::size_t>(1 + std::max(0.0, (box.height() - metrics.height()) / metrics.lineSpacing()));
+    if (lines.size() > room) {
+        QStringList rest(lines.begin() + static_cast<std::ptrdiff_t>(room) - 1, lines.end());
+        lines.resize(room);
+        lines.back() = rest.join(QLatin1Char(' '));
+    }
+    QStringList shown;
+    for (const QString& line : lines) {
+        shown.append(metrics.elidedText(line, Qt::ElideRight, box.width()));
+    }
+    return shown.join(QLatin1Char('\n'));
+}
+
 }  // namespace
 
 const QFont& FontByHeight(const QString& face, int height, int weight) {
@@ -137,5 +179,20 @@ void DrawTextInRect(QPainter& painter, const QString& text, const QRect& rect, T
         painter.drawText(QPoint(left, top + metrics.ascent()), line);
         top += lineHeight;
     }
+    painter.restore();
+}
+
+void DrawCaption(QPainter& painter, const QString& text, const QRect& box, const CaptionStyle& style) {
+    const QFont font = CaptionFont(style.pixelSize);
+    const QRectF area(box);
+    const QString shown = FittedCaption(text, area, font);
+    painter.save();
+    painter.setClipRect(box.adjusted(0, 0, 0, 1), Qt::IntersectClip);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(style.shadow);
+    painter.drawText(area.translated(0, 1), Qt::AlignCenter, shown);
+    painter.setPen(style.ink);
+    painter.drawText(area, Qt::AlignCenter, shown);
     painter.restore();
 }

@@ -2,7 +2,7 @@
 #pragma once
 // Text as the game's design lays it out: fonts asked for by height the way the designed platform
 // sizes them, and text placed in a rectangle (left, centred or right; one line centred vertically,
-// or lines broken at words) at whole pixels.
+// or lines broken at words) at whole pixels. And the lettering of the picture buttons' captions.
 
 #include <QColor>
 #include <QFlags>
@@ -33,3 +33,16 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TextFlags)
 // is filled first.
 void DrawTextInRect(QPainter& painter, const QString& text, const QRect& rect, TextFlags flags, const QFont& font,
                     const QColor& color, std::optional<QColor> background = std::nullopt);
+
+// The lettering of a picture button's caption: bold Arial of `pixelSize` (the em, kept whatever the
+// text) in `ink`, over a copy in `shadow` one pixel lower that makes the letters look pressed in.
+struct CaptionStyle {
+    int pixelSize;
+    QColor ink;
+    QColor shadow;
+};
+
+// Draws `text` centred in `box` in `style`, lines broken at '\n'. Text too wide for the box wraps
+// at words when the lines fit its height; what still does not fit is elided. Nothing is drawn
+// outside `box` but the shadow's lowest row.
+void DrawCaption(QPainter& painter, const QString& text, const QRect& box, const CaptionStyle& style);

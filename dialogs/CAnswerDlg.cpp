@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CAnswerDlg.h"
+#include "dialogs/ButtonLettering.h"
 #include "dialogs/DialogLook.h"
 
 #include "controls/GameSoundPlayer.h"
@@ -41,10 +42,13 @@ bool CAnswerDlg::OnInitDialog() {
     SetAccessibleDescription(this, asked);
     SetAccessibleName(answerBox, (toldBefore + QLatin1Char(' ') + asked).trimmed());
 
-    okButton->SetSkin(IDB_CHECK_ANSWER, IDB_CHECK_ANSWER, IDB_CHECK_ANSWER_SELECTED, 0, 0, 0, 0, 0, 0, "", QRect(),
-                      kButtonFontHeight);
-    forfeitButton->SetSkin(IDB_FORFEIT, IDB_FORFEIT, IDB_FORFEIT_SELECTED, 0, 0, 0, 0, 0, 0, "", QRect(),
-                           kButtonFontHeight);
+    okButton->SetCaptionStyle(lettering::confirmChallenge);
+    okButton->SetSkin(IDB_CHECK_ANSWER, IDB_CHECK_ANSWER, IDB_CHECK_ANSWER_SELECTED, 0, 0, 0, 0, 0, 0,
+                      tr("Check Answer").toStdString(), lettering::challengeBody, kButtonFontHeight);
+    forfeitButton->SetCaptionStyle(lettering::leaveChallenge);
+    //: Gives up the line: the other player scores it.
+    forfeitButton->SetSkin(IDB_FORFEIT, IDB_FORFEIT, IDB_FORFEIT_SELECTED, 0, 0, 0, 0, 0, 0,
+                           tr("Forfeit Game").toStdString(), lettering::challengeBody, kButtonFontHeight);
     // It only shows the question (no tab stop of its own): the box carries it for screen readers.
     questionLabel->ShowAsLabel();
     questionLabel->SetSkin(IDB_QUESTION, IDB_QUESTION, IDB_QUESTION, 0, 0, 0, 0, 0, 0, question, questionLabel->rect(),

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CHighScoresDlg.h"
+#include "dialogs/ButtonLettering.h"
 #include "dialogs/DialogLook.h"
 
 #include <QCoreApplication>
@@ -59,12 +60,17 @@ bool CHighScoresDlg::OnInitDialog() {
     for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
         rangeButtons[range]->SetCheck(static_cast<int>(range) == shownRange);
     }
+    //: A range of the numbers on the board: its table of high scores.
+    const std::array<QString, 4> rangeCaptions{tr("0 to 10"), tr("0 to 25"), tr("-10 to 10"), tr("-25 to 25")};
     for (std::size_t range = 0; range < rangeButtons.size(); ++range) {
         const RangeButtonPictures& pictures = kRangeButtonPictures[range];
-        rangeButtons[range]->SetSkin(pictures.normal, pictures.checked, 0, 0, 0, 0, 0, 0, 0, "", QRect(),
-                                     kButtonFontHeight);
+        rangeButtons[range]->SetCaptionStyle(lettering::steelRange);
+        rangeButtons[range]->SetSkin(pictures.normal, pictures.checked, 0, 0, 0, 0, 0, 0, 0,
+                                     rangeCaptions[range].toStdString(), lettering::rangeBody, kButtonFontHeight);
     }
-    doneButton->SetSkin(IDB_DONE, IDB_DONE_SELECTED, 0, 0, 0, 0, 0, 0, 0, "", QRect(), kButtonFontHeight);
+    doneButton->SetCaptionStyle(lettering::confirmRange);
+    doneButton->SetSkin(IDB_DONE, IDB_DONE_SELECTED, 0, 0, 0, 0, 0, 0, 0, tr("Done").toStdString(),
+                        lettering::rangeBody, kButtonFontHeight);
 
     for (CColorLabel* label : lineLabels) {
         label->SetBackColor(kLabelBackColor);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CMenuDlg.h"
+#include "dialogs/ButtonLettering.h"
 #include "dialogs/DialogLook.h"
 
 #include "controls/GameSoundPlayer.h"
@@ -10,8 +11,11 @@
 
 namespace {
 
-void SkinPictureButton(CSkinButton& button, unsigned normal, unsigned hover) {
-    button.SetSkin(normal, normal, hover, 0, 0, 0, 0, 0, 0, "", QRect(), kButtonFontHeight);
+void SkinPictureButton(CSkinButton& button, unsigned normal, unsigned hover, const QString& caption,
+                       const CaptionStyle& style = lettering::steelAction) {
+    button.SetCaptionStyle(style);
+    button.SetSkin(normal, normal, hover, 0, 0, 0, 0, 0, 0, caption.toStdString(), lettering::actionBody,
+                   kButtonFontHeight);
 }
 
 }  // namespace
@@ -37,15 +41,15 @@ bool CMenuDlg::OnInitDialog() {
     // The menu has no caption; a screen reader still names it.
     SetAccessibleName(this, tr("Game menu"));
 
-    // The words on the pictures, which the template's texts are not.
-    SetAccessibleName(closeButton, tr("OK"));
-    SetAccessibleName(aboutButton, tr("About"));
+    // The buttons are named by their captions; the sound switch, a check box, by what it switches.
     SetAccessibleName(soundButton, tr("Sound"));
-    SkinPictureButton(*closeButton, IDB_OK, IDB_OK_SELECTED);
-    SkinPictureButton(*highScoresButton, IDB_HIGH_SCORES, IDB_HIGH_SCORES_SELECTED);
-    SkinPictureButton(*newGameButton, IDB_NEW_GAME, IDB_NEW_GAME_SELECTED);
-    SkinPictureButton(*aboutButton, IDB_ABOUT, IDB_ABOUT_SELECTED);
-    SkinPictureButton(*quitButton, IDB_QUIT, IDB_QUIT_SELECTED);
+    //: Closes the game menu.
+    SkinPictureButton(*closeButton, IDB_OK, IDB_OK_SELECTED, tr("OK"));
+    SkinPictureButton(*highScoresButton, IDB_HIGH_SCORES, IDB_HIGH_SCORES_SELECTED, tr("High Scores"));
+    SkinPictureButton(*newGameButton, IDB_NEW_GAME, IDB_NEW_GAME_SELECTED, tr("Start New Game"));
+    //: Shows what the game is and who made it.
+    SkinPictureButton(*aboutButton, IDB_ABOUT, IDB_ABOUT_SELECTED, tr("About"));
+    SkinPictureButton(*quitButton, IDB_QUIT, IDB_QUIT_SELECTED, tr("Quit Game"), lettering::leaveAction);
     SkinSoundButton();
     return true;
 }
@@ -93,6 +97,13 @@ void CMenuDlg::ToggleSound() {
 void CMenuDlg::SkinSoundButton() {
     // Checked while sound is on, for screen readers; the picture says which.
     soundButton->SetCheck(soundEnabled != 0);
-    const unsigned picture = soundEnabled != 0 ? IDB_SOUND_ON : IDB_SOUND_OFF;
-    soundButton->SetSkin(picture, picture, 0, 0, 0, 0, 0, 0, 0, "", QRect(), kButtonFontHeight);
+    const bool on = soundEnabled != 0;
+    //: The sound switch while sound is on.
+    const QString soundOn = tr("Sound On");
+    //: The sound switch while sound is off.
+    const QString soundOff = tr("Sound Off");
+    soundButton->SetCaptionStyle(on ? lettering::soundOn : lettering::soundOff);
+    const unsigned picture = on ? IDB_SOUND_ON : IDB_SOUND_OFF;
+    soundButton->SetSkin(picture, picture, 0, 0, 0, 0, 0, 0, 0, (on ? soundOn : soundOff).toStdString(),
+                         lettering::soundWords, kButtonFontHeight);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CSettingsDlg.h"
+#include "dialogs/ButtonLettering.h"
 #include "dialogs/DialogLook.h"
 
 #include <cstddef>
@@ -26,8 +27,18 @@ constexpr std::array<HiddenComputer, 3> kHiddenComputers{{
     {"k9", Expert},
 }};
 
-void SkinTwoPictureButton(CSkinButton& button, unsigned normal, unsigned pressed) {
-    button.SetSkin(normal, pressed, 0, 0, 0, 0, 0, 0, 0, "", QRect(), kButtonFontHeight);
+void SkinTwoPictureButton(CSkinButton& button, unsigned normal, unsigned pressed, const QString& caption,
+                          const QRect& body, const CaptionStyle& style) {
+    button.SetCaptionStyle(style);
+    button.SetSkin(normal, pressed, 0, 0, 0, 0, 0, 0, 0, caption.toStdString(), body, kButtonFontHeight);
+}
+
+void SkinRangeButton(CSkinButton& button, unsigned normal, unsigned pressed, const QString& caption) {
+    SkinTwoPictureButton(button, normal, pressed, caption, lettering::rangeBody, lettering::steelRange);
+}
+
+void SkinOpponentButton(CSkinButton& button, unsigned normal, unsigned pressed, const QString& caption) {
+    SkinTwoPictureButton(button, normal, pressed, caption, lettering::opponentBody, lettering::steelOpponent);
 }
 
 }  // namespace
@@ -62,15 +73,22 @@ bool CSettingsDlg::OnInitDialog() {
         label->SetForeColor(kLabelForeColor);
     }
 
-    SkinTwoPictureButton(*range0To10Button, IDB_RANGE_0_TO_10, IDB_RANGE_0_TO_10_SELECTED);
-    SkinTwoPictureButton(*range0To25Button, IDB_RANGE_0_TO_25, IDB_RANGE_0_TO_25_SELECTED);
-    SkinTwoPictureButton(*rangeMinus10To10Button, IDB_RANGE_MINUS_10_TO_10, IDB_RANGE_MINUS_10_TO_10_SELECTED);
-    SkinTwoPictureButton(*rangeMinus25To25Button, IDB_RANGE_MINUS_25_TO_25, IDB_RANGE_MINUS_25_TO_25_SELECTED);
-    SkinTwoPictureButton(*doneButton, IDB_DONE, IDB_DONE_SELECTED);
-    SkinTwoPictureButton(*noviceButton, IDB_NOVICE, IDB_NOVICE_SELECTED);
-    SkinTwoPictureButton(*intermediateButton, IDB_INTERMEDIATE, IDB_INTERMEDIATE_SELECTED);
-    SkinTwoPictureButton(*expertButton, IDB_EXPERT, IDB_EXPERT_SELECTED);
-    SkinTwoPictureButton(*personButton, IDB_PERSON, IDB_PERSON_SELECTED);
+    //: A range of the numbers on the board, from 0 to 10.
+    SkinRangeButton(*range0To10Button, IDB_RANGE_0_TO_10, IDB_RANGE_0_TO_10_SELECTED, tr("0 to 10"));
+    SkinRangeButton(*range0To25Button, IDB_RANGE_0_TO_25, IDB_RANGE_0_TO_25_SELECTED, tr("0 to 25"));
+    SkinRangeButton(*rangeMinus10To10Button, IDB_RANGE_MINUS_10_TO_10, IDB_RANGE_MINUS_10_TO_10_SELECTED,
+                    tr("-10 to 10"));
+    SkinRangeButton(*rangeMinus25To25Button, IDB_RANGE_MINUS_25_TO_25, IDB_RANGE_MINUS_25_TO_25_SELECTED,
+                    tr("-25 to 25"));
+    SkinTwoPictureButton(*doneButton, IDB_DONE, IDB_DONE_SELECTED, tr("Done"), lettering::rangeBody,
+                         lettering::confirmRange);
+    //: The second player: the computer at its easiest. The line break keeps the words on a small button.
+    SkinOpponentButton(*noviceButton, IDB_NOVICE, IDB_NOVICE_SELECTED, tr("Novice\nComputer"));
+    SkinOpponentButton(*intermediateButton, IDB_INTERMEDIATE, IDB_INTERMEDIATE_SELECTED, tr("Intermediate\nComputer"));
+    //: The second player: the computer at its strongest.
+    SkinOpponentButton(*expertButton, IDB_EXPERT, IDB_EXPERT_SELECTED, tr("Expert\nComputer"));
+    //: The second player: another person at the same screen.
+    SkinOpponentButton(*personButton, IDB_PERSON, IDB_PERSON_SELECTED, tr("Person"));
 
     // Each group of choices and each name box is labelled by the text beside it.
     for (CSkinButton* opponent :

@@ -102,3 +102,50 @@ TEST_F(TextCanvas, WordBreakWrapsBetweenWordsButNotInsideOne) {
     }
     EXPECT_TRUE(inkOnSecondLine);
 }
+
+// A caption too wide for its box wraps at words when two lines fit, else it is elided; a word
+// longer than the box is elided too. Fitted, not cut: its ink keeps clear of the box's sides.
+TEST(Captions, TooLongACaptionWrapsOrIsElidedInsideItsBox) {
+    const CaptionStyle style{18, Qt::black, QColor(255, 255, 255, 120)};
+    struct Case {
+        QString text;
+        QRect box;
+        bool twoLines;
+    };
+    for (const Case& sample : {Case{QStringLiteral("Start New Game"), QRect(20, 5, 100, 48), true},
+                               Case{QStringLiteral("Start New Game"), QRect(20, 5, 100, 24), false},
+                               Case{QStringLiteral("Spielerkonfigurationsdialog"), QRect(20, 5, 100, 48), false}}) {
+        QImage pixels(160, 70, QImage::Format_RGB32);
+        pixels.fill(kWhite);
+        QPainter painter(&pixels);
+        DrawCaption(painter, sample.text, sample.box, style);
+        painter.end();
+        int inkAbove = 0;
+        int inkBelow = 0;
+        int inkOutside = 0;
+        int inkOnSides = 0;
+        const int middle = sample.box.center().y();
+        for (int y = 0; y < pixels.height(); ++y) {
+            for (int x = 0; x < pixels.width(); ++x) {
+                if (pixels.pixelColor(x, y) == kWhite) {
+                    continue;
+                }
+                inkOutside += sample.box.contains(x, y) ? 0 : 1;
+                inkOnSides += x == sample.box.left() || x == sample.box.right() ? 1 : 0;
+                (y < middle ? inkAbove : inkBelow) += 1;
+            }
+        }
+        EXPECT_EQ(inkOutside, 0) << sample.text.toStdString();
+        EXPECT_EQ(inkOnSides, 0) << sample.text.toStdString();
+        EXPECT_GT(inkAbove, 0) << sample.text.toStdString();
+        // One line sits across the middle; two lines leave it clear between them.
+        const int inkOnMiddleRow = [&] {
+            int ink = 0;
+            for (int x = 0; x < pixels.width(); ++x) {
+                ink += pixels.pixelColor(x, middle) == kWhite ? 0 : 1;
+            }
+            return ink;
+        }();
+        EXPECT_EQ(inkOnMiddleRow == 0 && inkBelow > 0, sample.twoLines) << sample.text.toStdString();
+    }
+}

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "controls/CSkinButton.h"
 #include "controls/GameSoundPlayer.h"
+#include "dialogs/ButtonLettering.h"
 #include "platform/draw/Resources.h"
 #include "tests/dialogs/DialogTestSupport.h"
 
@@ -80,10 +82,15 @@ TEST_F(MenuDialogTest, OkButtonAndEscapeLeaveEveryFlagDownSilentlyAndNoFlagLeaks
     EXPECT_EQ(FlagsOf(menu), kNoFlag);
 }
 
-// The sound button as drawn, cut to the part its picture covers.
+// The sound button as drawn, cut to the part of its picture left of its words (the speaker).
 QImage SoundButtonLook(CDialog& dialog, const QSize& pictureSize) {
     const QImage shown = dialog.GetDlgItem(IDC_MENU_SOUND)->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    return shown.copy(QRect(QPoint(0, 0), pictureSize.boundedTo(shown.size())));
+    const QSize speaker(lettering::soundWords.left(), pictureSize.height());
+    return shown.copy(QRect(QPoint(0, 0), speaker.boundedTo(shown.size())));
+}
+
+std::string SoundButtonWords(CDialog& dialog) {
+    return static_cast<CSkinButton*>(dialog.GetDlgItem(IDC_MENU_SOUND))->GetCaption();
 }
 
 QImage LookOf(unsigned pictureId, const QImage& look) {
@@ -95,17 +102,21 @@ TEST_F(MenuDialogTest, SoundSwitchIsSilentOffClicksOnceOnAndTheButtonShowsTheSta
     ASSERT_NE(BitmapResource(IDB_SOUND_ON), BitmapResource(IDB_SOUND_OFF));
     CMenuDlg menu;
     std::vector<QImage> looks;
+    std::vector<std::string> words;
     Played afterOff;
     bool stillOpen = false;
     RunModal(menu, [&](CDialog& dialog) {
         looks.push_back(SoundButtonLook(dialog, pictureSize));
+        words.push_back(SoundButtonWords(dialog));
         ClickControl(dialog, IDC_MENU_SOUND);
         EXPECT_EQ(soundEnabled, 0);
         afterOff = Sounds();
         looks.push_back(SoundButtonLook(dialog, pictureSize));
+        words.push_back(SoundButtonWords(dialog));
         ClickControl(dialog, IDC_MENU_SOUND);
         EXPECT_EQ(soundEnabled, 1);
         looks.push_back(SoundButtonLook(dialog, pictureSize));
+        words.push_back(SoundButtonWords(dialog));
         stillOpen = dialog.isVisible();
         Escape(dialog);
     });
@@ -117,17 +128,21 @@ TEST_F(MenuDialogTest, SoundSwitchIsSilentOffClicksOnceOnAndTheButtonShowsTheSta
     EXPECT_EQ(looks[0], LookOf(IDB_SOUND_ON, looks[0]));
     EXPECT_EQ(looks[1], LookOf(IDB_SOUND_OFF, looks[1]));
     EXPECT_EQ(looks[2], LookOf(IDB_SOUND_ON, looks[2]));
+    EXPECT_EQ(words, (std::vector<std::string>{"Sound On", "Sound Off", "Sound On"}));
 }
 
 TEST_F(MenuDialogTest, OpenedWhileSoundIsOffTheButtonShowsSoundOff) {
     soundEnabled = 0;
     CMenuDlg menu;
     QImage look;
+    std::string words;
     RunModal(menu, [&](CDialog& dialog) {
         look = SoundButtonLook(dialog, BitmapResource(IDB_SOUND_OFF).size());
+        words = SoundButtonWords(dialog);
         Escape(dialog);
     });
     EXPECT_EQ(look, LookOf(IDB_SOUND_OFF, look));
+    EXPECT_EQ(words, "Sound Off");
 }
 
 TEST_F(MenuDialogTest, MovesByItsSurfaceThoughItHasNoTitleBar) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tools/artgen/Buttons.h"
 
-#include "tools/artgen/ArtFonts.h"
 #include "tools/artgen/FacePainter.h"
 
 #include <QPainter>
@@ -10,10 +9,6 @@
 namespace artgen {
 
 namespace {
-
-QRectF shapeBody(const ButtonShape& shape) {
-    return bodyRect(shape.visible, shape.marginX, shape.marginY);
-}
 
 void paintSpeaker(QPainter& painter, QPointF centre, const QColor& colour, SoundIcon icon) {
     painter.save();
@@ -46,26 +41,22 @@ void paintSpeaker(QPainter& painter, QPointF centre, const QColor& colour, Sound
 
 }  // namespace
 
-QImage labelledButton(const QImage& background, QPoint at, const ButtonShape& shape, const palette::Face& face,
-                      const QString& label, Outline outline) {
+QImage buttonFace(const QImage& background, QPoint at, const ButtonShape& shape, const palette::Face& face,
+                  Outline outline) {
     QImage image = canvasOver(background, at, shape.picture);
     QPainter painter(&image);
-    const QRectF body = shapeBody(shape);
+    const QRectF body = bodyRect(shape.body);
     paintFace(painter, body, shape.radius, face);
-    if (!label.isEmpty())
-        paintCentredText(painter, body, label, artFont(shape.fontPixels), face.text);
     if (outline == Outline::Selected)
         paintSelectionOutline(painter, body, shape.radius);
     return image;
 }
 
-QImage soundButton(const QImage& background, QPoint at, const palette::Face& face, const QString& label,
-                   SoundIcon icon) {
-    QImage image = labelledButton(background, at, soundShape, face, QString(), Outline::None);
+QImage soundButton(const QImage& background, QPoint at, const palette::Face& face, const QColor& ink, SoundIcon icon) {
+    QImage image = buttonFace(background, at, soundShape, face, Outline::None);
     QPainter painter(&image);
-    const QRectF body = shapeBody(soundShape);
-    paintSpeaker(painter, QPointF(body.left() + 30, body.center().y()), face.text, icon);
-    paintCentredText(painter, body.adjusted(36, 0, 0, 0), label, artFont(soundShape.fontPixels), face.text);
+    const QRectF body = bodyRect(soundShape.body);
+    paintSpeaker(painter, QPointF(body.left() + 30, body.center().y()), ink, icon);
     return image;
 }
 

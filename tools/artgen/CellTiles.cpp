@@ -24,7 +24,7 @@ constexpr QPointF markCentre(34, 43);
 QImage blankTile(const QImage& boardBackground, const palette::Face& face) {
     QImage image = canvasOver(boardBackground, layout::board::cell(0, 0), tileSize);
     QPainter painter(&image);
-    paintFace(painter, bodyRect(tileSize, 1, 1), tileRadius, face);
+    paintFace(painter, bodyRect(QRect(QPoint(1, 1), tileSize - QSize(2, 2))), tileRadius, face);
     return image;
 }
 

@@ -21,8 +21,8 @@ QImage canvasOver(const QImage& background, QPoint at, QSize size) {
     return image;
 }
 
-QRectF bodyRect(QSize size, int marginX, int marginY) {
-    return QRectF(marginX + 0.5, marginY + 0.5, size.width() - 2 * marginX - 1, size.height() - 2 * marginY - 1);
+QRectF bodyRect(const QRect& body) {
+    return QRectF(body).adjusted(0.5, 0.5, -0.5, -0.5);
 }
 
 static QPainterPath roundedPath(const QRectF& rect, qreal radius) {
@@ -63,18 +63,6 @@ void paintSelectionOutline(QPainter& painter, const QRectF& body, qreal radius) 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(palette::selectionOutline, 3));
     painter.drawPath(roundedPath(body.adjusted(1, 1, -1, -1), radius - 1));
-    painter.restore();
-}
-
-void paintCentredText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
-                      const QColor& colour) {
-    painter.save();
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font);
-    painter.setPen(QColor(255, 255, 255, 120));
-    painter.drawText(box.translated(0, 1), Qt::AlignCenter, text);
-    painter.setPen(colour);
-    painter.drawText(box, Qt::AlignCenter, text);
     painter.restore();
 }
 

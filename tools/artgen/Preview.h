@@ -8,7 +8,8 @@
 
 // Pictures for looking at the art, never shipped: a contact sheet of every bitmap, cursor and icon
 // at 1x with its id, and mock-ups of the board and the dialogs composed as the game composes them
-// (pictures 1:1 at their controls' places, captions in Arial-metric text of the game's heights).
+// (pictures 1:1 at their controls' places, captions in Arial-metric text of the game's heights, the
+// buttons' words in their lettering).
 namespace artgen {
 
 QImage contactSheet(const BitmapSet& bitmaps);

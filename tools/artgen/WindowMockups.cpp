@@ -4,10 +4,14 @@
 #include "tools/artgen/ArtFonts.h"
 #include "tools/artgen/DialogLayout.h"
 
+#include "controls/TextDrawing.h"
+#include "dialogs/ButtonLettering.h"
+
 #include <QDir>
 #include <QPainter>
 
 #include <array>
+#include <utility>
 
 namespace artgen {
 
@@ -18,6 +22,16 @@ void placePicture(QPainter& painter, const QImage& picture, const QRect& control
     painter.save();
     painter.setClipRect(control);
     painter.drawImage(control.topLeft(), picture);
+    painter.restore();
+}
+
+// A picture button as the game shows it: the picture, then its words over it in its lettering.
+void placeButton(QPainter& painter, const QImage& picture, const QRect& control, const QString& words,
+                 const QRect& body, const CaptionStyle& lettering) {
+    placePicture(painter, picture, control);
+    painter.save();
+    painter.setClipRect(control);
+    DrawCaption(painter, words, body.translated(control.topLeft()), lettering);
     painter.restore();
 }
 
@@ -50,6 +64,11 @@ void drawEditBox(QPainter& painter, const QRect& box, const QString& text, int t
 QImage windowOver(const QImage& background, QSize client) {
     return background.copy(QRect(QPoint(0, 0), client)).convertToFormat(QImage::Format_RGB32);
 }
+
+const std::array<QString, 4> rangeWords{QStringLiteral("0 to 10"), QStringLiteral("0 to 25"),
+                                        QStringLiteral("-10 to 10"), QStringLiteral("-25 to 25")};
+const std::array<QString, 4> opponentWords{QStringLiteral("Novice\nComputer"), QStringLiteral("Intermediate\nComputer"),
+                                           QStringLiteral("Expert\nComputer"), QStringLiteral("Person")};
 
 // A small game in progress: player 1 has just completed the diagonal, player 2 holds a few cells.
 struct SampleCell {
@@ -91,7 +110,8 @@ QImage boardMockup(const BitmapSet& bitmaps) {
         }
     }
 
-    placePicture(painter, bitmaps.at(219), QRect(menuButton, QSize(192, 54)));
+    placeButton(painter, bitmaps.at(219), QRect(menuButton, QSize(192, 54)), QStringLiteral("Options"),
+                lettering::actionBody, lettering::steelAction);
     painter.drawImage(emblem, bitmaps.at(278));
 
     const std::array<QString, 2> names{QStringLiteral("X-Player"), QStringLiteral("Computer 2")};
@@ -128,12 +148,19 @@ QImage menuMockup(const BitmapSet& bitmaps) {
     QImage image = windowOver(bitmaps.at(244), client);
     QPainter painter(&image);
     const QSize action(192, 54);
-    placePicture(painter, bitmaps.at(237), QRect(highScores, action));
-    placePicture(painter, bitmaps.at(167), QRect(startNewGame, action));
-    placePicture(painter, bitmaps.at(163), QRect(quitGame, action));
-    placePicture(painter, bitmaps.at(168), QRect(about, action));
-    placePicture(painter, bitmaps.at(259), QRect(sound, QSize(192, 66)));
-    placePicture(painter, bitmaps.at(230), QRect(ok, QSize(192, 56)));
+    const QRect actionBody = lettering::actionBody;
+    placeButton(painter, bitmaps.at(237), QRect(highScores, action), QStringLiteral("High Scores"), actionBody,
+                lettering::steelAction);
+    placeButton(painter, bitmaps.at(167), QRect(startNewGame, action), QStringLiteral("Start New Game"), actionBody,
+                lettering::steelAction);
+    placeButton(painter, bitmaps.at(163), QRect(quitGame, action), QStringLiteral("Quit Game"), actionBody,
+                lettering::leaveAction);
+    placeButton(painter, bitmaps.at(168), QRect(about, action), QStringLiteral("About"), actionBody,
+                lettering::steelAction);
+    placeButton(painter, bitmaps.at(259), QRect(sound, QSize(192, 66)), QStringLiteral("Sound On"),
+                lettering::soundWords, lettering::soundOn);
+    placeButton(painter, bitmaps.at(230), QRect(ok, QSize(192, 56)), QStringLiteral("OK"), actionBody,
+                lettering::steelAction);
     painter.setPen(Qt::black);
     painter.drawRect(QRect(QPoint(0, 0), client).adjusted(0, 0, -1, -1));
     return image;
@@ -148,8 +175,10 @@ QImage challengeMockup(const BitmapSet& bitmaps) {
     drawCaption(painter, question, QStringLiteral(" %1 + %2 + %3 = ").arg(-25).arg(9).arg(17), 30);
     drawEditBox(painter, answerBox, QStringLiteral("1"), 24);
     const QSize button(layout::pixelsX(72, layout::font14), layout::pixelsY(21, layout::font14));
-    placePicture(painter, bitmaps.at(297), QRect(forfeit, button));
-    placePicture(painter, bitmaps.at(296), QRect(check, button));
+    placeButton(painter, bitmaps.at(297), QRect(forfeit, button), QStringLiteral("Forfeit Game"),
+                lettering::challengeBody, lettering::leaveChallenge);
+    placeButton(painter, bitmaps.at(296), QRect(check, button), QStringLiteral("Check Answer"),
+                lettering::challengeBody, lettering::confirmChallenge);
     return image;
 }
 
@@ -167,15 +196,20 @@ QImage settingsMockup(const BitmapSet& bitmaps) {
     drawEditBox(painter, nameBox[1], QStringLiteral("O-Player"), 11);
 
     const QSize opponent(layout::pixelsX(75, layout::font8), layout::pixelsY(24, layout::font8));
-    placePicture(painter, bitmaps.at(272), QRect(novice, opponent));
-    placePicture(painter, bitmaps.at(265), QRect(intermediate, opponent));
-    placePicture(painter, bitmaps.at(267), QRect(expert, opponent));
-    placePicture(painter, bitmaps.at(269), QRect(person, opponent));
+    const std::array<std::pair<int, QRect>, 4> opponents{{{272, QRect(novice, opponent)},
+                                                          {265, QRect(intermediate, opponent)},
+                                                          {267, QRect(expert, opponent)},
+                                                          {269, QRect(person, opponent)}}};
+    for (std::size_t i = 0; i < opponents.size(); ++i)
+        placeButton(painter, bitmaps.at(opponents[i].first), opponents[i].second, opponentWords[i],
+                    lettering::opponentBody, lettering::steelOpponent);
     const QSize small(layout::pixelsX(64, layout::font8), layout::pixelsY(20, layout::font8));
     const std::array<int, 4> rangeIds{253, 248, 249, 250};
     for (std::size_t i = 0; i < 4; ++i)
-        placePicture(painter, bitmaps.at(rangeIds[i]), QRect(range[i], small));
-    placePicture(painter, bitmaps.at(251), QRect(done, small));
+        placeButton(painter, bitmaps.at(rangeIds[i]), QRect(range[i], small), rangeWords[i], lettering::rangeBody,
+                    lettering::steelRange);
+    placeButton(painter, bitmaps.at(251), QRect(done, small), QStringLiteral("Done"), lettering::rangeBody,
+                lettering::confirmRange);
     return image;
 }
 
@@ -193,8 +227,10 @@ QImage highScoresMockup(const BitmapSet& bitmaps) {
     const QSize small(layout::pixelsX(64, layout::font8), layout::pixelsY(20, layout::font8));
     const std::array<int, 4> rangeIds{246, 248, 256, 250};
     for (std::size_t i = 0; i < 4; ++i)
-        placePicture(painter, bitmaps.at(rangeIds[i]), QRect(range[i], small));
-    placePicture(painter, bitmaps.at(252), QRect(done, small));
+        placeButton(painter, bitmaps.at(rangeIds[i]), QRect(range[i], small), rangeWords[i], lettering::rangeBody,
+                    lettering::steelRange);
+    placeButton(painter, bitmaps.at(252), QRect(done, small), QStringLiteral("Done"), lettering::rangeBody,
+                lettering::confirmRange);
     return image;
 }
 
