@@ -11,6 +11,7 @@
 #include "controls/TextDrawing.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CAnswerDlg.h"
+#include "dialogs/RememberedSettings.h"
 #include "platform/access/AccessibleText.h"
 #include "platform/draw/Resources.h"
 #include "resources/GameDialogTemplates.h"
@@ -67,8 +68,6 @@ bool CGameDlg::OnInitDialog() {
         scoreList[player]->setFocusPolicy(Qt::StrongFocus);
         scoreList[player]->show();
     }
-    // The template lists the right-hand list first; Tab reads them as they stand, left to right.
-    QWidget::setTabOrder(scoreList[0], scoreList[1]);
     // The narrow face of the design's family: a row of three-character numbers such as
     // "-19 + -21 + -18 = -58" is wider than a list at the regular face's width.
     listFont = FontByHeight(QStringLiteral("Arial Narrow"), static_cast<int>(cellHeight * 0.18), 400);
@@ -182,6 +181,8 @@ void CGameDlg::SaveHighScoresAndTell() {
 
 void CGameDlg::ResetSettings() {
     rules.ResetSettings();
+    // The player's last choices, where they were kept, over the built-in ones.
+    RestoreSettings(settingsDlg, soundEnabled);
     menuOpen = 0;
 }
 

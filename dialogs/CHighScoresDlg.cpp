@@ -3,9 +3,11 @@
 #include "dialogs/DialogLook.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <cstddef>
 
 #include "controls/GameSoundPlayer.h"
+#include "platform/access/Announcements.h"
 #include "resources/GameDialogTemplates.h"
 #include "resources/ResourceIds.h"
 
@@ -79,12 +81,26 @@ void CHighScoresDlg::FillLines() {
     }
 }
 
+// A screen reader speaks a dialog's texts when it opens, not when they change: the lines of another
+// range are told.
+void CHighScoresDlg::AnnounceLines() {
+    QStringList shown;
+    for (const CColorLabel* label : lineLabels) {
+        if (!label->text().isEmpty()) {
+            shown << label->text();
+        }
+    }
+    Announce(this, shown.isEmpty() ? QCoreApplication::translate("CHighScoresDlg", "No results in this range yet.")
+                                   : shown.join(QLatin1Char('\n')));
+}
+
 void CHighScoresDlg::OnCommand(int id) {
     const int range = id - IDC_FIRST_SCORES_RANGE;
     if (range >= 0 && range < static_cast<int>(rangeButtons.size())) {
         shownRange = range;
         PlayGameSound(IDW_CLICK, 1, 0, 0);
         FillLines();
+        AnnounceLines();
         return;
     }
     CSkinDialog::OnCommand(id);

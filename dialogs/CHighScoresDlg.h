@@ -32,6 +32,7 @@ public:
 
     // Writes the ten lines of `shownRange` into the labels.
     void FillLines();
+    void AnnounceLines();
 
 protected:
     void DoDataExchange() override;

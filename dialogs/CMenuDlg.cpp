@@ -3,6 +3,7 @@
 #include "dialogs/DialogLook.h"
 
 #include "controls/GameSoundPlayer.h"
+#include "dialogs/RememberedSettings.h"
 #include "platform/access/AccessibleText.h"
 #include "resources/GameDialogTemplates.h"
 #include "resources/ResourceIds.h"
@@ -84,6 +85,7 @@ void CMenuDlg::ToggleSound() {
         soundEnabled = 1;
         PlayGameSound(IDW_CLICK, 1, 0, 0);
     }
+    RememberSound(soundEnabled);
     SkinSoundButton();
     soundButton->update();
 }

@@ -8,6 +8,7 @@
 
 #include "controls/GameSoundPlayer.h"
 #include "core/NumberRange.h"
+#include "dialogs/RememberedSettings.h"
 #include "platform/access/AccessibleText.h"
 #include "resources/GameDialogTemplates.h"
 #include "resources/ResourceIds.h"
@@ -143,6 +144,7 @@ void CSettingsDlg::OnOK() {
         }
     }
     ReadRange();
+    RememberSettings(*this);
     PlayGameSound(IDW_CLICK, 1, 0, 0);
     CSkinDialog::OnOK();
 }

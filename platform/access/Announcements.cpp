@@ -38,8 +38,10 @@ private:
 };
 
 SpokenLabel* LabelOf(QWidget* window, QAccessible::Role role) {
-    for (auto* label : window->findChildren<SpokenLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (label->Role() == role) {
+    // The window's other labels are QLabels too; findChildren's cast cannot tell them apart.
+    for (auto* child : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        auto* label = dynamic_cast<SpokenLabel*>(child);
+        if (label != nullptr && label->Role() == role) {
             return label;
         }
     }

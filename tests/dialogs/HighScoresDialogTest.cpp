@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QLabel>
+
 #include <array>
 #include <functional>
 #include <string>
@@ -21,6 +24,7 @@ using Checks = std::array<bool, 4>;
 struct Shown {
     Checks checks{};
     Lines lines;
+    std::string told;  // what a screen reader was last given to speak
 };
 
 // `filled`, then empty lines up to ten.
@@ -63,6 +67,12 @@ protected:
         for (int line = 0; line < 10; ++line) {
             shown.lines.push_back(scores.GetDlgItemText(IDC_FIRST_SCORE_LINE + line));
         }
+        for (QLabel* label : scores.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(label);
+            if (accessible != nullptr && accessible->role() == QAccessible::Notification) {
+                shown.told = accessible->text(QAccessible::Name).toStdString();
+            }
+        }
         return shown;
     }
 
@@ -96,6 +106,9 @@ TEST_F(HighScoresDialogTest, MarksShowOnlyOnTheRangeOfTheLastGame) {
     EXPECT_EQ(seen[2].checks, (Checks{false, false, true, false}));
     EXPECT_EQ(seen[2].lines, marked);
     EXPECT_EQ(Sounds(), Lines(2, kClickPlayed));
+    EXPECT_EQ(seen[1].told, "Ann achieved the high score 7.\nBob achieved the high score 3.");
+    EXPECT_EQ(seen[2].told, " ** Dee lost to the Advanced Computer but achieved a score of 5. **");
+    EXPECT_EQ(Open({IDC_FIRST_SCORES_RANGE + 3})[1].told, "No results in this range yet.");
 }
 
 TEST_F(HighScoresDialogTest, DoneClearsTheMarksAndTheNextOpeningShowsTheSameRange) {
