@@ -47,8 +47,8 @@ bool CAnswerDlg::OnInitDialog() {
                            kButtonFontHeight);
     // It only shows the question (no tab stop of its own): the box carries it for screen readers.
     questionLabel->ShowAsLabel();
-    questionLabel->SetSkin(IDB_QUESTION, IDB_QUESTION, IDB_QUESTION, 0, 0, 0, 0, 0, 0, question, questionLabel->rect(),
-                           kQuestionFontHeight);
+    questionLabel->SetSkin(IDB_QUESTION, IDB_QUESTION, IDB_QUESTION, 0, 0, 0, 0, 0, 0, question,
+                           QRect(QPoint(), DesignRect(questionLabel).size()), kQuestionFontHeight);
     return true;
 }
 

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "platform/dialog/DialogUnits.h"
+
 CSkinDialog::CSkinDialog(unsigned templateId, QWidget* parent) : CDialog(templateId, parent) {}
 
 void CSkinDialog::EnableDrag(int on) {
@@ -27,10 +29,15 @@ void CSkinDialog::FreeBackground() {
 
 void CSkinDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    // 1:1 from the top-left corner: neither stretched, centred nor tiled.
-    const QSizeF shown = backgroundBitmap.Size().boundedTo(size());
-    backgroundBitmap.Draw(painter, QRectF(QPointF(0, 0), shown), QRectF(QPointF(0, 0), shown));
+    const QRect area = LayoutArea();
+    // Around the laid-out area of a window larger than its design, the picture seems to go on.
+    if (area != rect() && !backgroundBitmap.IsNull()) {
+        painter.fillRect(rect(), QColor(backgroundBitmap.Pixels().pixel(0, 0)));
+    }
+    painter.fillRect(area, palette().window());
+    // From the area's top-left corner at the window's factor: neither stretched, centred nor tiled.
+    const QSize shown = ScaledRect(QRect(QPoint(), backgroundBitmap.Size()), Scale()).size().boundedTo(area.size());
+    backgroundBitmap.Draw(painter, QRectF(area.topLeft(), shown), QRectF(QPointF(0, 0), QSizeF(shown) / Scale()));
 }
 
 void CSkinDialog::mousePressEvent(QMouseEvent* event) {

@@ -64,6 +64,8 @@ public:
     QRect WindowRect() const;
     void MoveWindow(const QPoint& screenPoint);
 
+    // The template's size in pixels, as designed.
+    QSize DesignSize() const { return designSize_; }
     // The factor the template is laid out at (1: as designed).
     qreal Scale() const { return scale_; }
     // The part of the client area the template is laid out in: all of it, but for the centred area
