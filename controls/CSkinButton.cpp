@@ -209,7 +209,7 @@ void CSkinButton::DrawItem(QPainter& painter) const {
     const QRect area = rect();
     const qreal scale = CDialog::ScaleOf(this);
     const QRect shownCaption = ScaledRect(captionRect, scale);
-    const QFont& captionFont = FontByHeight(QStringLiteral("Arial"), ScaledLength(fontHeight, scale), kCaptionWeight);
+    const QFont& captionFont = FontByHeight(QStringLiteral("Arial"), fontHeight, kCaptionWeight, scale);
     if (!isEnabled()) {
         DrawStateBitmap(painter, disabledBitmap, area, drawMode, maskBitmap, scale);
         if (edge) {

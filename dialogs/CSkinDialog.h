@@ -37,6 +37,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Around the part of a larger window the template is laid out in: `shown` is where the picture's
+    // `source` went.
+    void PaintMargins(QPainter& painter, const QRect& shown, const QRectF& source) const;
+
     int dragAnywhere = 1;
     Picture backgroundBitmap;
     // Where the pointer took the window, while it is moved by hand (where the window system
