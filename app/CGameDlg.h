@@ -75,6 +75,7 @@ public:
 
     CSettingsDlg settingsDlg;
     CHighScoresDlg highScoresDlg;
+    // A cell's height as designed; the lists are drawn in the designed pixels at the window's factor.
     std::int32_t cellHeight = 0;
     std::int32_t menuOpen = 0;
     QFont listFont;
