@@ -29,7 +29,7 @@ void CAnswerDlg::DoDataExchange() {
 bool CAnswerDlg::OnInitDialog() {
     // Every showing starts from an empty box.
     answer = 0;
-    MoveWindow(PlaceClearOfLine(WindowRect(), ownerRect, lineTop, lineBottom).topLeft());
+    MoveWindow(PlaceClearOfLine(WindowRect(), ownerRect, lineTop, lineBottom, Scale()).topLeft());
 
     EnableDrag(1);
     LoadBackground(IDB_DIALOG_BACKGROUND);
