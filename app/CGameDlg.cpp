@@ -64,7 +64,7 @@ bool CGameDlg::OnInitDialog() {
                         tr("Options").toStdString(), lettering::actionBody, 8);
     setWindowTitle(QStringLiteral("%1 %2").arg(QStringLiteral("Quinsum"), QStringLiteral("2.0")));
 
-    cellHeight = GetDlgItem(IDC_FIRST_CELL)->height();
+    cellHeight = DesignRect(GetDlgItem(IDC_FIRST_CELL)).height();
     // The plates only show; the lists, frames in the template, are shown to the keyboard and to
     // screen readers.
     for (std::size_t player = 0; player < 2; ++player) {
@@ -85,8 +85,8 @@ bool CGameDlg::OnInitDialog() {
         }
     }
     RefreshScorePanels();
-    playerCursor[0] = CursorResource(IDCUR_PLAYER1);
-    playerCursor[1] = CursorResource(IDCUR_PLAYER2);
+    LoadPlayerCursors();
+    RestoreWindowSize();
     timerId = startTimer(1000);
     // Queued, so that the settings open from the running window, after set-up has finished.
     RequestNewGame();
@@ -111,6 +111,9 @@ void CGameDlg::keyPressEvent(QKeyEvent* event) {
     const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
     if (arrow && FocusedCellId() != 0) {
         MoveCellFocus(key);
+        return;
+    }
+    if (ResizeByKey(*event)) {
         return;
     }
     CSkinDialog::keyPressEvent(event);
@@ -164,6 +167,7 @@ void CGameDlg::StopTimer() {
 }
 
 void CGameDlg::OnOK() {
+    RememberWindowSize();
     SaveHighScoresAndTell();
     StopTimer();
     CSkinDialog::OnOK();
@@ -171,6 +175,7 @@ void CGameDlg::OnOK() {
 
 // Escape and the close box end the board as well; the results of the session must survive that.
 void CGameDlg::OnCancel() {
+    RememberWindowSize();
     SaveHighScoresAndTell();
     StopTimer();
     CSkinDialog::OnCancel();

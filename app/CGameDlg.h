@@ -75,6 +75,7 @@ public:
 
     CSettingsDlg settingsDlg;
     CHighScoresDlg highScoresDlg;
+    // A cell's height as designed; the lists are drawn in the designed pixels at the window's factor.
     std::int32_t cellHeight = 0;
     std::int32_t menuOpen = 0;
     QFont listFont;
@@ -92,10 +93,22 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // The window menu's commands: minimize, and the about box.
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The window's size (CGameDlgSizing.cpp): Ctrl with "+", "=", "-" or "0" steps the factor, F11
+    // switches full screen; the last size and full-screen state are kept between runs.
+    bool ResizeByKey(const QKeyEvent& event);
+    void StepScale(int direction);
+    void RestoreWindowSize();
+    void RememberWindowSize() const;
+    // The players' cursors at the window's factor.
+    void LoadPlayerCursors();
+    void ShowTurnCursor();
+    qreal cursorScale = 0;
+
     void SaveHighScoresAndTell();
     void StopTimer();
     // What a screen reader says for a cell: its number, whose it is, and its marks.

@@ -53,8 +53,10 @@ void CGameDlg::DrawCell(std::int32_t col, std::int32_t row) {
         return;
     }
     CSkinButton* cell = cellButtons[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
-    const int w = cell->width();
-    const int h = cell->height();
+    // In the designed cell's pixels: the button draws its caption at the window's factor.
+    const QSize designed = DesignRect(cell).size();
+    const int w = designed.width();
+    const int h = designed.height();
     const QRect freeCaption(w / 6, h / 6, w - 2 * (w / 6), h - 2 * (h / 6));
     // The claimed tiles carry a white disc in the right half, just below the top edge.
     const QRect claimedCaption(w - w / 2, 8, w / 2, h / 5);
@@ -117,13 +119,16 @@ QRect CGameDlg::ListPanelRect(int panelId) const {
     if (panel == nullptr) {
         return {};
     }
-    // The panel less 2 pixels on every side and 2 more on the right.
-    return panel->geometry().adjusted(2, 2, -4, -2);
+    // The panel less 2 pixels on every side and 2 more on the right, in the designed pixels.
+    return DesignRect(panel).adjusted(2, 2, -4, -2);
 }
 
 void CGameDlg::paintEvent(QPaintEvent* event) {
     CSkinDialog::paintEvent(event);
     QPainter painter(this);
+    // The lists are drawn as designed, at the window's factor: rows, font and all.
+    painter.translate(LayoutArea().topLeft());
+    painter.scale(Scale(), Scale());
     PaintLists(painter);
 }
 

@@ -82,6 +82,10 @@ void CGameDlg::ShowHighScores() {
 
 void CGameDlg::RefreshCursor() {
     ShowTurn();
+    ShowTurnCursor();
+}
+
+void CGameDlg::ShowTurnCursor() {
     if (IsValidPlayer(gameState.currentPlayer) && menuOpen == 0 && gameState.gameOver == 0) {
         setCursor(ComputerToMove() ? QCursor(Qt::WaitCursor) : playerCursor[PlayerIndex(gameState.currentPlayer)]);
         return;

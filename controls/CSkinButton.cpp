@@ -9,6 +9,7 @@
 #include "controls/SystemColors.h"
 #include "controls/TextDrawing.h"
 #include "platform/dialog/CDialog.h"
+#include "platform/dialog/DialogUnits.h"
 
 namespace {
 
@@ -16,17 +17,22 @@ constexpr QRgb kSeeThrough = qRgb(255, 255, 255);
 constexpr TextFlags kCaptionFormat = TextFlag::Centre | TextFlag::VerticalCentre | TextFlag::SingleLine;
 constexpr int kCaptionWeight = 500;
 
+// A caption's letters grow with the window, like the picture under them.
+CaptionStyle ScaledStyle(const CaptionStyle& style, qreal scale) {
+    return {ScaledLength(style.pixelSize, scale), style.ink, style.shadow};
+}
+
 BitmapDrawMode ClampDrawMode(short mode) {
     return static_cast<BitmapDrawMode>(std::clamp<short>(mode, 0, 2));
 }
 
 // Paints `picture`, or the button face colour where there is none.
 void DrawStateBitmap(QPainter& painter, const Picture& picture, const QRect& rect, BitmapDrawMode mode,
-                     const Picture& mask) {
+                     const Picture& mask, qreal scale) {
     if (picture.IsNull()) {
         painter.fillRect(rect, kButtonFace);
     } else {
-        DrawBitmap(painter, picture, rect, mode, mask);
+        DrawBitmap(painter, picture, rect, mode, mask, scale);
     }
 }
 
@@ -118,17 +124,41 @@ void CSkinButton::SetSkin(unsigned normalId, unsigned pressedId, unsigned hoverI
     edge = newEdge != 0;
     focusInset = std::max<short>(newFocusInset, 0);
 
+    regionScale = 0;
     if (maskId == 0) {
         return;
     }
-    if (const std::optional<QRegion> region = CreateRegionFromBitmap(maskBitmap, kSeeThrough)) {
+    FollowMask();
+    const QRect sized = PlacedRect(geometry(), CDialog::ScaleOf(this));
+    if (sized.size() != size()) {
+        resize(sized.size());
+    }
+}
+
+QRect CSkinButton::PlacedRect(const QRect& placed, qreal scale) const {
+    // A mask that failed to load has no size; shrinking the button to nothing would lose it.
+    if (drawMode != BitmapDrawMode::Copy || maskBitmap.IsNull()) {
+        return placed;
+    }
+    return {placed.topLeft(), ScaledRect(QRect(QPoint(), maskBitmap.Size()), scale).size()};
+}
+
+void CSkinButton::FollowMask() {
+    const qreal scale = CDialog::ScaleOf(this);
+    if (maskBitmap.IsNull() || scale == regionScale) {
+        return;
+    }
+    regionScale = scale;
+    if (const std::optional<QRegion> region = CreateRegionFromBitmap(maskBitmap, kSeeThrough, scale)) {
         windowRegion = *region;
         setMask(windowRegion);
     }
-    // A mask that failed to load has no size; shrinking the button to nothing would lose it.
-    if (drawMode == BitmapDrawMode::Copy && !maskBitmap.IsNull()) {
-        resize(maskBitmap.Size());
-    }
+}
+
+void CSkinButton::resizeEvent(QResizeEvent* event) {
+    // The window's factor changes its buttons' sizes first.
+    FollowMask();
+    QAbstractButton::resizeEvent(event);
 }
 
 void CSkinButton::ShowAsLabel() {
@@ -182,25 +212,27 @@ void CSkinButton::paintEvent(QPaintEvent*) {
 
 void CSkinButton::DrawItem(QPainter& painter) const {
     const QRect area = rect();
+    const qreal scale = CDialog::ScaleOf(this);
+    const QRect shownCaption = ScaledRect(captionRect, scale);
+    const QFont& captionFont = FontByHeight(QStringLiteral("Arial"), fontHeight, kCaptionWeight, scale);
     if (!isEnabled()) {
-        DrawStateBitmap(painter, disabledBitmap, area, drawMode, maskBitmap);
+        DrawStateBitmap(painter, disabledBitmap, area, drawMode, maskBitmap, scale);
         if (edge) {
             DrawEdge(painter, area, true);
         }
         if (captionStyle) {
-            DrawCaption(painter, QString::fromStdString(caption), captionRect,
-                        {captionStyle->pixelSize, kGrayText, kButtonHighlight});
+            DrawCaption(painter, QString::fromStdString(caption), shownCaption,
+                        ScaledStyle({captionStyle->pixelSize, kGrayText, kButtonHighlight}, scale));
             return;
         }
         // Embossed: a light copy, then the grey text one pixel up and left of it.
-        const QFont& font = FontByHeight(QStringLiteral("Arial"), fontHeight, kCaptionWeight);
         const QString text = QString::fromStdString(caption);
-        DrawTextInRect(painter, text, captionRect, kCaptionFormat, font, kButtonHighlight);
-        DrawTextInRect(painter, text, captionRect.translated(-1, -1), kCaptionFormat, font, kGrayText);
+        DrawTextInRect(painter, text, shownCaption, kCaptionFormat, captionFont, kButtonHighlight);
+        DrawTextInRect(painter, text, shownCaption.translated(-1, -1), kCaptionFormat, captionFont, kGrayText);
         return;
     }
     if (isDown() || isChecked()) {
-        DrawStateBitmap(painter, pressedBitmap, area, drawMode, maskBitmap);
+        DrawStateBitmap(painter, pressedBitmap, area, drawMode, maskBitmap, scale);
         if (edge) {
             DrawEdge(painter, area, false);
         }
@@ -214,21 +246,20 @@ void CSkinButton::DrawItem(QPainter& painter) const {
                 look = &focusBitmap;
             }
         }
-        DrawStateBitmap(painter, *look, area, drawMode, maskBitmap);
+        DrawStateBitmap(painter, *look, area, drawMode, maskBitmap, scale);
         if (edge) {
             DrawEdge(painter, area, true);
         }
     }
-    if (hasFocus() && focusInset > 0) {
-        DrawFocusRect(painter, area.adjusted(focusInset, focusInset, -focusInset, -focusInset));
+    if (const int inset = ScaledLength(focusInset, scale); hasFocus() && inset > 0) {
+        DrawFocusRect(painter, area.adjusted(inset, inset, -inset, -inset));
     } else if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         DrawKeyboardFocusCue(painter, area);
     }
     if (captionStyle) {
-        DrawCaption(painter, QString::fromStdString(caption), captionRect, *captionStyle);
+        DrawCaption(painter, QString::fromStdString(caption), shownCaption, ScaledStyle(*captionStyle, scale));
     } else {
-        DrawTextInRect(painter, QString::fromStdString(caption), captionRect, kCaptionFormat,
-                       FontByHeight(QStringLiteral("Arial"), fontHeight, kCaptionWeight), textColor);
+        DrawTextInRect(painter, QString::fromStdString(caption), shownCaption, kCaptionFormat, captionFont, textColor);
     }
 }
 

@@ -3,7 +3,9 @@
 // The game's one button: drawn from bitmap resources, one per visual state, with an optional
 // caption over the picture. It keeps its own check-box and radio behaviour: a radio button that
 // becomes checked unchecks the rest of its template group with a queued call, after the current
-// event. A mask gives the button its shape, for drawing and for the pointer alike.
+// event. A mask gives the button its shape, for drawing and for the pointer alike. In a dialog laid
+// out at a factor, the pictures, the caption, its rectangle and font, the mask and the focus inset
+// are all drawn at that factor: a skin is given in the designed button's pixels.
 
 #include <QAbstractButton>
 #include <QPointer>
@@ -44,6 +46,8 @@ public:
     // The kind from the template's button type: an automatic check box or radio button, else a push
     // button.
     void PreSubclassWindow(const DialogItemTemplate& item) override;
+    // A masked button in Copy mode takes its mask's size at the factor.
+    QRect PlacedRect(const QRect& placed, qreal scale) const override;
 
     // Sets or clears the check (a push button never keeps one); a radio button that is checked,
     // even again, unchecks the rest of its group. Repaints.
@@ -78,9 +82,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void UncheckRestOfGroup();
+    // The shape of the mask at the factor of the button's dialog, when that factor has changed.
+    void FollowMask();
     // The focus cue once the keyboard moves the focus (the design's skins have no focus picture).
     static void DrawKeyboardFocusCue(QPainter& painter, const QRect& rect);
 
@@ -99,6 +106,8 @@ private:
     short focusInset = 0;
     QColor textColor;
     QRegion windowRegion;
+    // The factor windowRegion was cut at; 0 before any.
+    qreal regionScale = 0;
     bool edge = false;
     BitmapDrawMode drawMode = BitmapDrawMode::Stretch;
     bool label = false;

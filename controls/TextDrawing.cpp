@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <map>
 #include <tuple>
@@ -33,14 +34,15 @@ int EmPixelsForCellHeight(QFont font, int cellHeight) {
     return em;
 }
 
-QFont ResolveFont(const QString& face, int height, int weight) {
+QFont ResolveFont(const QString& face, int height, int weight, qreal scale) {
     QFont font(face);
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight == 0 ? 400 : weight, 100, 900)));
     font.setKerning(false);
+    const auto scaled = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
     if (height > 0) {
-        font.setPixelSize(EmPixelsForCellHeight(font, height));
+        font.setPixelSize(EmPixelsForCellHeight(font, scaled(height)));
     } else {
-        font.setPixelSize(height < 0 ? std::min(-height, 10000) : kDefaultFontPixels);
+        font.setPixelSize(scaled(height < 0 ? std::min(-height, 10000) : kDefaultFontPixels));
     }
     return font;
 }
@@ -141,13 +143,13 @@ QString FittedCaption(const QString& text, const QRectF& box, const QFont& font)
 
 }  // namespace
 
-const QFont& FontByHeight(const QString& face, int height, int weight) {
+const QFont& FontByHeight(const QString& face, int height, int weight, qreal scale) {
     // The skin buttons ask for their caption font at every paint.
-    static auto* resolved = new std::map<std::tuple<QString, int, int>, QFont>;
-    const auto key = std::make_tuple(face, height, weight);
+    static auto* resolved = new std::map<std::tuple<QString, int, int, qreal>, QFont>;
+    const auto key = std::make_tuple(face, height, weight, scale);
     auto found = resolved->find(key);
     if (found == resolved->end()) {
-        found = resolved->emplace(key, ResolveFont(face, height, weight)).first;
+        found = resolved->emplace(key, ResolveFont(face, height, weight, scale)).first;
     }
     return found->second;
 }

@@ -15,8 +15,9 @@ class QPainter;
 
 // A positive `height` is the cell height (ascent and descent): the largest em whose cell is no
 // taller. A negative one is the em itself; 0 the platform's default of 13 pixels. Kerning is off.
-// Resolved once per face, height and weight.
-const QFont& FontByHeight(const QString& face, int height, int weight);
+// At a `scale` other than 1 the height (or the default) is that many times larger, for a window
+// shown larger than designed. Resolved once per face, height, weight and scale.
+const QFont& FontByHeight(const QString& face, int height, int weight, qreal scale = 1);
 
 enum class TextFlag {
     Left = 0,

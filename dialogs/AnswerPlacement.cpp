@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/AnswerPlacement.h"
 
+#include "platform/dialog/DialogUnits.h"
+
 namespace {
 
 constexpr int kMargin = 6;
@@ -19,17 +21,18 @@ bool OverlapsLineVertically(const QRect& rect, int lineTop, int lineBottom) {
     return !lineAbove && !lineBelow;
 }
 
-QRect PlaceClearOfLine(const QRect& dialogRect, const QRect& ownerRect, int lineTop, int lineBottom) {
-    const QRect shifted = dialogRect.translated(kMargin, 0);
+QRect PlaceClearOfLine(const QRect& dialogRect, const QRect& ownerRect, int lineTop, int lineBottom, qreal scale) {
+    const int margin = ScaledLength(kMargin, scale);
+    const QRect shifted = dialogRect.translated(margin, 0);
     const int height = shifted.height();
 
     const QRect centred = WithTop(shifted, ownerRect.top() + (ownerRect.height() - height) / 2);
     if (!OverlapsLineVertically(centred, lineTop, lineBottom)) {
         return centred;
     }
-    const QRect nearTop = WithTop(shifted, ownerRect.top() + kMargin);
+    const QRect nearTop = WithTop(shifted, ownerRect.top() + margin);
     if (!OverlapsLineVertically(nearTop, lineTop, lineBottom)) {
         return nearTop;
     }
-    return WithTop(shifted, ownerRect.top() + ownerRect.height() - height - kMargin);
+    return WithTop(shifted, ownerRect.top() + ownerRect.height() - height - margin);
 }

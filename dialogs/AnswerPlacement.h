@@ -10,5 +10,5 @@ bool OverlapsLineVertically(const QRect& rect, int lineTop, int lineBottom);
 
 // The dialog's rectangle moved 6 pixels right and, vertically, centred on the owner; else 6 pixels
 // below the owner's top; else 6 pixels above its bottom (taken even if it covers the line). All
-// rectangles in screen pixels.
-QRect PlaceClearOfLine(const QRect& dialogRect, const QRect& ownerRect, int lineTop, int lineBottom);
+// rectangles in screen pixels; the 6 pixels are `scale` times as many for a board shown larger.
+QRect PlaceClearOfLine(const QRect& dialogRect, const QRect& ownerRect, int lineTop, int lineBottom, qreal scale = 1);

@@ -30,7 +30,7 @@ void CAnswerDlg::DoDataExchange() {
 bool CAnswerDlg::OnInitDialog() {
     // Every showing starts from an empty box.
     answer = 0;
-    MoveWindow(PlaceClearOfLine(WindowRect(), ownerRect, lineTop, lineBottom).topLeft());
+    MoveWindow(PlaceClearOfLine(WindowRect(), ownerRect, lineTop, lineBottom, Scale()).topLeft());
 
     EnableDrag(1);
     LoadBackground(IDB_DIALOG_BACKGROUND);
@@ -51,8 +51,8 @@ bool CAnswerDlg::OnInitDialog() {
                            tr("Forfeit Game").toStdString(), lettering::challengeBody, kButtonFontHeight);
     // It only shows the question (no tab stop of its own): the box carries it for screen readers.
     questionLabel->ShowAsLabel();
-    questionLabel->SetSkin(IDB_QUESTION, IDB_QUESTION, IDB_QUESTION, 0, 0, 0, 0, 0, 0, question, questionLabel->rect(),
-                           kQuestionFontHeight);
+    questionLabel->SetSkin(IDB_QUESTION, IDB_QUESTION, IDB_QUESTION, 0, 0, 0, 0, 0, 0, question,
+                           QRect(QPoint(), DesignRect(questionLabel).size()), kQuestionFontHeight);
     return true;
 }
 

@@ -4,6 +4,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+#include <array>
+#include <utility>
+
+#include "platform/dialog/DialogUnits.h"
 
 CSkinDialog::CSkinDialog(unsigned templateId, QWidget* parent) : CDialog(templateId, parent) {}
 
@@ -27,10 +31,45 @@ void CSkinDialog::FreeBackground() {
 
 void CSkinDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    // 1:1 from the top-left corner: neither stretched, centred nor tiled.
-    const QSizeF shown = backgroundBitmap.Size().boundedTo(size());
-    backgroundBitmap.Draw(painter, QRectF(QPointF(0, 0), shown), QRectF(QPointF(0, 0), shown));
+    const QRect area = LayoutArea();
+    painter.fillRect(area, palette().window());
+    // From the area's top-left corner at the window's factor: neither stretched, centred nor tiled.
+    const QSize shown = ScaledRect(QRect(QPoint(), backgroundBitmap.Size()), Scale()).size().boundedTo(area.size());
+    const QRectF source(QPointF(0, 0), QSizeF(shown) / Scale());
+    backgroundBitmap.Draw(painter, QRectF(area.topLeft(), shown), source);
+    if (area != rect()) {
+        PaintMargins(painter, QRect(area.topLeft(), shown), source);
+    }
+}
+
+void CSkinDialog::PaintMargins(QPainter& painter, const QRect& shown, const QRectF& source) const {
+    if (backgroundBitmap.IsNull() || shown.isEmpty()) {
+        painter.fillRect(rect(), palette().window());
+        return;
+    }
+    // Each margin repeats the picture's edge beside it, so that the picture seems to go on. The
+    // design's shape is kept, so margins lie on two opposite sides; the corners (a pixel at most
+    // where rounding leaves one) take the picture's corner colour.
+    const QRegion margins = QRegion(rect()) - QRegion(shown);
+    painter.save();
+    painter.setClipRegion(margins);
+    painter.fillRect(rect(), QColor(backgroundBitmap.Pixels().pixel(0, 0)));
+    const int right = shown.left() + shown.width();
+    const int bottom = shown.top() + shown.height();
+    const std::array<std::pair<QRectF, QRectF>, 4> strips{{
+        {QRectF(0, shown.top(), shown.left(), shown.height()), QRectF(source.left(), source.top(), 1, source.height())},
+        {QRectF(right, shown.top(), width() - right, shown.height()),
+         QRectF(source.right() - 1, source.top(), 1, source.height())},
+        {QRectF(shown.left(), 0, shown.width(), shown.top()), QRectF(source.left(), source.top(), source.width(), 1)},
+        {QRectF(shown.left(), bottom, shown.width(), height() - bottom),
+         QRectF(source.left(), source.bottom() - 1, source.width(), 1)},
+    }};
+    for (const auto& [target, edge] : strips) {
+        if (!target.isEmpty()) {
+            backgroundBitmap.Draw(painter, target, edge);
+        }
+    }
+    painter.restore();
 }
 
 void CSkinDialog::mousePressEvent(QMouseEvent* event) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The base of every window of the game: a background picture from a bitmap resource painted 1:1
-// from the top-left corner behind the controls, and moving the window by pressing anywhere on its
-// own surface (the only way to move a dialog without a title bar). A dialog inside its owner's
+// (times the window's factor) from the laid-out area's top-left corner behind the controls, and moving the window by
+// pressing anywhere on its own surface (the only way to move a dialog without a title bar). A dialog inside its owner's
 // window moves within it.
 
 #include <QPointF>
@@ -37,6 +37,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Around the part of a larger window the template is laid out in: `shown` is where the picture's
+    // `source` went.
+    void PaintMargins(QPainter& painter, const QRect& shown, const QRectF& source) const;
+
     int dragAnywhere = 1;
     Picture backgroundBitmap;
     // Where the pointer took the window, while it is moved by hand (where the window system

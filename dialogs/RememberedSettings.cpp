@@ -22,7 +22,7 @@ constexpr std::array<const char*, 4> kOpponentWords{"person", "novice", "interme
 
 // The file is opened only when it is absent or a regular file of a sensible size: QSettings reads
 // it whole at once, and a pipe or a device in its place would block the game.
-std::unique_ptr<QSettings> File() {
+std::unique_ptr<QSettings> File(const QString& group = QStringLiteral("Game")) {
     const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                          QStringLiteral("/quinsum/quinsum.conf");
     const QFileInfo info(path);
@@ -30,7 +30,7 @@ std::unique_ptr<QSettings> File() {
         return nullptr;
     }
     auto file = std::make_unique<QSettings>(path, QSettings::IniFormat);
-    file->beginGroup(QStringLiteral("Game"));
+    file->beginGroup(group);
     return file;
 }
 
@@ -102,6 +102,31 @@ void RememberSettings(const GameSettings& settings) {
     file->setValue(QStringLiteral("opponent"), QLatin1String(kOpponentWords[opponent]));
     file->setValue(QStringLiteral("rangeLow"), settings.rangeLow);
     file->setValue(QStringLiteral("rangeHigh"), settings.rangeHigh);
+}
+
+BoardSize RestoreBoardSize(const QSize& smallest, const QSize& available) {
+    BoardSize board{smallest, false};
+    const std::unique_ptr<QSettings> file = File(QStringLiteral("Board"));
+    if (file == nullptr) {
+        return board;
+    }
+    const QVariant size = file->value(QStringLiteral("size"));
+    if (size.typeId() == QMetaType::QSize) {
+        const QSize kept = size.toSize();
+        // A size below the smallest is not one the window could have had.
+        if (kept.width() >= smallest.width() && kept.height() >= smallest.height()) {
+            board.size = kept.boundedTo(available).expandedTo(smallest);
+        }
+    }
+    board.fullScreen = file->value(QStringLiteral("fullScreen")).toString() == QLatin1String("true");
+    return board;
+}
+
+void RememberBoardSize(const BoardSize& board) {
+    if (const std::unique_ptr<QSettings> file = File(QStringLiteral("Board"))) {
+        file->setValue(QStringLiteral("size"), board.size);
+        file->setValue(QStringLiteral("fullScreen"), board.fullScreen);
+    }
 }
 
 void RememberSound(int sound) {

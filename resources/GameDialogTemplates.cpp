@@ -55,7 +55,8 @@ DialogTemplate Board() {
     DialogTemplate t;
     t.id = IDD_BOARD;
     t.translationContext = "CGameDlg";
-    t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
+    t.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | DS_MODALFRAME |
+              DS_SETFONT;
     t.cx = 319;
     t.cy = 240;
     t.fontPointSize = 10;

@@ -45,6 +45,9 @@ Qt::WindowFlags FlagsForStyle(TemplateStyle style, bool owned) {
     if ((style & WS_MINIMIZEBOX) != 0) {
         flags |= Qt::WindowMinimizeButtonHint;
     }
+    if ((style & WS_MAXIMIZEBOX) != 0) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
     return flags;
 }
 
@@ -79,10 +82,18 @@ public:
     explicit ModalShield(QWidget* owner) : QWidget(owner) {
         setAttribute(Qt::WA_NoSystemBackground);
         setGeometry(owner->rect());
+        // The owner may be resized meanwhile (its frame, full screen): the shield keeps covering it.
+        owner->installEventFilter(this);
         show();
     }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parentWidget() && event->type() == QEvent::Resize) {
+            setGeometry(parentWidget()->rect());
+        }
+        return false;
+    }
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
     void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
     void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
@@ -147,6 +158,10 @@ int CDialog::DoModal() {
     result_ = -1;
     const bool embedded = Embedding() && owner != nullptr;
     style_ = dialogTemplate->style;
+    if (!IsResizable()) {
+        const auto* ownerDialog = qobject_cast<const CDialog*>(owner);
+        scale_ = ownerDialog != nullptr ? ownerDialog->Scale() : 1;
+    }
     setParent(owner, embedded ? Qt::Widget : FlagsForStyle(style_, owner != nullptr));
     Build(*dialogTemplate);
     PlaceInOwner(*dialogTemplate, owner);
@@ -180,8 +195,17 @@ int CDialog::DoModal() {
 
 void CDialog::Build(const DialogTemplate& dialogTemplate) {
     const int points = dialogTemplate.fontPointSize;
-    setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, points), DialogUnitsToPixelsY(dialogTemplate.cy, points));
-    setFont(TemplateFont(dialogTemplate.fontFace, points));
+    template_ = &dialogTemplate;
+    designSize_ = DialogRectToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy, points).size();
+    if (IsResizable()) {
+        setMinimumSize(designSize_);
+        resize(designSize_);
+        FitLayoutToSize();
+    } else {
+        layoutOrigin_ = QPoint();
+        setFixedSize(ScaledRect(QRect(QPoint(), designSize_), scale_).size());
+    }
+    setFont(TemplateFont(dialogTemplate.fontFace, points, scale_));
     // Given no title, the toolkit names the window after the program; a blank keeps the title bar empty.
     setWindowTitle(dialogTemplate.caption.empty() ? QStringLiteral(" ")
                                                   : Translated(dialogTemplate, dialogTemplate.caption));
@@ -189,7 +213,6 @@ void CDialog::Build(const DialogTemplate& dialogTemplate) {
     DoDataExchange();
     for (const DialogItemTemplate& item : dialogTemplate.items) {
         QWidget* widget = BuildControl(item, Translated(dialogTemplate, item.text));
-        widget->setGeometry(DialogRectToPixels(item.x, item.y, item.cx, item.cy, points));
         if ((item.style & WS_TABSTOP) != 0) {
             widget->setFocusPolicy(Qt::StrongFocus);
         } else {
@@ -198,6 +221,7 @@ void CDialog::Build(const DialogTemplate& dialogTemplate) {
         widget->setEnabled((item.style & WS_DISABLED) == 0);
         widget->setVisible((item.style & WS_VISIBLE) != 0);
         controls_.push_back({widget, &item});
+        PlaceControl(controls_.back());
         if (auto* templateControl = dynamic_cast<TemplateControl*>(widget)) {
             templateControl->PreSubclassWindow(item);
         }
@@ -221,17 +245,73 @@ QWidget* CDialog::BuildControl(const DialogItemTemplate& item, const QString& te
     return BuildTemplateControl(this, item, text);
 }
 
+void CDialog::PlaceControl(const Control& control) const {
+    const DialogItemTemplate& item = *control.item;
+    const QRect placed = DialogRectToPixels(item.x, item.y, item.cx, item.cy, template_->fontPointSize, scale_)
+                             .translated(layoutOrigin_);
+    const auto* templateControl = dynamic_cast<const TemplateControl*>(control.widget);
+    control.widget->setGeometry(templateControl != nullptr ? templateControl->PlacedRect(placed, scale_) : placed);
+}
+
+void CDialog::FitLayoutToSize() {
+    scale_ = std::min(width() / static_cast<qreal>(designSize_.width()),
+                      height() / static_cast<qreal>(designSize_.height()));
+    const QSize laidOut = LayoutArea().size();
+    layoutOrigin_ = QPoint((width() - laidOut.width()) / 2, (height() - laidOut.height()) / 2);
+}
+
+void CDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (!IsResizable() || template_ == nullptr) {
+        return;
+    }
+    const qreal before = scale_;
+    FitLayoutToSize();
+    if (scale_ != before) {
+        setFont(TemplateFont(template_->fontFace, template_->fontPointSize, scale_));
+    }
+    for (const Control& control : controls_) {
+        PlaceControl(control);
+    }
+}
+
+QRect CDialog::LayoutArea() const {
+    return {layoutOrigin_, ScaledRect(QRect(QPoint(), designSize_), scale_).size()};
+}
+
+QRect CDialog::DesignRect(const QWidget* control) const {
+    const Control* found = Find(control);
+    if (found == nullptr || template_ == nullptr) {
+        return {};
+    }
+    const DialogItemTemplate& item = *found->item;
+    return DialogRectToPixels(item.x, item.y, item.cx, item.cy, template_->fontPointSize);
+}
+
+qreal CDialog::ScaleOf(const QWidget* widget) {
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        if (const auto* dialog = qobject_cast<const CDialog*>(widget)) {
+            return dialog->Scale();
+        }
+    }
+    return 1;
+}
+
 void CDialog::PlaceInOwner(const DialogTemplate& dialogTemplate, QWidget* owner) {
-    // The template position is relative to the owner's client area (the screen's work area for a
-    // window of its own).
+    // The template position is relative to the owner's client area, or to the part of it a
+    // resizable owner lays its own template out in (the screen's work area for a window of its own).
     const int points = dialogTemplate.fontPointSize;
-    const QPoint offset(DialogUnitsToPixelsX(dialogTemplate.x, points), DialogUnitsToPixelsY(dialogTemplate.y, points));
+    QPoint offset(ScaledLength(DialogUnitsToPixelsX(dialogTemplate.x, points), scale_),
+                  ScaledLength(DialogUnitsToPixelsY(dialogTemplate.y, points), scale_));
     if (owner == nullptr) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         MoveWindow((screen != nullptr ? screen->availableGeometry().topLeft() : QPoint()) + offset);
-    } else {
-        MoveWindow(owner->mapToGlobal(offset));
+        return;
     }
+    if (const auto* ownerDialog = qobject_cast<const CDialog*>(owner)) {
+        offset += ownerDialog->LayoutArea().topLeft();
+    }
+    MoveWindow(owner->mapToGlobal(offset));
 }
 
 void CDialog::TearDown() {
@@ -357,7 +437,9 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
         OnEnter();
         return;
     case Qt::Key_Escape:
-        reject();
+        if (!LeaveFullScreen()) {
+            reject();
+        }
         return;
     case Qt::Key_F1:
         if (AfxGetApp() != nullptr) {
@@ -373,6 +455,19 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
     default:
         event->ignore();
     }
+}
+
+bool CDialog::LeaveFullScreen() {
+    // A player who presses Escape to get out of full screen must not cancel a dialog or end the
+    // game by it: the window the dialog is in, then each window it runs over.
+    for (QWidget* shown = window(); shown != nullptr;
+         shown = shown->parentWidget() != nullptr ? shown->parentWidget()->window() : nullptr) {
+        if (shown->isFullScreen()) {
+            shown->setWindowState(shown->windowState() & ~Qt::WindowFullScreen);
+            return true;
+        }
+    }
+    return false;
 }
 
 void CDialog::OnEnter() {

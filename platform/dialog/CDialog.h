@@ -14,6 +14,10 @@
 // checked radio button.
 // Where the window system places windows itself (Wayland), a dialog becomes a child of its owner
 // at the same place, with the owner's other controls shut off while it runs.
+// A template with a resizable frame (WS_THICKFRAME) opens at its designed size, which is also its
+// smallest: larger, its controls are laid out again at one scale factor that keeps the design's
+// aspect ratio, centred. Every other dialog opens at the factor of the window it opens over.
+// Escape first leaves full screen, in the dialog's window or the one it runs over.
 
 #include <QDialog>
 #include <QPointer>
@@ -61,6 +65,18 @@ public:
     QRect WindowRect() const;
     void MoveWindow(const QPoint& screenPoint);
 
+    // The template's size in pixels, as designed.
+    QSize DesignSize() const { return designSize_; }
+    // The factor the template is laid out at (1: as designed).
+    qreal Scale() const { return scale_; }
+    // The part of the client area the template is laid out in: all of it, but for the centred area
+    // of the design's aspect ratio in a resizable window.
+    QRect LayoutArea() const;
+    // A control's rectangle at the designed size, in the template's own pixels.
+    QRect DesignRect(const QWidget* control) const;
+    // The factor of the dialog `widget` is in; 1 outside every dialog.
+    static qreal ScaleOf(const QWidget* widget);
+
     // The controls of `control`'s group in template order: from the control that starts the group
     // (WS_GROUP) up to the next one.
     std::vector<QWidget*> GroupOf(const QWidget* control) const;
@@ -89,6 +105,7 @@ protected:
 
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     bool focusNextPrevChild(bool next) override;
@@ -101,6 +118,11 @@ private:
     void Build(const DialogTemplate& dialogTemplate);
     // `text` is the item's, translated.
     QWidget* BuildControl(const DialogItemTemplate& item, const QString& text);
+    bool IsResizable() const { return (style_ & WS_THICKFRAME) != 0; }
+    // The factor and the area's corner a resizable window's size gives.
+    void FitLayoutToSize();
+    void PlaceControl(const Control& control) const;
+    bool LeaveFullScreen();
     void PlaceInOwner(const DialogTemplate& dialogTemplate, QWidget* owner);
     void TearDown();
     const Control* Find(const QWidget* widget) const;
@@ -114,6 +136,10 @@ private:
     std::map<int, std::function<QWidget*(QWidget*)>> factories_;
     std::vector<Control> controls_;
     TemplateStyle style_ = 0;
+    const DialogTemplate* template_ = nullptr;
+    QSize designSize_;
+    qreal scale_ = 1;
+    QPoint layoutOrigin_;
     QPoint framePosition_;
     bool running_ = false;
     bool ended_ = false;

@@ -7,6 +7,8 @@
 // time it runs. The texts are the source language's; the widgets show them in the player's, as
 // Qt's translations of the template's context give them.
 
+#include <QRect>
+#include <QtGlobal>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,9 +23,11 @@ inline constexpr TemplateStyle WS_DISABLED = 0x08000000u;
 inline constexpr TemplateStyle WS_CAPTION = 0x00C00000u;
 inline constexpr TemplateStyle WS_BORDER = 0x00800000u;
 inline constexpr TemplateStyle WS_SYSMENU = 0x00080000u;
+inline constexpr TemplateStyle WS_THICKFRAME = 0x00040000u;   // the frame resizes the window
 inline constexpr TemplateStyle WS_GROUP = 0x00020000u;        // of a control: it starts a group
 inline constexpr TemplateStyle WS_MINIMIZEBOX = 0x00020000u;  // of a dialog
-inline constexpr TemplateStyle WS_TABSTOP = 0x00010000u;
+inline constexpr TemplateStyle WS_TABSTOP = 0x00010000u;      // of a control
+inline constexpr TemplateStyle WS_MAXIMIZEBOX = 0x00010000u;  // of a dialog
 inline constexpr TemplateStyle WS_EX_CLIENTEDGE = 0x00000200u;
 inline constexpr TemplateStyle DS_SETFONT = 0x0040u;
 inline constexpr TemplateStyle DS_MODALFRAME = 0x0080u;
@@ -91,4 +95,7 @@ class TemplateControl {
 public:
     virtual ~TemplateControl() = default;
     virtual void PreSubclassWindow(const DialogItemTemplate& item) = 0;
+    // Where the control goes when its template rectangle becomes `placed` (pixels at `scale` times
+    // the designed size): there, unless the control takes a size of its own.
+    virtual QRect PlacedRect(const QRect& placed, qreal /*scale*/) const { return placed; }
 };

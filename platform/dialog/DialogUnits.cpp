@@ -20,18 +20,28 @@ int MulDiv(int value, int numerator, int denominator) {
     return static_cast<int>(std::lround(static_cast<double>(value) * numerator / denominator));
 }
 
-// The em at which the face's average letter is no wider than the horizontal base unit.
-int MeasureFittingEmPixels(const QString& face, int pointSize) {
+// The average width of the face's letters at an em of `em` pixels; measured once per face and em.
+double AverageLetterWidth(const QString& face, int em) {
     static const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    constexpr int kSmallestEm = 6;
-    const double baseX = DialogBaseUnits(pointSize).width();
-    int em = static_cast<int>(std::lround(pointSize * 96.0 / 72.0));
-    QFont font(face);
-    for (; em > kSmallestEm; --em) {
+    static auto* measured = new std::map<std::pair<QString, int>, double>;
+    const auto key = std::make_pair(face, em);
+    auto found = measured->find(key);
+    if (found == measured->end()) {
+        QFont font(face);
         font.setPixelSize(em);
-        if (QFontMetricsF(font).horizontalAdvance(alphabet) / static_cast<double>(alphabet.size()) <= baseX) {
-            break;
-        }
+        const double width = QFontMetricsF(font).horizontalAdvance(alphabet) / static_cast<double>(alphabet.size());
+        found = measured->emplace(key, width).first;
+    }
+    return found->second;
+}
+
+// The em at which the face's average letter is no wider than the horizontal base unit at `scale`.
+int FittingEmPixels(const QString& face, int pointSize, qreal scale) {
+    constexpr int kSmallestEm = 6;
+    const double baseX = DialogBaseUnits(pointSize).width() * scale;
+    int em = static_cast<int>(std::lround(pointSize * 96.0 / 72.0 * scale));
+    while (em > kSmallestEm && AverageLetterWidth(face, em) > baseX) {
+        --em;
     }
     return em;
 }
@@ -56,23 +66,28 @@ int DialogUnitsToPixelsY(int dlu, int fontPointSize) {
     return MulDiv(dlu, DialogBaseUnits(fontPointSize).height(), 8);
 }
 
-QRect DialogRectToPixels(int x, int y, int cx, int cy, int fontPointSize) {
-    return {DialogUnitsToPixelsX(x, fontPointSize), DialogUnitsToPixelsY(y, fontPointSize),
-            DialogUnitsToPixelsX(cx, fontPointSize), DialogUnitsToPixelsY(cy, fontPointSize)};
+QRect DialogRectToPixels(int x, int y, int cx, int cy, int fontPointSize, qreal scale) {
+    return ScaledRect({DialogUnitsToPixelsX(x, fontPointSize), DialogUnitsToPixelsY(y, fontPointSize),
+                       DialogUnitsToPixelsX(cx, fontPointSize), DialogUnitsToPixelsY(cy, fontPointSize)},
+                      scale);
 }
 
-QFont TemplateFont(const std::string& face, int pointSize) {
+int ScaledLength(int designed, qreal scale) {
+    return static_cast<int>(std::lround(designed * scale));
+}
+
+QRect ScaledRect(const QRect& designed, qreal scale) {
+    const int left = ScaledLength(designed.left(), scale);
+    const int top = ScaledLength(designed.top(), scale);
+    return {left, top, ScaledLength(designed.left() + designed.width(), scale) - left,
+            ScaledLength(designed.top() + designed.height(), scale) - top};
+}
+
+QFont TemplateFont(const std::string& face, int pointSize, qreal scale) {
     const QString shown =
         face == "MS Sans Serif" || face.empty() ? QStringLiteral("Liberation Sans") : QString::fromStdString(face);
-    // Measured once per face and size; a template's widgets are built again at every showing.
-    static auto* measured = new std::map<std::pair<QString, int>, int>;
-    const auto key = std::make_pair(shown, pointSize);
-    auto found = measured->find(key);
-    if (found == measured->end()) {
-        found = measured->emplace(key, MeasureFittingEmPixels(shown, pointSize)).first;
-    }
     QFont font(shown);
-    font.setPixelSize(found->second);
+    font.setPixelSize(FittingEmPixels(shown, pointSize, scale));
     font.setKerning(false);
     return font;
 }

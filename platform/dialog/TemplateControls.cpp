@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/dialog/DialogUnits.h"
+
 namespace {
 
 // QLineEdit's own gap between its contents rectangle and the text, on either side.
@@ -134,13 +136,14 @@ TemplatePicture::TemplatePicture(QWidget* parent, unsigned bitmapId) : QLabel(pa
     }
 }
 
-void TemplatePicture::PreSubclassWindow(const DialogItemTemplate&) {
-    if (!picture_.IsNull()) {
-        resize(picture_.Size());
+QRect TemplatePicture::PlacedRect(const QRect& placed, qreal scale) const {
+    if (picture_.IsNull()) {
+        return placed;
     }
+    return {placed.topLeft(), ScaledRect(QRect(QPoint(), picture_.Size()), scale).size()};
 }
 
 void TemplatePicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    picture_.Draw(painter, QRectF(QPointF(0, 0), picture_.Size()), QRectF(QPointF(0, 0), picture_.Size()));
+    picture_.Draw(painter, QRectF(rect()), QRectF(QPointF(0, 0), picture_.Size()));
 }

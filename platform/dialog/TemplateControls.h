@@ -33,12 +33,14 @@ private:
     QTimer blinkStop_;
 };
 
-// A template picture (SS_BITMAP): the bitmap at its own size from the control's corner.
+// A template picture (SS_BITMAP): the bitmap at its own size (times the dialog's factor) from the
+// control's corner.
 class TemplatePicture final : public QLabel, public TemplateControl {
 public:
     TemplatePicture(QWidget* parent, unsigned bitmapId);
+    void PreSubclassWindow(const DialogItemTemplate&) override {}
     // Takes its picture's size.
-    void PreSubclassWindow(const DialogItemTemplate& item) override;
+    QRect PlacedRect(const QRect& placed, qreal scale) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

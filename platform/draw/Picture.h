@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A bitmap resource as the game's windows draw it: its pixels at its own size, and from its twin at
-// twice the density wherever it lands on a dense screen.
+// A bitmap resource as the game's windows draw it: its own pixels where they land one to one on the
+// screen, its twin at twice the density wherever the window's scale factor times the screen's density
+// exceeds 1; resampled smoothly at any ratio but one to one.
 
 #include <QImage>
 #include <QRectF>
@@ -20,7 +21,7 @@ public:
     // The picture's own pixels, for reading and for raster operations.
     const QImage& Pixels() const { return pixels_; }
 
-    // Draws `source` (in the picture's own pixels) into `target`, without smoothing.
+    // Draws `source` (in the picture's own pixels) into `target`.
     void Draw(QPainter& painter, const QRectF& target, const QRectF& source) const;
 
 private:

@@ -7,6 +7,7 @@
 #include <QPaintEngine>
 #include <QPixmap>
 #include <QTextStream>
+#include <cmath>
 #include <future>
 #include <map>
 #include <mutex>
@@ -15,6 +16,9 @@
 #include "platform/draw/BackgroundWork.h"
 
 namespace {
+
+// Above this factor a cursor is drawn from its twin.
+constexpr qreal kDenseCursorScale = 1.5;
 
 QString ResourcePath(const char* folder, unsigned id, const char* suffix) {
     return QStringLiteral(":/%1/%2%3").arg(QLatin1String(folder)).arg(id).arg(QLatin1String(suffix));
@@ -140,19 +144,27 @@ void PrefetchBitmapResources(const std::vector<unsigned>& ids) {
     DecodedBitmaps::Instance().Prefetch(ids);
 }
 
-QCursor CursorResource(unsigned id) {
+QCursor CursorResource(unsigned id, qreal scale) {
     // Kept until the program ends; made only after the application object exists.
-    static auto* cursors = new std::map<unsigned, QCursor>;
-    if (const auto found = cursors->find(id); found != cursors->end()) {
+    static auto* cursors = new std::map<std::pair<unsigned, qreal>, QCursor>;
+    const auto key = std::make_pair(id, scale);
+    if (const auto found = cursors->find(key); found != cursors->end()) {
         return found->second;
     }
-    // The @2x picture, whose file name gives it its density, where a screen is that dense.
+    // The @2x picture, whose file name gives it its density, where a screen is that dense or the
+    // window's factor is closer to it.
+    const qreal screenRatio = qGuiApp->devicePixelRatio();
     QPixmap picture;
-    if (qGuiApp->devicePixelRatio() > 1) {
+    if (screenRatio > 1 || scale > kDenseCursorScale) {
         picture.load(ResourcePath("cursors", id, "@2x.png"));
     }
     if (picture.isNull() && !picture.load(ResourcePath("cursors", id, ".png"))) {
         return QCursor();
+    }
+    if (scale != 1) {
+        const QSize shown = (picture.deviceIndependentSize() * scale * screenRatio).toSize();
+        picture = picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(screenRatio);
     }
     int hotX = 0;
     int hotY = 0;
@@ -160,8 +172,8 @@ QCursor CursorResource(unsigned id) {
     if (const auto spot = hotSpots.find(id); spot != hotSpots.end()) {
         const QStringList coordinates = spot->second.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (coordinates.size() == 2) {
-            hotX = coordinates[0].toInt();
-            hotY = coordinates[1].toInt();
+            hotX = static_cast<int>(std::lround(coordinates[0].toInt() * scale));
+            hotY = static_cast<int>(std::lround(coordinates[1].toInt() * scale));
         }
     }
     // Qt takes the hot spot in device-independent pixels, but its X11 backend hands it to the server
@@ -170,7 +182,7 @@ QCursor CursorResource(unsigned id) {
         hotX = static_cast<int>(hotX * picture.devicePixelRatio());
         hotY = static_cast<int>(hotY * picture.devicePixelRatio());
     }
-    return cursors->emplace(id, QCursor(picture, hotX, hotY)).first->second;
+    return cursors->emplace(key, QCursor(picture, hotX, hotY)).first->second;
 }
 
 QIcon IconResource(unsigned id) {

@@ -32,8 +32,9 @@ qreal TargetPixelRatio(const QPainter& painter);
 // object exists: image reading consults its plugin paths.
 void PrefetchBitmapResources(const std::vector<unsigned>& ids);
 
-// Shared for the whole program; a null cursor or icon when missing.
-QCursor CursorResource(unsigned id);
+// Shared for the whole program; a null cursor or icon when missing. A cursor is `scale` times its
+// own size, with its hot spot, for a window shown that much larger; from its twin above 1.5.
+QCursor CursorResource(unsigned id, qreal scale = 1);
 QIcon IconResource(unsigned id);
 // The bytes of the wave file (RIFF header included); empty when missing.
 QByteArray WaveResource(unsigned id);

@@ -109,3 +109,24 @@ TEST_F(RememberedSettingsTest, AFolderThatCannotBeWrittenIsNoError) {
     RunBoard([](CGameDlg& board) { PressKey(board, Qt::Key_Escape); });
     EXPECT_EQ(ReadBytes(SettingsFolder()), std::vector<unsigned char>{'x'});
 }
+
+// The board's size comes back within the screen: a larger one is cut to it, a damaged or smaller
+// one gives the design's.
+TEST(RememberedBoardSizeTest, ASizeComesBackWithinTheScreenOrAsDesigned) {
+    const QSize design(638, 480);
+    const QSize screen(1280, 1024);
+    const std::vector<std::pair<std::string, QSize>> cases{
+        {"size=@Size(3000 700)", QSize(1280, 700)},
+        {"size=@Size(900 600)\nfullScreen=true", QSize(900, 600)},
+        {"size=@Size(300 200)", design},
+        {"size=@Size(-5 x)", design},
+        {"size=900", design},
+        {"", design},
+    };
+    for (const auto& [board, expected] : cases) {
+        WriteSettingsFile("[Board]\n" + board + "\n");
+        const BoardSize kept = RestoreBoardSize(design, screen);
+        EXPECT_EQ(kept.size, expected) << board;
+        EXPECT_EQ(kept.fullScreen, board.find("fullScreen=true") != std::string::npos) << board;
+    }
+}

@@ -19,6 +19,9 @@ TEST(AnswerPlacement, CentredThenNearTheTopThenNearTheBottom) {
     EXPECT_EQ(PlaceClearOfLine(kDialog, kOwner, 60, 400), QRect(109, 556 - 150 - 6, 400, 150));
     // ...even when it covers the line there.
     EXPECT_EQ(PlaceClearOfLine(kDialog, kOwner, 60, 540), QRect(109, 556 - 150 - 6, 400, 150));
+    // On a board shown twice as large the margins are twice as wide.
+    EXPECT_EQ(PlaceClearOfLine(kDialog, kOwner, 250, 326, 2), QRect(115, 62, 400, 150));
+    EXPECT_EQ(PlaceClearOfLine(kDialog, kOwner, 60, 400, 2), QRect(115, 556 - 150 - 12, 400, 150));
 }
 
 TEST(AnswerPlacement, LeftEdgeAlwaysMovesSixPixelsRightAndTheSizeStays) {
