@@ -205,6 +205,10 @@ void CSkinButton::nextCheckState() {
     SetCheck(kind == CheckKind ? !isChecked() : true);
 }
 
+bool CSkinButton::CaptionIsWhole() const {
+    return !captionStyle || CaptionFits(QString::fromStdString(caption), captionRect, *captionStyle);
+}
+
 void CSkinButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DrawItem(painter);

@@ -72,6 +72,8 @@ public:
     short GetFocusInset() const { return focusInset; }
     bool IsHovering() const { return hovering; }
     const std::string& GetCaption() const { return caption; }
+    // Whether the caption is drawn as given, neither wrapped nor shortened to fit its rectangle.
+    bool CaptionIsWhole() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

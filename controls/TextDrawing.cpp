@@ -114,6 +114,11 @@ QFont CaptionFont(int pixelSize) {
     return font;
 }
 
+// How many lines of `font` the height of `box` holds (at least one).
+std::size_t LinesHeld(const QRectF& box, const QFontMetricsF& metrics) {
+    return static_cast<std::size_t>(1 + std::max(0.0, (box.height() - metrics.height()) / metrics.lineSpacing()));
+}
+
 // The lines of `text` that fit `box`: as given when each fits its width; else wrapped at words,
 // keeping as many lines as the height holds and eliding the rest into the last.
 QString FittedCaption(const QString& text, const QRectF& box, const QFont& font) {
@@ -127,8 +132,7 @@ QString FittedCaption(const QString& text, const QRectF& box, const QFont& font)
     for (const QString& paragraph : given) {
         AppendWrapped(lines, paragraph, font, static_cast<int>(box.width()));
     }
-    const auto room =
-        static_cast<std::size_t>(1 + std::max(0.0, (box.height() - metrics.height()) / metrics.lineSpacing()));
+    const std::size_t room = LinesHeld(box, metrics);
     if (lines.size() > room) {
         QStringList rest(lines.begin() + static_cast<std::ptrdiff_t>(room) - 1, lines.end());
         lines.resize(room);
@@ -182,6 +186,14 @@ void DrawTextInRect(QPainter& painter, const QString& text, const QRect& rect, T
         top += lineHeight;
     }
     painter.restore();
+}
+
+bool CaptionFits(const QString& text, const QRect& box, const CaptionStyle& style) {
+    const QFontMetricsF metrics(CaptionFont(style.pixelSize));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    return static_cast<std::size_t>(lines.size()) <= LinesHeld(box, metrics) &&
+           std::all_of(lines.begin(), lines.end(),
+                       [&](const QString& line) { return metrics.horizontalAdvance(line) <= box.width(); });
 }
 
 void DrawCaption(QPainter& painter, const QString& text, const QRect& box, const CaptionStyle& style) {

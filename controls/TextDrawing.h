@@ -47,3 +47,5 @@ struct CaptionStyle {
 // at words when the lines fit its height; what still does not fit is elided. Nothing is drawn
 // outside `box` but the shadow's lowest row.
 void DrawCaption(QPainter& painter, const QString& text, const QRect& box, const CaptionStyle& style);
+// Whether `text` is drawn in `box` as given, neither wrapped nor shortened.
+bool CaptionFits(const QString& text, const QRect& box, const CaptionStyle& style);

@@ -35,6 +35,7 @@
     </message>
     <message>
         <source>Forfeit Game</source>
+        <extracomment>Gives up the line: the other player scores it.</extracomment>
         <translation>Spiel aufgeben</translation>
     </message>
 </context>
@@ -46,6 +47,7 @@
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Opens the game menu.</extracomment>
         <translation>Optionen</translation>
     </message>
     <message>
@@ -170,7 +172,9 @@
     </message>
     <message>
         <source>0 to 10</source>
-        <extracomment>A range of numbers: from 0 to 10.</extracomment>
+        <extracomment>A range of the numbers on the board: its table of high scores.
+----------
+A range of numbers: from 0 to 10.</extracomment>
         <translation>0 bis 10</translation>
     </message>
     <message>
@@ -184,6 +188,10 @@
     <message>
         <source>-25 to 25</source>
         <translation>-25 bis 25</translation>
+    </message>
+    <message>
+        <source>No results in this range yet.</source>
+        <translation>Noch keine Ergebnisse in diesem Zahlenbereich.</translation>
     </message>
 </context>
 <context>
@@ -281,10 +289,12 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Closes the game menu.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>About</source>
+        <extracomment>Shows what the game is and who made it.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
@@ -310,6 +320,16 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>About Quinsum</source>
         <translation>Über Quinsum</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <extracomment>The sound switch while sound is on.</extracomment>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <extracomment>The sound switch while sound is off.</extracomment>
+        <translation>Ton aus</translation>
     </message>
 </context>
 <context>
@@ -344,11 +364,14 @@ keine Anwendung zugeordnet.</translation>
     </message>
     <message>
         <source>Person</source>
+        <extracomment>The second player: another person at the same screen.</extracomment>
         <translation>Mensch</translation>
     </message>
     <message>
         <source>0 to 10</source>
-        <extracomment>A range of numbers: from 0 to 10.</extracomment>
+        <extracomment>A range of the numbers on the board, from 0 to 10.
+----------
+A range of numbers: from 0 to 10.</extracomment>
         <translation>0 bis 10</translation>
     </message>
     <message>
@@ -382,6 +405,26 @@ keine Anwendung zugeordnet.</translation>
     <message>
         <source>Enter name if second player is a person</source>
         <translation>Name des 2. Spielers (Mensch)</translation>
+    </message>
+    <message>
+        <source>Novice
+Computer</source>
+        <extracomment>The second player: the computer at its easiest. The line break keeps the words on a small button.</extracomment>
+        <translation>Anfänger-
+Computer</translation>
+    </message>
+    <message>
+        <source>Intermediate
+Computer</source>
+        <translation>Mittlerer
+Computer</translation>
+    </message>
+    <message>
+        <source>Expert
+Computer</source>
+        <extracomment>The second player: the computer at its strongest.</extracomment>
+        <translation>Starker
+Computer</translation>
     </message>
 </context>
 <context>

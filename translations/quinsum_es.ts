@@ -35,6 +35,7 @@
     </message>
     <message>
         <source>Forfeit Game</source>
+        <extracomment>Gives up the line: the other player scores it.</extracomment>
         <translation>Abandonar</translation>
     </message>
 </context>
@@ -46,6 +47,7 @@
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Opens the game menu.</extracomment>
         <translation>Opciones</translation>
     </message>
     <message>
@@ -162,7 +164,7 @@
     <name>CHighScoresDlg</name>
     <message>
         <source>High Scores</source>
-        <translation>Mejores puntuaciones</translation>
+        <translation>Récords</translation>
     </message>
     <message>
         <source>Done</source>
@@ -170,7 +172,9 @@
     </message>
     <message>
         <source>0 to 10</source>
-        <extracomment>A range of numbers: from 0 to 10.</extracomment>
+        <extracomment>A range of the numbers on the board: its table of high scores.
+----------
+A range of numbers: from 0 to 10.</extracomment>
         <translation>0 a 10</translation>
     </message>
     <message>
@@ -184,6 +188,10 @@
     <message>
         <source>-25 to 25</source>
         <translation>-25 a 25</translation>
+    </message>
+    <message>
+        <source>No results in this range yet.</source>
+        <translation>Aún no hay resultados en este rango.</translation>
     </message>
 </context>
 <context>
@@ -281,10 +289,12 @@ a esa extensión de archivo.</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Closes the game menu.</extracomment>
         <translation>Aceptar</translation>
     </message>
     <message>
         <source>About</source>
+        <extracomment>Shows what the game is and who made it.</extracomment>
         <translation>Acerca de</translation>
     </message>
     <message>
@@ -297,7 +307,7 @@ a esa extensión de archivo.</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation>Mejores puntuaciones</translation>
+        <translation>Récords</translation>
     </message>
     <message>
         <source>Start New Game</source>
@@ -310,6 +320,16 @@ a esa extensión de archivo.</translation>
     <message>
         <source>About Quinsum</source>
         <translation>Acerca de Quinsum</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <extracomment>The sound switch while sound is on.</extracomment>
+        <translation>Con sonido</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <extracomment>The sound switch while sound is off.</extracomment>
+        <translation>Sin sonido</translation>
     </message>
 </context>
 <context>
@@ -344,11 +364,14 @@ a esa extensión de archivo.</translation>
     </message>
     <message>
         <source>Person</source>
+        <extracomment>The second player: another person at the same screen.</extracomment>
         <translation>Persona</translation>
     </message>
     <message>
         <source>0 to 10</source>
-        <extracomment>A range of numbers: from 0 to 10.</extracomment>
+        <extracomment>A range of the numbers on the board, from 0 to 10.
+----------
+A range of numbers: from 0 to 10.</extracomment>
         <translation>0 a 10</translation>
     </message>
     <message>
@@ -382,6 +405,26 @@ a esa extensión de archivo.</translation>
     <message>
         <source>Enter name if second player is a person</source>
         <translation>Nombre del jugador 2 (persona)</translation>
+    </message>
+    <message>
+        <source>Novice
+Computer</source>
+        <extracomment>The second player: the computer at its easiest. The line break keeps the words on a small button.</extracomment>
+        <translation>Ordenador
+novato</translation>
+    </message>
+    <message>
+        <source>Intermediate
+Computer</source>
+        <translation>Ordenador
+intermedio</translation>
+    </message>
+    <message>
+        <source>Expert
+Computer</source>
+        <extracomment>The second player: the computer at its strongest.</extracomment>
+        <translation>Ordenador
+experto</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,7 @@
     </message>
     <message>
         <source>Forfeit Game</source>
+        <extracomment>Gives up the line: the other player scores it.</extracomment>
         <translation>Opgeven</translation>
     </message>
 </context>
@@ -46,6 +47,7 @@
     </message>
     <message>
         <source>Options</source>
+        <extracomment>Opens the game menu.</extracomment>
         <translation>Opties</translation>
     </message>
     <message>
@@ -170,7 +172,9 @@
     </message>
     <message>
         <source>0 to 10</source>
-        <extracomment>A range of numbers: from 0 to 10.</extracomment>
+        <extracomment>A range of the numbers on the board: its table of high scores.
+----------
+A range of numbers: from 0 to 10.</extracomment>
         <translation>0 tot 10</translation>
     </message>
     <message>
@@ -184,6 +188,10 @@
     <message>
         <source>-25 to 25</source>
         <translation>-25 tot 25</translation>
+    </message>
+    <message>
+        <source>No results in this range yet.</source>
+        <translation>Nog geen resultaten in dit getallenbereik.</translation>
     </message>
 </context>
 <context>
@@ -281,10 +289,12 @@ aan deze bestandsextensie.</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>Closes the game menu.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>About</source>
+        <extracomment>Shows what the game is and who made it.</extracomment>
         <translation>Over</translation>
     </message>
     <message>
@@ -310,6 +320,16 @@ aan deze bestandsextensie.</translation>
     <message>
         <source>About Quinsum</source>
         <translation>Over Quinsum</translation>
+    </message>
+    <message>
+        <source>Sound On</source>
+        <extracomment>The sound switch while sound is on.</extracomment>
+        <translation>Geluid aan</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <extracomment>The sound switch while sound is off.</extracomment>
+        <translation>Geluid uit</translation>
     </message>
 </context>
 <context>
@@ -344,11 +364,14 @@ aan deze bestandsextensie.</translation>
     </message>
     <message>
         <source>Person</source>
+        <extracomment>The second player: another person at the same screen.</extracomment>
         <translation>Mens</translation>
     </message>
     <message>
         <source>0 to 10</source>
-        <extracomment>A range of numbers: from 0 to 10.</extracomment>
+        <extracomment>A range of the numbers on the board, from 0 to 10.
+----------
+A range of numbers: from 0 to 10.</extracomment>
         <translation>0 tot 10</translation>
     </message>
     <message>
@@ -382,6 +405,26 @@ aan deze bestandsextensie.</translation>
     <message>
         <source>Enter name if second player is a person</source>
         <translation>Naam van speler 2 (mens)</translation>
+    </message>
+    <message>
+        <source>Novice
+Computer</source>
+        <extracomment>The second player: the computer at its easiest. The line break keeps the words on a small button.</extracomment>
+        <translation>Beginnende
+computer</translation>
+    </message>
+    <message>
+        <source>Intermediate
+Computer</source>
+        <translation>Gemiddelde
+computer</translation>
+    </message>
+    <message>
+        <source>Expert
+Computer</source>
+        <extracomment>The second player: the computer at its strongest.</extracomment>
+        <translation>Ervaren
+computer</translation>
     </message>
 </context>
 <context>

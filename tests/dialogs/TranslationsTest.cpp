@@ -16,12 +16,18 @@
 #include <iterator>
 #include <memory>
 
+#include "controls/CSkinButton.h"
+#include "dialogs/CAnswerDlg.h"
+#include "dialogs/CHighScoresDlg.h"
+#include "dialogs/CMenuDlg.h"
+#include "dialogs/CSettingsDlg.h"
 #include "dialogs/HighScoreTexts.h"
 #include "platform/dialog/DialogUnits.h"
 #include "resources/GameDialogTemplates.h"
 #include "scores/HighScoreRecords.h"
 #include "scores/ResultSentences.h"
 #include "scores/Windows1252.h"
+#include "tests/support/ModalRun.h"
 #include "tests/support/TemporaryDirectory.h"
 
 namespace {
@@ -130,9 +136,30 @@ std::vector<Placed> TextsToFit() {
     return texts;
 }
 
+// The picture buttons' captions that each dialog, as it opens, has to wrap or shorten.
+QStringList CutCaptions() {
+    QStringList cut;
+    const auto look = [&cut](CDialog& dialog) {
+        for (const CSkinButton* button : dialog.findChildren<CSkinButton*>()) {
+            if (!button->CaptionIsWhole()) {
+                cut << QString::fromStdString(button->GetCaption());
+            }
+        }
+        dialog.EndDialog(IDCANCEL);
+    };
+    CSettingsDlg settings;
+    CMenuDlg menu;
+    CHighScoresDlg scores;
+    CAnswerDlg challenge;
+    for (CDialog* dialog : std::initializer_list<CDialog*>{&settings, &menu, &scores, &challenge}) {
+        RunModal(*dialog, look);
+    }
+    return cut;
+}
+
 class TextFit : public testing::TestWithParam<const char*> {};
 
-TEST_P(TextFit, LabelsAndHighScoreLinesFitTheirRectangles) {
+TEST_P(TextFit, LabelsCaptionsAndHighScoreLinesFitTheirRectangles) {
     const bool madeUp = std::string_view(GetParam()) == "pseudo";
     const std::vector<Placed> texts = TextsToFit();
     const std::unique_ptr<QTranslator> translator = TranslatorFor(QString::fromLatin1(GetParam()));
@@ -144,6 +171,12 @@ TEST_P(TextFit, LabelsAndHighScoreLinesFitTheirRectangles) {
             continue;
         }
         overflows << Overflow(text.shown(), text.rect, text.font);
+    }
+    // The made-up language's longer words are lettered wrapped or shortened, as a language may need.
+    if (!madeUp) {
+        for (const QString& caption : CutCaptions()) {
+            overflows << QStringLiteral("caption \"%1\" wrapped or shortened").arg(caption);
+        }
     }
     QCoreApplication::removeTranslator(translator.get());
     overflows.removeAll(QString());
