@@ -37,10 +37,12 @@ public:
     }
 
     QString text(QAccessible::Text kind) const override {
-        // Named by its caption (its lines as one), else by its template's text, when given no name of
-        // its own.
+        // Named by its caption (its lines as one; a word broken after its hyphen stays one word), else
+        // by its template's text, when given no name of its own.
         if (kind == QAccessible::Name && Button()->accessibleName().isEmpty()) {
-            const QString caption = QString::fromStdString(Button()->GetCaption()).simplified();
+            const QString caption = QString::fromStdString(Button()->GetCaption())
+                                        .replace(QStringLiteral("-\n"), QStringLiteral("-"))
+                                        .simplified();
             return caption.isEmpty() ? Button()->text() : caption;
         }
         return QAccessibleWidget::text(kind);
