@@ -135,8 +135,9 @@ def main():
                     type_text(str(answer))
                     keys("Return")
                     recent = step("the right answer", 3.2)
-                if any("Game over" in line for line in recent):
-                    step("the end of the game", 1)
+                # The game ends on a right answer or on the computer's last line: the high scores open.
+                if any("Game over" in line or "High Scores dialog" in line for line in recent):
+                    step("the end of the game", 4)
                     keys("Return")
                     step("after the high scores", 2)
                     read_lists()
